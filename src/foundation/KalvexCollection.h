@@ -1,0 +1,110 @@
+// Shared implementation of a collection that owns its items. Items are kept
+// in collection order; positions are 1-based. Adding makes the collection the
+// item's parent and hands it the collection's event raisers and message
+// object; adding and removing count one change and raise EV_ADD / EV_REMOVE.
+#pragma once
+#include <vector>
+
+#include "foundation/KalvexObjectBase.h"
+
+namespace kalvex {
+
+template <typename Item>
+class KalvexCollection : public KalvexObjectBase {
+public:
+    using ItemPtr = std::shared_ptr<Item>;
+
+    int count() const { return static_cast<int>(m_items.size()); }
+    ItemPtr itemAt(int position) const
+    {
+        if (position < 1 || position > count())
+            return nullptr;
+        return m_items[static_cast<size_t>(position - 1)];
+    }
+    const std::vector<ItemPtr>& items() const { return m_items; }
+    int indexOf(const ItemPtr& item) const
+    {
+        for (size_t i = 0; i < m_items.size(); ++i)
+            if (m_items[i] == item)
+                return static_cast<int>(i) + 1;
+        return 0;
+    }
+
+    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override
+    {
+        KalvexObjectBase::setEventRaiser(raiser);
+        for (auto& it : m_items)
+            it->setEventRaiser(raiser);
+    }
+    void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override
+    {
+        KalvexObjectBase::setInternalEventRaiser(raiser);
+        for (auto& it : m_items)
+            it->setInternalEventRaiser(raiser);
+    }
+    void setMessagesObj(QObject* sink) override
+    {
+        KalvexObjectBase::setMessagesObj(sink);
+        for (auto& it : m_items)
+            it->setMessagesObj(sink);
+    }
+
+    // Passes an internal command to every member.
+    void propToChildren(const QString& key, const QVariant& value)
+    {
+        for (auto& it : m_items)
+            it->setInternalValue(key, value);
+    }
+
+protected:
+    // Adds an item at the end (or before a 1-based position): parent,
+    // raisers and message object are set, one change counted, EV_ADD raised.
+    void insertItem(const ItemPtr& item, int beforePosition = 0)
+    {
+        adoptItem(item);
+        if (beforePosition >= 1 && beforePosition <= count())
+            m_items.insert(m_items.begin() + (beforePosition - 1), item);
+        else
+            m_items.push_back(item);
+        setModified(1);
+        raiseEvent(EV_ADD, QString(), QVariant(), QVariant());
+    }
+    // Adds an item without counting a change or raising events (readers).
+    void appendQuietly(const ItemPtr& item)
+    {
+        adoptItem(item);
+        m_items.push_back(item);
+    }
+    bool removeItemAt(int position)
+    {
+        if (position < 1 || position > count())
+            return false;
+        auto item = m_items[static_cast<size_t>(position - 1)];
+        m_items.erase(m_items.begin() + (position - 1));
+        item->setParent(nullptr);
+        setModified(1);
+        raiseEvent(EV_REMOVE, QString(), QVariant(), QVariant());
+        return true;
+    }
+    void clearItems()
+    {
+        for (auto& it : m_items)
+            it->setParent(nullptr);
+        m_items.clear();
+    }
+    std::vector<ItemPtr>& mutableItems() { return m_items; }
+
+private:
+    void adoptItem(const ItemPtr& item)
+    {
+        item->setParent(std::dynamic_pointer_cast<IKalvexObject>(shared_from_this()));
+        item->setEventRaiser(eventRaiser());
+        item->setInternalEventRaiser(internalEventRaiser());
+        if (messagesObj())
+            item->setMessagesObj(messagesObj());
+    }
+
+    std::vector<ItemPtr> m_items;
+};
+
+} // namespace kalvex
