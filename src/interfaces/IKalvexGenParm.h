@@ -26,6 +26,12 @@ public:
     // The variable set used by value(true) and setValue(true, …): the one of
     // the parameter set that holds the parameter, no object when none.
     virtual std::shared_ptr<IBrenloEnvirVars> envirVars() const = 0;
+
+    // Copies name, value and type of another parameter into this one (each a
+    // counted change when different).
+    virtual void clone(const std::shared_ptr<IKalvexGenParm>& other) = 0;
+    // Back to a fresh parameter: empty name and value, type 0, count 0.
+    virtual void initialize() = 0;
 };
 
 using IKalvexGenParmPtr = std::shared_ptr<IKalvexGenParm>;

@@ -14,11 +14,12 @@ public:
     // Exact name, letter case included; no object when not found.
     virtual IKalvexGenParmPtr item(const QString& name) const = 0;
     virtual IKalvexGenParmPtr itemByName(const QString& name) const = 0;
+    virtual bool exists(const QString& name) const = 0;
 
     // An existing parameter of that name gets the value (not collapsed) and the
     // type; otherwise a new one joins the set. No object when adding failed.
     virtual IKalvexGenParmPtr add(const QString& name, const QString& value, int parmType) = 0;
-    // Number of parameters removed.
+    // Number of parameters removed (the first one of that exact name).
     virtual int remove(const QString& name) = 0;
     virtual int remove(int position) = 0;
 
@@ -36,7 +37,10 @@ public:
     virtual std::shared_ptr<IBrenloEnvirVars> envirVars() const = 0;
     virtual void setEnvirVars(const std::shared_ptr<IBrenloEnvirVars>& vars) = 0;
 
-    // The editor object that binds this set to its dialog.
+    // Empties the set (tracking suspended) and resets its count.
+    virtual void initialize() = 0;
+
+    // The editor object that binds this set to its dialog, created on first use.
     virtual std::shared_ptr<IKalvexGenParmsEditor> editor() = 0;
 };
 

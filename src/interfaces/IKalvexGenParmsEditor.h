@@ -10,6 +10,8 @@ public:
     virtual ~IKalvexGenParmsEditor() = default;
     virtual IKalvexParmForm* formObj() const = 0;
     virtual void setFormObj(IKalvexParmForm* form) = 0;
+    // The parameter set it edits, held weakly; no object when unset or gone.
+    virtual IKalvexGenParmsPtr parent() const = 0;
     virtual void setParent(const IKalvexGenParmsPtr& parms) = 0;
     virtual void initialize(bool show) = 0;
     virtual int persistData(bool flag) = 0;

@@ -19,6 +19,8 @@ constexpr int MODIFIED_RESUME = -6000;
 // Internal command keys of setInternalValue.
 inline const QString SET_EV_RAISER = QStringLiteral("SET_EV_RAISER");
 inline const QString SET_INT_EV_RAISER = QStringLiteral("SET_INT_EV_RAISER");
+// Hands a variable set (QVariant of std::shared_ptr<IBrenloEnvirVars>) down.
+inline const QString SET_ENVIR_VARS = QStringLiteral("envirVars");
 
 // Reservation codes of administration entries.
 enum ReservedCode { NOT_RESERVED = 0, NO_DELETE = 1, INTERNAL = 2, SYSTEM = 3, SYSTEM_INVISIBLE = 4 };

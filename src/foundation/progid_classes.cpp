@@ -1,0 +1,28 @@
+// The classes of kalvex_core that can be created by ProgID. Add a line here
+// when a class with a factory arrives; kalvex_ui registers its own at start-up.
+#include "foundation/BrenloEnvirVars.h"
+#include "foundation/progid_registry.h"
+#include "generators/KalvexGenParm.h"
+#include "generators/KalvexGenParms.h"
+
+namespace kalvex {
+
+namespace {
+template <typename F>
+void addObject(ProgIdRegistry& r, const char* className, F factory)
+{
+    r.registerClass<IKalvexObject>(QStringLiteral("KalvexObjs.") + QLatin1String(className),
+                                   [factory]() -> std::shared_ptr<IKalvexObject> { return factory(); });
+}
+} // namespace
+
+void registerCoreProgIds(ProgIdRegistry& r)
+{
+    r.registerClass<IBrenloEnvirVars>(PROGID_ENVIR_VARS,
+                                      [] { return std::make_shared<BrenloEnvirVars>(); });
+
+    addObject(r, "KalvexGenParm", classCreate_KalvexGenParm);
+    addObject(r, "KalvexGenParms", classCreate_KalvexGenParms);
+}
+
+} // namespace kalvex

@@ -1,0 +1,70 @@
+#include "generators/KalvexGenParm.h"
+
+#include "interfaces/IKalvexGenParms.h"
+
+namespace kalvex {
+
+void KalvexGenParm::setName(const QString& name)
+{
+    propUpdString(m_name, name.trimmed(), QStringLiteral("name"));
+}
+
+QString KalvexGenParm::value(bool expanded) const
+{
+    if (expanded) {
+        if (auto vars = envirVars())
+            return vars->expand(m_value, true, true);
+    }
+    return m_value;
+}
+
+void KalvexGenParm::setValue(bool collapse, const QString& value)
+{
+    QString v = value;
+    if (collapse) {
+        if (auto vars = envirVars())
+            v = vars->collapse(v, true, QString());
+    }
+    propUpdString(m_value, v, QStringLiteral("Value"));
+}
+
+void KalvexGenParm::setParmType(int type)
+{
+    propUpdInt(m_parmType, type, QStringLiteral("parmType"));
+}
+
+std::shared_ptr<IBrenloEnvirVars> KalvexGenParm::envirVars() const
+{
+    auto set = std::dynamic_pointer_cast<IKalvexGenParms>(parent());
+    return set ? set->envirVars() : nullptr;
+}
+
+void KalvexGenParm::clone(const std::shared_ptr<IKalvexGenParm>& other)
+{
+    if (!other || other.get() == this)
+        return;
+    setName(other->name());
+    setValue(false, other->value(false));
+    setParmType(other->parmType());
+}
+
+void KalvexGenParm::initialize()
+{
+    setModified(MODIFIED_SUSPEND);
+    m_name.clear();
+    m_value.clear();
+    m_parmType = PARM_TYPE_USER;
+    setModified(MODIFIED_RESUME);
+    setModified(0);
+}
+
+std::shared_ptr<IKalvexGenParm> classCreate_KalvexGenParm()
+{
+    try {
+        return std::make_shared<KalvexGenParm>();
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+} // namespace kalvex

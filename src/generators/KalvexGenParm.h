@@ -1,0 +1,34 @@
+// One parameter of a generator or distributor. A parameter created alone has
+// no parent and no variable set (the grid dialog's scratch rows); joined to a
+// parameter set it expands and collapses through the set's variable set and
+// passes its changes on to the set.
+#pragma once
+#include "foundation/KalvexObjectBase.h"
+#include "interfaces/IKalvexGenParm.h"
+
+namespace kalvex {
+
+class KalvexGenParm : public KalvexObjectBase, public IKalvexGenParm {
+public:
+    QString className() const override { return QStringLiteral("KalvexGenParm"); }
+    QString objectKind() const override { return QStringLiteral("GEN_PARAMETER"); }
+
+    QString name() const override { return m_name; }
+    void setName(const QString& name) override;
+    QString value(bool expanded) const override;
+    void setValue(bool collapse, const QString& value) override;
+    int parmType() const override { return m_parmType; }
+    void setParmType(int type) override;
+    std::shared_ptr<IBrenloEnvirVars> envirVars() const override;
+    void clone(const std::shared_ptr<IKalvexGenParm>& other) override;
+    void initialize() override;
+
+private:
+    QString m_name;
+    QString m_value;
+    int m_parmType = PARM_TYPE_USER;
+};
+
+std::shared_ptr<IKalvexGenParm> classCreate_KalvexGenParm();
+
+} // namespace kalvex

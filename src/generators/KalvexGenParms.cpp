@@ -1,0 +1,131 @@
+#include "generators/KalvexGenParms.h"
+
+#include <QRegularExpression>
+
+#include "generators/KalvexGenParm.h"
+#include "generators/KalvexGenParmsEditor.h"
+
+namespace kalvex {
+
+IKalvexGenParmPtr KalvexGenParms::itemByName(const QString& name) const
+{
+    for (const auto& p : items())
+        if (p->name() == name)
+            return p;
+    return nullptr;
+}
+
+IKalvexGenParmPtr KalvexGenParms::add(const QString& name, const QString& value, int parmType)
+{
+    // A parameter name is always stored trimmed; an empty one cannot be found again.
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return nullptr;
+    if (auto existing = itemByName(trimmed)) {
+        existing->setValue(false, value);
+        existing->setParmType(parmType);
+        return existing;
+    }
+    auto parm = classCreate_KalvexGenParm();
+    if (!parm)
+        return nullptr;
+    // A new parameter starts unchanged; the set counts the addition.
+    parm->setModified(MODIFIED_SUSPEND);
+    parm->setName(trimmed);
+    parm->setValue(false, value);
+    parm->setParmType(parmType);
+    parm->setModified(MODIFIED_RESUME);
+    insertItem(parm);
+    return parm;
+}
+
+int KalvexGenParms::remove(const QString& name)
+{
+    for (int pos = 1; pos <= count(); ++pos)
+        if (itemAt(pos)->name() == name)
+            return removeItemAt(pos) ? 1 : 0;
+    return 0;
+}
+
+int KalvexGenParms::remove(int position)
+{
+    return removeItemAt(position) ? 1 : 0;
+}
+
+int KalvexGenParms::rename(const QString& oldName, const QString& newName)
+{
+    const QString name = newName.trimmed();
+    if (name == oldName)
+        return RENAME_SAME;
+    if (name.isEmpty())
+        return RENAME_EMPTY;
+    if (itemByName(name))
+        return RENAME_EXISTS;
+    auto parm = itemByName(oldName);
+    if (!parm)
+        return RENAME_NOT_FOUND;
+    parm->setName(name);
+    return RENAME_OK;
+}
+
+QString KalvexGenParms::getUniqueName(const QString& base) const
+{
+    if (!exists(base))
+        return base;
+    // "stem (n)": a trailing whole number in parentheses; anything else in
+    // the parentheses is part of the stem.
+    static const QRegularExpression numbered(QStringLiteral("^(.*?)\\s*\\((\\d{1,9})\\)\\s*$"));
+    QString stem = base;
+    long long n = 0;
+    const auto m = numbered.match(base);
+    if (m.hasMatch()) {
+        stem = m.captured(1);
+        n = m.captured(2).toLongLong();
+    }
+    while (true) {
+        ++n;
+        const QString candidate = stem + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
+        if (!exists(candidate))
+            return candidate;
+    }
+}
+
+void KalvexGenParms::initialize()
+{
+    setModified(MODIFIED_SUSPEND);
+    clearItems();
+    setModified(MODIFIED_RESUME);
+    setModified(0);
+}
+
+std::shared_ptr<IKalvexGenParmsEditor> KalvexGenParms::editor()
+{
+    if (!m_editor) {
+        auto ed = classCreate_KalvexGenParmsEditor();
+        if (!ed)
+            return nullptr;
+        m_editor = ed;
+        m_editor->setParent(std::dynamic_pointer_cast<IKalvexGenParms>(shared_from_this()));
+    }
+    return m_editor;
+}
+
+int KalvexGenParms::setInternalValue(const QString& key, const QVariant& value)
+{
+    if (key == SET_ENVIR_VARS) {
+        setEnvirVars(value.value<std::shared_ptr<IBrenloEnvirVars>>());
+        return 1;
+    }
+    return KalvexCollection::setInternalValue(key, value);
+}
+
+std::shared_ptr<IKalvexGenParms> classCreate_KalvexGenParms()
+{
+    try {
+        return std::make_shared<KalvexGenParms>();
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+} // namespace kalvex

@@ -1,0 +1,43 @@
+// The parameter set of a generator or distributor: parameters in the order
+// they were added, found by exact name (letter case included) or 1-based
+// position. The owner (generator or distributor) is a weak parent; the set
+// owns its editor, which knows the set only weakly.
+#pragma once
+#include "foundation/KalvexCollection.h"
+#include "interfaces/IKalvexGenParms.h"
+
+namespace kalvex {
+
+class KalvexGenParms : public KalvexCollection<IKalvexGenParm>, public IKalvexGenParms {
+public:
+    QString className() const override { return QStringLiteral("KalvexGenParms"); }
+    QString objectKind() const override { return QStringLiteral("GEN_PARAMETERS"); }
+
+    int count() const override { return KalvexCollection::count(); }
+    IKalvexGenParmPtr item(int position) const override { return itemAt(position); }
+    IKalvexGenParmPtr item(const QString& name) const override { return itemByName(name); }
+    IKalvexGenParmPtr itemByName(const QString& name) const override;
+    bool exists(const QString& name) const override { return itemByName(name) != nullptr; }
+
+    IKalvexGenParmPtr add(const QString& name, const QString& value, int parmType) override;
+    int remove(const QString& name) override;
+    int remove(int position) override;
+    int rename(const QString& oldName, const QString& newName) override;
+    QString getUniqueName(const QString& base) const override;
+
+    std::shared_ptr<IBrenloEnvirVars> envirVars() const override { return m_vars; }
+    void setEnvirVars(const std::shared_ptr<IBrenloEnvirVars>& vars) override { m_vars = vars; }
+    void initialize() override;
+    std::shared_ptr<IKalvexGenParmsEditor> editor() override;
+
+    // Handles "envirVars" beside the raiser keys.
+    int setInternalValue(const QString& key, const QVariant& value) override;
+
+private:
+    std::shared_ptr<IBrenloEnvirVars> m_vars;
+    std::shared_ptr<IKalvexGenParmsEditor> m_editor;
+};
+
+std::shared_ptr<IKalvexGenParms> classCreate_KalvexGenParms();
+
+} // namespace kalvex
