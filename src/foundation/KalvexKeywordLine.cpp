@@ -1,0 +1,92 @@
+#include "foundation/KalvexKeywordLine.h"
+
+#include <QLocale>
+
+#include "foundation/neutral_values.h"
+
+namespace kalvex {
+
+namespace {
+
+// The character an escape "^X^" stands for, or 0 when X is no escape letter.
+QChar escapedChar(QChar letter)
+{
+    switch (letter.unicode()) {
+    case 'Q': return u'"';
+    case 'N': return u'\n';
+    case 'R': return u'\r';
+    case 'A': return u'^';
+    default: return QChar(0);
+    }
+}
+
+bool isEscapeLetter(QChar c) { return escapedChar(c) != QChar(0); }
+
+// Whether the written form of character c begins with a caret.
+bool writtenWithCaret(QChar c) { return c == u'^' || c == u'"' || c == u'\n' || c == u'\r'; }
+
+} // namespace
+
+QString kalvexRUV_escape(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        switch (c.unicode()) {
+        case '"': out += QLatin1String("^Q^"); break;
+        case '\n': out += QLatin1String("^N^"); break;
+        case '\r': out += QLatin1String("^R^"); break;
+        case '^':
+            // A caret is escaped only where the reader would otherwise see
+            // it start an escape: followed by an escape letter and then by
+            // something written with a leading caret.
+            if (i + 2 < n && isEscapeLetter(text[i + 1]) && writtenWithCaret(text[i + 2]))
+                out += QLatin1String("^A^");
+            else
+                out += c;
+            break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString kalvexRUV_unescape(QStringView text)
+{
+    if (!text.contains(u'^'))
+        return text.toString();
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'^' && i + 2 < n && text[i + 2] == u'^' && isEscapeLetter(text[i + 1])) {
+            out += escapedChar(text[i + 1]);
+            i += 2;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+KeywordValue kwInt(qint64 n) { return {QString::number(n), false}; }
+
+KeywordValue kwDouble(double d)
+{
+    return {QString::number(d, 'g', QLocale::FloatingPointShortest), false};
+}
+
+KeywordValue kwBool(bool b) { return {b ? QStringLiteral("True") : QStringLiteral("False"), false}; }
+
+KeywordValue kwDate(const QString& dateText)
+{
+    const QString number = vbl_date_toNeutralNumber(dateText);
+    if (number.isNull())
+        return {dateText, true};
+    return {number, false};
+}
+
+} // namespace kalvex

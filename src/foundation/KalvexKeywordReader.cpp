@@ -1,0 +1,179 @@
+#include "foundation/KalvexKeywordReader.h"
+
+#include <cstring>
+
+namespace kalvex {
+
+namespace {
+
+inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QString decode(const char* b, const char* e)
+{
+    return QString::fromUtf8(b, static_cast<qsizetype>(e - b));
+}
+
+} // namespace
+
+bool kalvexRUV_isValidUtf8(const char* b, const char* e)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(b);
+    const auto* end = reinterpret_cast<const unsigned char*>(e);
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int len;
+        unsigned cp;
+        if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p < len)
+            return false;
+        for (int i = 1; i < len; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (p[i] & 0x3F);
+        }
+        if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        p += len;
+    }
+    return true;
+}
+
+void KalvexKeywordReader::setData(QByteArray data)
+{
+    m_data = std::move(data);
+    m_pos = 0;
+    // A byte-order mark is not part of the first line.
+    if (m_data.startsWith("\xEF\xBB\xBF"))
+        m_pos = 3;
+    m_lineNo = 0;
+    m_error.clear();
+    m_haveUnread = false;
+}
+
+bool KalvexKeywordReader::atEnd() const
+{
+    return !m_haveUnread && (failed() || m_pos >= m_data.size());
+}
+
+void KalvexKeywordReader::unread()
+{
+    if (!failed())
+        m_haveUnread = true;
+}
+
+KalvexKeywordReader::Status KalvexKeywordReader::fail(const QString& what)
+{
+    m_error = what;
+    return Error;
+}
+
+KalvexKeywordReader::Status KalvexKeywordReader::next(KeywordLine& line)
+{
+    if (failed())
+        return Error;
+    if (m_haveUnread) {
+        m_haveUnread = false;
+        line = m_last;
+        m_lineNo = line.lineNumber;
+        return Ok;
+    }
+    const char* base = m_data.constData();
+    const qsizetype size = m_data.size();
+    while (m_pos < size) {
+        const char* b = base + m_pos;
+        const char* nl = static_cast<const char*>(std::memchr(b, '\n', static_cast<size_t>(size - m_pos)));
+        const char* e = nl ? nl : base + size;
+        m_pos = nl ? (nl - base) + 1 : size;
+        ++m_lineNo;
+        if (e > b && e[-1] == '\r')
+            --e;
+        if (e - b > kMaxLineBytes)
+            return fail(QStringLiteral("line is longer than %1 bytes").arg(kMaxLineBytes));
+        const char* p = b;
+        while (p < e && isBlank(*p))
+            ++p;
+        if (p == e || *p == '#')
+            continue;
+        const Status st = parseLine(p, e, line);
+        if (st == Ok)
+            m_last = line;
+        return st;
+    }
+    return End;
+}
+
+KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const char* e, KeywordLine& line)
+{
+    for (const char* q = p; q < e; ++q) {
+        if (static_cast<unsigned char>(*q) >= 0x80) {
+            if (!kalvexRUV_isValidUtf8(q, e))
+                return fail(QStringLiteral("the line is not valid UTF-8 text"));
+            break;
+        }
+    }
+    line.lineNumber = m_lineNo;
+    line.values.clear();
+    int level = 0;
+    while (p < e && *p == '.') {
+        ++level;
+        ++p;
+    }
+    line.level = level;
+    while (p < e && isBlank(*p))
+        ++p;
+    const char* kb = p;
+    while (p < e && !isBlank(*p)) {
+        if (*p == '"')
+            return fail(QStringLiteral("a keyword was expected before the quoted text"));
+        ++p;
+    }
+    if (p == kb)
+        return fail(QStringLiteral("the line has level dots but no keyword"));
+    line.keyword = decode(kb, p);
+    for (;;) {
+        while (p < e && isBlank(*p))
+            ++p;
+        if (p == e)
+            break;
+        if (*p == '"') {
+            const char* vb = p + 1;
+            const char* ve = static_cast<const char*>(std::memchr(vb, '"', static_cast<size_t>(e - vb)));
+            if (!ve)
+                return fail(QStringLiteral("unbalanced quote in value %1").arg(line.values.size() + 1));
+            if (ve + 1 < e && !isBlank(ve[1]))
+                return fail(QStringLiteral("text follows the closing quote of value %1").arg(line.values.size() + 1));
+            QString text = decode(vb, ve);
+            if (std::memchr(vb, '^', static_cast<size_t>(ve - vb)))
+                text = kalvexRUV_unescape(text);
+            line.values.push_back({std::move(text), true});
+            p = ve + 1;
+        } else {
+            const char* vb = p;
+            while (p < e && !isBlank(*p)) {
+                if (*p == '"')
+                    return fail(QStringLiteral("a quote inside the unquoted value %1").arg(line.values.size() + 1));
+                ++p;
+            }
+            line.values.push_back({decode(vb, p), false});
+        }
+    }
+    return Ok;
+}
+
+} // namespace kalvex

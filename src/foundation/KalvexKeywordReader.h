@@ -1,0 +1,49 @@
+// Reads keyword lines (see KalvexKeywordLine.h) from a whole file held in
+// memory, one line at a time, with one line of look-ahead. Any malformed
+// line ends reading with an error naming the line number and the fault;
+// the reader never reads past it.
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+#include "foundation/KalvexKeywordLine.h"
+
+namespace kalvex {
+
+class KalvexKeywordReader {
+public:
+    enum Status { Ok, End, Error };
+    // Longest line accepted; longer lines are an error, not a memory hog.
+    static constexpr qsizetype kMaxLineBytes = 8 * 1024 * 1024;
+
+    KalvexKeywordReader() = default;
+    explicit KalvexKeywordReader(QByteArray data) { setData(std::move(data)); }
+    void setData(QByteArray data);
+
+    // The next keyword line (comments and blank lines skipped).
+    Status next(KeywordLine& line);
+    // Gives the line last returned back, so that the next call returns it again.
+    void unread();
+
+    bool atEnd() const;
+    bool failed() const { return !m_error.isEmpty(); }
+    // Line number of the line last returned or of the fault.
+    int lineNumber() const { return m_lineNo; }
+    QString errorText() const { return m_error; }
+
+private:
+    Status parseLine(const char* b, const char* e, KeywordLine& line);
+    Status fail(const QString& what);
+
+    QByteArray m_data;
+    qsizetype m_pos = 0;
+    int m_lineNo = 0;
+    QString m_error;
+    bool m_haveUnread = false;
+    KeywordLine m_last;
+};
+
+// Whether bytes form valid UTF-8 (no overlong forms, no surrogates).
+bool kalvexRUV_isValidUtf8(const char* b, const char* e);
+
+} // namespace kalvex

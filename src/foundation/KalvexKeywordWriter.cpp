@@ -1,0 +1,116 @@
+#include "foundation/KalvexKeywordWriter.h"
+
+namespace kalvex {
+
+namespace {
+
+constexpr qsizetype kFlushAt = 1 << 20;
+
+// Whether a text reads back unchanged as one unquoted token.
+bool safeBare(QStringView t)
+{
+    if (t.isEmpty())
+        return false;
+    for (QChar c : t) {
+        const char16_t u = c.unicode();
+        if (u == ' ' || u == '\t' || u == '"' || u == '\n' || u == '\r' || u == '^' || u == '#')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void KalvexKeywordWriter::beginLine(int level, QStringView keyword)
+{
+    if (level > 0)
+        m_buffer.append(level, '.');
+    // A keyword is one token; blanks or quotes in it would change the line.
+    QString kw = keyword.toString();
+    kw.replace(QLatin1Char(' '), QLatin1Char('_')).replace(QLatin1Char('\t'), QLatin1Char('_'));
+    kw.remove(QLatin1Char('"'));
+    kw.remove(QLatin1Char('\n'));
+    kw.remove(QLatin1Char('\r'));
+    m_buffer.append(kw.toUtf8());
+}
+
+void KalvexKeywordWriter::appendValue(const KeywordValue& v)
+{
+    m_buffer.append(' ');
+    if (!v.quoted && safeBare(v.text)) {
+        m_buffer.append(v.text.toUtf8());
+        return;
+    }
+    m_buffer.append('"');
+    m_buffer.append(kalvexRUV_escape(v.text).toUtf8());
+    m_buffer.append('"');
+}
+
+void KalvexKeywordWriter::endLine()
+{
+    m_buffer.append("\r\n");
+    if (m_buffer.size() >= kFlushAt)
+        flush();
+}
+
+void KalvexKeywordWriter::writeComment(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    m_buffer.append("# ");
+    m_buffer.append(t.toUtf8());
+    endLine();
+}
+
+void KalvexKeywordWriter::writeLine(int level, QStringView keyword, std::initializer_list<KeywordValue> values)
+{
+    beginLine(level, keyword);
+    for (const auto& v : values)
+        appendValue(v);
+    endLine();
+}
+
+void KalvexKeywordWriter::writeLine(int level, QStringView keyword, const std::vector<KeywordValue>& values)
+{
+    beginLine(level, keyword);
+    for (const auto& v : values)
+        appendValue(v);
+    endLine();
+}
+
+void KalvexKeywordWriter::writeTextLine(int level, QStringView keyword, const QStringList& values)
+{
+    beginLine(level, keyword);
+    for (const auto& v : values) {
+        if (v.startsWith(QLatin1String("NQ>")))
+            appendValue({v.mid(3), false});
+        else
+            appendValue({v, true});
+    }
+    endLine();
+}
+
+bool KalvexKeywordWriter::flush()
+{
+    if (m_buffer.isEmpty())
+        return m_ok;
+    if (!m_ok || !m_device) {
+        if (m_ok) {
+            m_ok = false;
+            m_error = QStringLiteral("no file to write to");
+        }
+        m_buffer.clear();
+        return false;
+    }
+    const qint64 n = m_device->write(m_buffer);
+    if (n != m_buffer.size()) {
+        m_ok = false;
+        m_error = m_device->errorString();
+    } else {
+        m_written += n;
+    }
+    m_buffer.clear();
+    return m_ok;
+}
+
+} // namespace kalvex
