@@ -1,0 +1,359 @@
+#include "platform/vaSpread.h"
+
+#include <QHeaderView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "platform/vaSpreadView.h"
+
+namespace kalvex {
+
+namespace {
+
+constexpr int BackCodeRole = Qt::UserRole + 1;
+constexpr int ForeCodeRole = Qt::UserRole + 2;
+constexpr quint32 WindowBackground = 0x80000005;
+constexpr quint32 WindowText = 0x80000008;
+
+// A VB colour code as a colour: system colours through the palette, plain
+// colours stored as 0x00BBGGRR.
+QColor colorFromCode(quint32 code, const QPalette& pal)
+{
+    if (code & 0x80000000u) {
+        switch (code & 0xFFu) {
+        case 5: return pal.color(QPalette::Base);
+        case 8: return pal.color(QPalette::Text);
+        case 13: return pal.color(QPalette::Highlight);
+        case 14: return pal.color(QPalette::HighlightedText);
+        case 15: return pal.color(QPalette::Button);
+        case 17: return pal.color(QPalette::Disabled, QPalette::Text);
+        case 19: return pal.color(QPalette::Disabled, QPalette::WindowText);
+        default: return pal.color(QPalette::Window);
+        }
+    }
+    return QColor(code & 0xFF, (code >> 8) & 0xFF, (code >> 16) & 0xFF);
+}
+
+struct Range {
+    int from;
+    int to;
+};
+
+// -1 (or a block reaching -1) addresses 1..count; anything is clipped to it.
+Range span(int a, int b, bool block, int count)
+{
+    if (a < 0 || (block && b < 0))
+        return {1, count};
+    if (!block)
+        b = a;
+    return {std::max(1, std::min(a, b)), std::min(count, std::max(a, b))};
+}
+
+} // namespace
+
+vaSpread::vaSpread(QWidget* parent)
+    : QFrame(parent)
+    , m_view(new vaSpreadView(this))
+{
+    setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+    setFocusProxy(m_view);
+    m_view->setMoveGuard([this](const QModelIndex& from, const QModelIndex& to) {
+        return guardMove(from, to);
+    });
+    connect(m_view, &vaSpreadView::editStarted, this, [this](const QModelIndex& i) {
+        emit editMode(i.column() + 1, i.row() + 1, 1, false);
+    });
+    connect(m_view, &vaSpreadView::editEnded, this, [this](const QModelIndex& i, bool changed) {
+        emit editMode(i.column() + 1, i.row() + 1, 0, changed);
+    });
+}
+
+QTableWidget* vaSpread::table() const { return m_view; }
+
+QTableWidgetItem* vaSpread::cell(int col, int row) const
+{
+    if (col < 1 || row < 1 || col > maxCols() || row > maxRows())
+        return nullptr;
+    return m_view->item(row - 1, col - 1);
+}
+
+QTableWidgetItem* vaSpread::makeCell(int col, int row)
+{
+    QTableWidgetItem* item = cell(col, row);
+    if (!item && col >= 1 && row >= 1 && col <= maxCols() && row <= maxRows()) {
+        item = new QTableWidgetItem;
+        m_view->setItem(row - 1, col - 1, item);
+    }
+    return item;
+}
+
+template <typename Fn>
+void vaSpread::forEachCell(Fn fn)
+{
+    const Range cols = span(m_col, m_col2, m_blockMode, maxCols());
+    const Range rows = span(m_row, m_row2, m_blockMode, maxRows());
+    for (int r = rows.from; r <= rows.to; ++r)
+        for (int c = cols.from; c <= cols.to; ++c)
+            fn(c, r);
+}
+
+QString vaSpread::text() const
+{
+    if (m_row == 0 && m_col >= 1 && m_col <= maxCols()) {
+        QTableWidgetItem* h = m_view->horizontalHeaderItem(m_col - 1);
+        return h ? h->text() : QString();
+    }
+    if (m_col == 0 && m_row >= 1 && m_row <= maxRows()) {
+        QTableWidgetItem* h = m_view->verticalHeaderItem(m_row - 1);
+        return h ? h->text() : QString::number(m_row);
+    }
+    QTableWidgetItem* item = cell(m_col, m_row);
+    return item ? item->text() : QString();
+}
+
+void vaSpread::setText(const QString& text)
+{
+    if (!m_blockMode && m_row == 0) {
+        const Range cols = span(m_col, m_col, false, maxCols());
+        for (int c = cols.from; c <= cols.to; ++c)
+            m_view->setHorizontalHeaderItem(c - 1, new QTableWidgetItem(text));
+        return;
+    }
+    if (!m_blockMode && m_col == 0) {
+        const Range rows = span(m_row, m_row, false, maxRows());
+        for (int r = rows.from; r <= rows.to; ++r)
+            m_view->setVerticalHeaderItem(r - 1, new QTableWidgetItem(text));
+        return;
+    }
+    forEachCell([&](int c, int r) { makeCell(c, r)->setText(text); });
+}
+
+quint32 vaSpread::backColor() const
+{
+    QTableWidgetItem* item = cell(m_col, m_row);
+    const QVariant v = item ? item->data(BackCodeRole) : QVariant();
+    return v.isValid() ? v.toUInt() : WindowBackground;
+}
+
+void vaSpread::setBackColor(quint32 color)
+{
+    forEachCell([&](int c, int r) {
+        QTableWidgetItem* item = makeCell(c, r);
+        item->setData(BackCodeRole, color);
+        applyColors(item);
+    });
+}
+
+quint32 vaSpread::foreColor() const
+{
+    QTableWidgetItem* item = cell(m_col, m_row);
+    const QVariant v = item ? item->data(ForeCodeRole) : QVariant();
+    return v.isValid() ? v.toUInt() : WindowText;
+}
+
+void vaSpread::setForeColor(quint32 color)
+{
+    forEachCell([&](int c, int r) {
+        QTableWidgetItem* item = makeCell(c, r);
+        item->setData(ForeCodeRole, color);
+        applyColors(item);
+    });
+}
+
+void vaSpread::applyColors(QTableWidgetItem* item)
+{
+    const QPalette pal = m_view->palette();
+    const QVariant back = item->data(BackCodeRole);
+    const QVariant fore = item->data(ForeCodeRole);
+    if (back.isValid())
+        item->setBackground(colorFromCode(back.toUInt(), pal));
+    if (fore.isValid())
+        item->setForeground(colorFromCode(fore.toUInt(), pal));
+}
+
+int vaSpread::maxRows() const { return m_view->rowCount(); }
+void vaSpread::setMaxRows(int rows) { m_view->setRowCount(std::max(0, rows)); }
+int vaSpread::maxCols() const { return m_view->columnCount(); }
+void vaSpread::setMaxCols(int cols) { m_view->setColumnCount(std::max(0, cols)); }
+
+int vaSpread::activeRow() const
+{
+    const QModelIndex i = m_view->currentIndex();
+    return i.isValid() ? i.row() + 1 : -1;
+}
+
+int vaSpread::activeCol() const
+{
+    const QModelIndex i = m_view->currentIndex();
+    return i.isValid() ? i.column() + 1 : -1;
+}
+
+void vaSpread::setActiveCell()
+{
+    if (m_col < 1 || m_row < 1 || m_col > maxCols() || m_row > maxRows())
+        return;
+    const QModelIndex target = m_view->model()->index(m_row - 1, m_col - 1);
+    m_view->setCurrentIndex(target);
+    if (m_view->currentIndex() == target)
+        m_view->scrollTo(target);
+}
+
+bool vaSpread::guardMove(const QModelIndex& from, const QModelIndex& to)
+{
+    bool cancel = false;
+    emit leaveCell(from.isValid() ? from.column() + 1 : -1, from.isValid() ? from.row() + 1 : -1,
+                   to.column() + 1, to.row() + 1, cancel);
+    return !cancel;
+}
+
+bool vaSpread::rowHidden(int row) const
+{
+    return row >= 1 && row <= maxRows() && m_view->isRowHidden(row - 1);
+}
+
+void vaSpread::setRowHidden(int row, bool hidden)
+{
+    const Range rows = span(row, row, false, maxRows());
+    for (int r = rows.from; r <= rows.to; ++r)
+        m_view->setRowHidden(r - 1, hidden);
+}
+
+bool vaSpread::colHidden(int col) const
+{
+    return col >= 1 && col <= maxCols() && m_view->isColumnHidden(col - 1);
+}
+
+void vaSpread::setColHidden(int col, bool hidden)
+{
+    const Range cols = span(col, col, false, maxCols());
+    for (int c = cols.from; c <= cols.to; ++c)
+        m_view->setColumnHidden(c - 1, hidden);
+}
+
+void vaSpread::clearBlock()
+{
+    forEachCell([&](int c, int r) { delete m_view->takeItem(r - 1, c - 1); });
+}
+
+void vaSpread::insertRow()
+{
+    const int rows = maxRows();
+    if (m_row < 1 || m_row > rows)
+        return;
+    m_view->insertRow(m_row - 1);
+    m_view->removeRow(rows);
+}
+
+void vaSpread::sortRows(int row, int row2, SortKey key1, SortKey key2)
+{
+    const Range rows = span(row, row2, true, maxRows());
+    if (rows.to - rows.from < 1)
+        return;
+    const int cols = maxCols();
+    struct Line {
+        std::vector<QTableWidgetItem*> cells;
+        bool hidden;
+    };
+    std::vector<Line> lines;
+    lines.reserve(static_cast<size_t>(rows.to - rows.from + 1));
+    for (int r = rows.from; r <= rows.to; ++r) {
+        Line line{std::vector<QTableWidgetItem*>(static_cast<size_t>(cols)), m_view->isRowHidden(r - 1)};
+        for (int c = 0; c < cols; ++c)
+            line.cells[static_cast<size_t>(c)] = m_view->takeItem(r - 1, c);
+        lines.push_back(std::move(line));
+    }
+    auto keyText = [cols](const Line& l, int col) {
+        if (col < 1 || col > cols || !l.cells[static_cast<size_t>(col - 1)])
+            return QString();
+        return l.cells[static_cast<size_t>(col - 1)]->text();
+    };
+    auto compareBy = [&](const Line& a, const Line& b, SortKey key) {
+        const QString ta = keyText(a, key.col);
+        const QString tb = keyText(b, key.col);
+        int d = ta.compare(tb, Qt::CaseInsensitive);
+        if (d == 0)
+            d = ta.compare(tb, Qt::CaseSensitive);
+        return key.order == SortDescending ? -d : d;
+    };
+    std::stable_sort(lines.begin(), lines.end(), [&](const Line& a, const Line& b) {
+        const int d = compareBy(a, b, key1);
+        return d != 0 ? d < 0 : compareBy(a, b, key2) < 0;
+    });
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int r = rows.from - 1 + static_cast<int>(i);
+        for (int c = 0; c < cols; ++c)
+            if (QTableWidgetItem* item = lines[i].cells[static_cast<size_t>(c)])
+                m_view->setItem(r, c, item);
+        m_view->setRowHidden(r, lines[i].hidden);
+    }
+}
+
+void vaSpread::setReDraw(bool on)
+{
+    m_reDraw = on;
+    m_view->setUpdatesEnabled(on);
+}
+
+double vaSpread::twipsPerPixel() const { return 1440.0 / logicalDpiX(); }
+
+int vaSpread::colWidth(int col) const
+{
+    int px = 0;
+    if (col == 0)
+        px = m_view->verticalHeader()->isHidden() ? 0 : m_view->verticalHeader()->width();
+    else if (col >= 1 && col <= maxCols())
+        px = m_view->columnWidth(col - 1);
+    return static_cast<int>(std::lrint(px * twipsPerPixel()));
+}
+
+void vaSpread::setColWidth(int col, int twips)
+{
+    const int px = std::max(0, static_cast<int>(std::lrint(twips / twipsPerPixel())));
+    if (col == 0) {
+        m_view->verticalHeader()->setFixedWidth(px);
+        return;
+    }
+    const Range cols = span(col, col, false, maxCols());
+    for (int c = cols.from; c <= cols.to; ++c)
+        m_view->setColumnWidth(c - 1, px);
+}
+
+int vaSpread::maxTextColWidth(int col) const
+{
+    if (col < 1 || col > maxCols())
+        return 0;
+    const QFontMetrics fm = m_view->fontMetrics();
+    int widest = 0;
+    for (int r = 0; r < maxRows(); ++r) {
+        if (m_view->isRowHidden(r))
+            continue;
+        if (const QTableWidgetItem* item = m_view->item(r, col - 1))
+            widest = std::max(widest, fm.horizontalAdvance(item->text()));
+    }
+    return static_cast<int>(std::lrint(widest * twipsPerPixel()));
+}
+
+int vaSpread::rowHeight(int row) const
+{
+    int px = 0;
+    if (row == 0)
+        px = m_view->horizontalHeader()->height();
+    else if (row >= 1 && row <= maxRows())
+        px = m_view->rowHeight(row - 1);
+    return static_cast<int>(std::lrint(px * twipsPerPixel()));
+}
+
+void vaSpread::commitEdit() { m_view->commitEdit(); }
+bool vaSpread::isEditing() const { return m_view->isEditing(); }
+
+QRect vaSpread::cellRect(int col, int row) const
+{
+    return m_view->visualRect(m_view->model()->index(row - 1, col - 1));
+}
+
+} // namespace kalvex
