@@ -1,0 +1,22 @@
+// Command button and picture button (a button showing an icon instead of, or
+// beside, its caption). Click is raised by a user's click and by click().
+#pragma once
+#include <QPushButton>
+
+namespace kalvex {
+
+class VbCommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit VbCommandButton(QWidget* parent = nullptr);
+    explicit VbCommandButton(const QString& caption, QWidget* parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    void setPicture(const QIcon& icon);
+
+signals:
+    void Click();
+};
+
+} // namespace kalvex

@@ -1,0 +1,175 @@
+#include "support/modal_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+
+namespace kalvex::test {
+
+namespace {
+QString plain(QString s)
+{
+    s.remove(QLatin1Char('&'));
+    return s.trimmed();
+}
+
+void closeWindow(QWidget* w)
+{
+    if (auto* d = qobject_cast<QDialog*>(w))
+        d->reject();
+    else
+        w->close();
+}
+} // namespace
+
+QWidget* activeModal() { return QApplication::activeModalWidget(); }
+
+std::shared_ptr<ModalAnswer> whenModal(std::function<void(QWidget*)> action, int timeoutMs)
+{
+    auto answer = std::make_shared<ModalAnswer>();
+    QPointer<QWidget> before = activeModal();
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(5);
+    auto elapsed = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, poll, [=]() {
+        *elapsed += poll->interval();
+        QWidget* m = activeModal();
+        if (m && m != before.data() && m->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            QPointer<QWidget> guard = m;
+            answer->title = m->windowTitle();
+            if (auto* box = qobject_cast<QMessageBox*>(m))
+                answer->text = box->text();
+            answer->ran = true;
+            action(m);
+            if (guard && guard->isVisible()) {
+                answer->leftOpen = true;
+                closeWindow(guard);
+            }
+            return;
+        }
+        if (*elapsed >= timeoutMs) {
+            poll->stop();
+            poll->deleteLater();
+            answer->timedOut = true;
+            // A modal window nobody answered would block the test forever.
+            if (QWidget* left = activeModal(); left && left != before.data())
+                closeWindow(left);
+        }
+    });
+    poll->start();
+    return answer;
+}
+
+std::shared_ptr<ModalAnswer> answerMessageBox(const QString& buttonText, int timeoutMs)
+{
+    return whenModal([buttonText](QWidget* m) { clickButton(m, buttonText); }, timeoutMs);
+}
+
+void clickWidget(QWidget* w)
+{
+    if (w)
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
+
+void typeInto(QWidget* box, const QString& text, bool replace)
+{
+    if (!box)
+        return;
+    clickWidget(box);
+    if (replace)
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    else
+        QTest::keyClick(box, Qt::Key_End);
+    if (replace && text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, text);
+}
+
+void clearByKeyboard(QWidget* box) { typeInto(box, QString(), true); }
+
+void clickIndicator(QAbstractButton* button)
+{
+    if (!button)
+        return;
+    QStyleOptionButton opt;
+    opt.initFrom(button);
+    const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+    const QRect r = button->style()->subElementRect(
+        radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &opt, button);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+QAbstractButton* findButton(QWidget* root, const QString& text)
+{
+    if (!root)
+        return nullptr;
+    const QString want = plain(text);
+    for (QAbstractButton* b : root->findChildren<QAbstractButton*>())
+        if (plain(b->text()) == want && b->isVisible())
+            return b;
+    return nullptr;
+}
+
+bool clickButton(QWidget* root, const QString& text)
+{
+    QAbstractButton* b = findButton(root, text);
+    if (!b || !b->isEnabled())
+        return false;
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
+    return true;
+}
+
+void acceptModal(QWidget* dialog)
+{
+    if (!dialog)
+        return;
+    QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    QTest::keyClick(target, Qt::Key_Return);
+}
+
+void cancelModal(QWidget* dialog)
+{
+    if (!dialog)
+        return;
+    QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    QTest::keyClick(target, Qt::Key_Escape);
+}
+
+int closeLeftoverModals()
+{
+    int n = 0;
+    while (QWidget* m = activeModal()) {
+        closeWindow(m);
+        QApplication::processEvents();
+        if (++n > 20)
+            break;
+    }
+    return n;
+}
+
+ModalWatchdog::ModalWatchdog(int ms)
+    : m_closed(std::make_shared<int>(0))
+{
+    auto* t = new QTimer(qApp);
+    auto closed = m_closed;
+    QObject::connect(t, &QTimer::timeout, t, [closed] { *closed += closeLeftoverModals(); });
+    t->start(ms);
+    m_timer = t;
+}
+
+ModalWatchdog::~ModalWatchdog()
+{
+    if (m_timer)
+        m_timer->deleteLater();
+}
+
+} // namespace kalvex::test
