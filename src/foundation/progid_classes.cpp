@@ -4,6 +4,8 @@
 #include "foundation/progid_registry.h"
 #include "generators/KalvexGenParm.h"
 #include "generators/KalvexGenParms.h"
+#include "generators/KalvexGenerator.h"
+#include "generators/KalvexGenerators.h"
 
 namespace kalvex {
 
@@ -23,6 +25,8 @@ void registerCoreProgIds(ProgIdRegistry& r)
 
     addObject(r, "KalvexGenParm", classCreate_KalvexGenParm);
     addObject(r, "KalvexGenParms", classCreate_KalvexGenParms);
+    addObject(r, "KalvexGenerator", classCreate_KalvexGenerator);
+    addObject(r, "KalvexGenerators", classCreate_KalvexGenerators);
 }
 
 } // namespace kalvex

@@ -1,7 +1,6 @@
 #include "generators/KalvexGenParms.h"
 
-#include <QRegularExpression>
-
+#include "foundation/unique_name.h"
 #include "generators/KalvexGenParm.h"
 #include "generators/KalvexGenParmsEditor.h"
 
@@ -70,24 +69,7 @@ int KalvexGenParms::rename(const QString& oldName, const QString& newName)
 
 QString KalvexGenParms::getUniqueName(const QString& base) const
 {
-    if (!exists(base))
-        return base;
-    // "stem (n)": a trailing whole number in parentheses; anything else in
-    // the parentheses is part of the stem.
-    static const QRegularExpression numbered(QStringLiteral("^(.*?)\\s*\\((\\d{1,9})\\)\\s*$"));
-    QString stem = base;
-    long long n = 0;
-    const auto m = numbered.match(base);
-    if (m.hasMatch()) {
-        stem = m.captured(1);
-        n = m.captured(2).toLongLong();
-    }
-    while (true) {
-        ++n;
-        const QString candidate = stem + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
-        if (!exists(candidate))
-            return candidate;
-    }
+    return makeUniqueName(base, [this](const QString& n) { return exists(n); });
 }
 
 void KalvexGenParms::initialize()

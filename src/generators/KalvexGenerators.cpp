@@ -1,0 +1,125 @@
+#include "generators/KalvexGenerators.h"
+
+#include "foundation/unique_name.h"
+#include "generators/KalvexGenerator.h"
+
+namespace kalvex {
+
+IKalvexGeneratorPtr KalvexGenerators::item(const QString& id) const
+{
+    for (const auto& g : items())
+        if (g->id().compare(id, Qt::CaseInsensitive) == 0)
+            return g;
+    return nullptr;
+}
+
+IKalvexGeneratorPtr KalvexGenerators::itemByName(const QString& name) const
+{
+    for (const auto& g : items())
+        if (g->name() == name)
+            return g;
+    return nullptr;
+}
+
+IKalvexGeneratorPtr KalvexGenerators::add(const QString& id, const QString& name)
+{
+    const QString key = id.trimmed();
+    if (key.isEmpty() || exists(key))
+        return nullptr;
+    auto gen = classCreate_KalvexGenerator();
+    if (!gen)
+        return nullptr;
+    gen->setModified(MODIFIED_SUSPEND);
+    gen->setId(key);
+    gen->setName(name);
+    gen->setModified(MODIFIED_RESUME);
+    if (!add(gen))
+        return nullptr;
+    return gen;
+}
+
+bool KalvexGenerators::add(const IKalvexGeneratorPtr& generator)
+{
+    if (!generator || generator->id().trimmed().isEmpty() || exists(generator->id()) || indexOf(generator) > 0)
+        return false;
+    insertItem(generator);
+    if (m_vars)
+        generator->setEnvirVars(m_vars);
+    return true;
+}
+
+int KalvexGenerators::remove(const QString& id)
+{
+    for (int pos = 1; pos <= count(); ++pos)
+        if (itemAt(pos)->id().compare(id, Qt::CaseInsensitive) == 0)
+            return removeItemAt(pos) ? 1 : 0;
+    return 0;
+}
+
+int KalvexGenerators::remove(int position)
+{
+    return removeItemAt(position) ? 1 : 0;
+}
+
+int KalvexGenerators::renameId(const QString& oldId, const QString& newId)
+{
+    const QString id = newId.trimmed();
+    if (id == oldId)
+        return IKalvexGenParms::RENAME_SAME;
+    if (id.isEmpty())
+        return IKalvexGenParms::RENAME_EMPTY;
+    auto gen = item(oldId);
+    auto holder = item(id);
+    // A change of letter case only is a rename of the same entry.
+    if (holder && holder != gen)
+        return IKalvexGenParms::RENAME_EXISTS;
+    if (!gen)
+        return IKalvexGenParms::RENAME_NOT_FOUND;
+    gen->setId(id);
+    return IKalvexGenParms::RENAME_OK;
+}
+
+QString KalvexGenerators::getUniqueName(const QString& base) const
+{
+    return makeUniqueName(base, [this](const QString& n) { return itemByName(n) != nullptr; });
+}
+
+QString KalvexGenerators::getUniqueId(const QString& base) const
+{
+    return makeUniqueName(base, [this](const QString& n) { return exists(n); });
+}
+
+void KalvexGenerators::setEnvirVars(const std::shared_ptr<IBrenloEnvirVars>& vars)
+{
+    m_vars = vars;
+    for (const auto& g : items())
+        g->setEnvirVars(vars);
+}
+
+void KalvexGenerators::initialize()
+{
+    setModified(MODIFIED_SUSPEND);
+    clearItems();
+    setModified(MODIFIED_RESUME);
+    setModified(0);
+}
+
+int KalvexGenerators::setInternalValue(const QString& key, const QVariant& value)
+{
+    if (key == SET_ENVIR_VARS) {
+        setEnvirVars(value.value<std::shared_ptr<IBrenloEnvirVars>>());
+        return 1;
+    }
+    return KalvexCollection::setInternalValue(key, value);
+}
+
+std::shared_ptr<IKalvexGenerators> classCreate_KalvexGenerators()
+{
+    try {
+        return std::make_shared<KalvexGenerators>();
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+} // namespace kalvex
