@@ -1,0 +1,43 @@
+#include "platform/CommonDialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "platform/OpenDialogFilter.h"
+
+namespace kalvex {
+
+CommonDialog::CommonDialog(QWidget* owner) : QObject(owner), m_owner(owner)
+{
+    setObjectName(QStringLiteral("cDialog"));
+}
+
+int CommonDialog::ShowOpen()
+{
+    QFileDialog dialog(m_owner ? m_owner->window() : nullptr, m_title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    applyOpenDialogSettings(dialog, m_filter, m_filterIndex, m_flags);
+    if (!m_defaultExt.isEmpty() && m_defaultExt != QLatin1String("*"))
+        dialog.setDefaultSuffix(m_defaultExt);
+
+    const QString name = QDir::fromNativeSeparators(m_fileName);
+    const QFileInfo nameInfo(name);
+    if (!m_initDir.isEmpty() && QFileInfo(QDir::fromNativeSeparators(m_initDir)).isDir())
+        dialog.setDirectory(QDir::fromNativeSeparators(m_initDir));
+    else if (nameInfo.isAbsolute() && nameInfo.dir().exists())
+        dialog.setDirectory(nameInfo.dir());
+    if (!name.isEmpty())
+        dialog.selectFile(nameInfo.isAbsolute() && nameInfo.dir() == dialog.directory() ? nameInfo.fileName()
+                                                                                       : name);
+
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        m_fileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
+        m_filterIndex = openDialogFilterIndex(dialog);
+        return 0;
+    }
+    return m_cancelError ? cdlCancel : 0;
+}
+
+} // namespace kalvex

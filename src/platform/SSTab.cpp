@@ -1,0 +1,27 @@
+#include "platform/SSTab.h"
+
+#include <QTabBar>
+
+namespace kalvex {
+
+SSTab::SSTab(QWidget* parent) : QTabWidget(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+    tabBar()->setFocusPolicy(Qt::TabFocus);
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        const int previous = m_previous;
+        m_previous = index;
+        // The first page added makes a tab current: that is no user change.
+        if (previous >= 0 && index >= 0)
+            emit Click(previous);
+    });
+}
+
+void SSTab::setTab(int index)
+{
+    if (index < 0 || index >= count() || index == currentIndex())
+        return;
+    setCurrentIndex(index);
+}
+
+} // namespace kalvex

@@ -1,0 +1,483 @@
+#include "platform/TList.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QSet>
+#include <algorithm>
+
+namespace kalvex {
+
+namespace {
+
+enum Role {
+    KeyRole = Qt::UserRole + 1,
+    DataRole,
+    ValuesRole,
+    ModeRole,
+    Value2Role,
+    LongRole,
+    Picture1Role,
+    Picture2Role,
+    ForeColorRole,
+};
+
+bool lessValue(const QVariant& a, const QVariant& b)
+{
+    bool okA = false, okB = false;
+    const double da = a.toDouble(&okA);
+    const double db = b.toDouble(&okB);
+    if (okA && okB && a.typeId() != QMetaType::QString && b.typeId() != QMetaType::QString)
+        return da < db;
+    return a.toString() < b.toString();
+}
+
+} // namespace
+
+TList::TList(QWidget* parent) : QTreeWidget(parent)
+{
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setExpandsOnDoubleClick(false);
+    setUniformRowHeights(true);
+    setIconSize(QSize(16, 16));
+    connect(this, &QTreeWidget::itemClicked, this, [this] { emit Click(); });
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { emit SelChange(); });
+    // Picture 2 follows the expanded state.
+    auto swapIcon = [this](QTreeWidgetItem* item) {
+        const bool open = item->isExpanded();
+        const QPixmap p2 = item->data(0, Picture2Role).value<QPixmap>();
+        const QPixmap p1 = item->data(0, Picture1Role).value<QPixmap>();
+        item->setIcon(0, QIcon(open && !p2.isNull() ? p2 : p1));
+    };
+    connect(this, &QTreeWidget::itemExpanded, this, swapIcon);
+    connect(this, &QTreeWidget::itemCollapsed, this, swapIcon);
+}
+
+void TList::ensureIndex() const
+{
+    if (m_indexValid)
+        return;
+    m_rows.clear();
+    m_index.clear();
+    std::vector<QTreeWidgetItem*> stack;
+    for (int i = topLevelItemCount() - 1; i >= 0; --i)
+        stack.push_back(topLevelItem(i));
+    while (!stack.empty()) {
+        QTreeWidgetItem* item = stack.back();
+        stack.pop_back();
+        m_index.insert(item, int(m_rows.size()));
+        m_rows.push_back(item);
+        for (int i = item->childCount() - 1; i >= 0; --i)
+            stack.push_back(item->child(i));
+    }
+    m_indexValid = true;
+}
+
+int TList::ListCount() const
+{
+    ensureIndex();
+    return int(m_rows.size());
+}
+
+QTreeWidgetItem* TList::rowItem(int row) const
+{
+    ensureIndex();
+    if (row < 0 || row >= int(m_rows.size()))
+        return nullptr;
+    return m_rows[size_t(row)];
+}
+
+int TList::rowOf(const QTreeWidgetItem* item) const
+{
+    if (!item)
+        return -1;
+    ensureIndex();
+    return m_index.value(item, -1);
+}
+
+int TList::ListIndex() const
+{
+    const auto sel = selectedItems();
+    return sel.isEmpty() ? -1 : rowOf(sel.first());
+}
+
+void TList::setListIndex(int row)
+{
+    QTreeWidgetItem* item = rowItem(row);
+    if (!item) {
+        clearSelection();
+        setCurrentItem(nullptr);
+        return;
+    }
+    setCurrentItem(item);
+    item->setSelected(true);
+}
+
+void TList::applyText(QTreeWidgetItem* item, const QString& text)
+{
+    if (m_separator <= 0) {
+        item->setText(0, text);
+        return;
+    }
+    const QStringList cells = text.split(QChar(m_separator));
+    if (cells.size() > columnCount())
+        setColumnCount(int(cells.size()));
+    for (int c = 0; c < cells.size(); ++c)
+        item->setText(c, cells[c]);
+}
+
+int TList::AddItem(const QString& text, int parentIndex)
+{
+    ensureIndex();
+    auto* item = new QTreeWidgetItem;
+    applyText(item, text);
+    QTreeWidgetItem* parent = rowItem(parentIndex);
+    int pos;
+    if (parent) {
+        pos = LastRowBelow(parentIndex) + 1;
+        parent->addChild(item);
+    } else {
+        pos = int(m_rows.size());
+        addTopLevelItem(item);
+    }
+    if (pos == int(m_rows.size())) {
+        m_index.insert(item, pos);
+        m_rows.push_back(item);
+    } else {
+        invalidate();
+    }
+    if (!m_sortName.isEmpty())
+        m_sortPending = true;
+    return pos;
+}
+
+int TList::InsertItem(const QString& text, int position)
+{
+    QTreeWidgetItem* before = rowItem(position);
+    if (!before)
+        return AddItem(text, -1);
+    auto* item = new QTreeWidgetItem;
+    applyText(item, text);
+    if (QTreeWidgetItem* parent = before->parent())
+        parent->insertChild(parent->indexOfChild(before), item);
+    else
+        insertTopLevelItem(indexOfTopLevelItem(before), item);
+    invalidate();
+    if (!m_sortName.isEmpty())
+        m_sortPending = true;
+    return position;
+}
+
+void TList::Clear()
+{
+    clear();
+    m_rows.clear();
+    m_index.clear();
+    m_indexValid = true;
+    m_sortPending = false;
+}
+
+QString TList::ItemText(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    if (!item)
+        return QString();
+    if (m_separator <= 0 || columnCount() < 2)
+        return item->text(0);
+    QStringList cells;
+    for (int c = 0; c < columnCount(); ++c)
+        cells << item->text(c);
+    while (cells.size() > 1 && cells.last().isEmpty())
+        cells.removeLast();
+    return cells.join(QChar(m_separator));
+}
+
+void TList::setItemText(int row, const QString& text)
+{
+    if (QTreeWidgetItem* item = rowItem(row))
+        applyText(item, text);
+}
+
+QString TList::ItemKey(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    return item ? item->data(0, KeyRole).toString() : QString();
+}
+
+void TList::setItemKey(int row, const QString& key)
+{
+    if (QTreeWidgetItem* item = rowItem(row))
+        item->setData(0, KeyRole, key);
+}
+
+QVariant TList::ItemData(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    return item ? item->data(0, DataRole) : QVariant();
+}
+
+void TList::setItemData(int row, const QVariant& data)
+{
+    if (QTreeWidgetItem* item = rowItem(row))
+        item->setData(0, DataRole, data);
+}
+
+QVariant TList::ItemValue(int row, const QString& name) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    return item ? item->data(0, ValuesRole).toMap().value(name) : QVariant();
+}
+
+void TList::setItemValue(int row, const QString& name, const QVariant& value)
+{
+    QTreeWidgetItem* item = rowItem(row);
+    if (!item)
+        return;
+    QVariantMap values = item->data(0, ValuesRole).toMap();
+    values.insert(name, value);
+    item->setData(0, ValuesRole, values);
+    if (name == m_sortName)
+        m_sortPending = true;
+}
+
+int TList::ItemMode(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    return item ? item->data(0, ModeRole).toInt() : 0;
+}
+
+void TList::setItemMode(int row, int mode)
+{
+    if (QTreeWidgetItem* item = rowItem(row))
+        item->setData(0, ModeRole, mode);
+}
+
+int TList::ItemValue2(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    return item ? item->data(0, Value2Role).toInt() : 0;
+}
+
+void TList::setItemValue2(int row, int value)
+{
+    if (QTreeWidgetItem* item = rowItem(row))
+        item->setData(0, Value2Role, value);
+}
+
+qint32 TList::ItemLong(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    return item ? item->data(0, LongRole).toInt() : 0;
+}
+
+void TList::setItemLong(int row, qint32 value)
+{
+    if (QTreeWidgetItem* item = rowItem(row))
+        item->setData(0, LongRole, value);
+}
+
+QPixmap TList::ItemPicture(int row, int which) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    if (!item)
+        return QPixmap();
+    return item->data(0, which == 2 ? Picture2Role : Picture1Role).value<QPixmap>();
+}
+
+void TList::setItemPicture(int row, const QPixmap& picture, int which)
+{
+    QTreeWidgetItem* item = rowItem(row);
+    if (!item)
+        return;
+    item->setData(0, which == 2 ? Picture2Role : Picture1Role, picture);
+    const QPixmap p2 = item->data(0, Picture2Role).value<QPixmap>();
+    const QPixmap p1 = item->data(0, Picture1Role).value<QPixmap>();
+    item->setIcon(0, QIcon(item->isExpanded() && !p2.isNull() ? p2 : p1));
+}
+
+quint32 TList::ItemForeColor(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    return item ? item->data(0, ForeColorRole).toUInt() : 0;
+}
+
+void TList::setItemForeColor(int row, quint32 color)
+{
+    QTreeWidgetItem* item = rowItem(row);
+    if (!item)
+        return;
+    item->setData(0, ForeColorRole, color);
+    const QBrush brush = color ? QBrush(resolveColor(color, palette())) : QBrush();
+    for (int c = 0; c < columnCount(); ++c)
+        item->setForeground(c, brush);
+}
+
+QFont TList::ItemFont(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    return item ? item->font(0) : QFont();
+}
+
+void TList::setItemFont(int row, const QFont& font)
+{
+    QTreeWidgetItem* item = rowItem(row);
+    if (!item)
+        return;
+    for (int c = 0; c < columnCount(); ++c)
+        item->setFont(c, font);
+}
+
+bool TList::ItemExpanded(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    return item && item->isExpanded();
+}
+
+void TList::setItemExpanded(int row, bool expanded)
+{
+    if (row == -1) {
+        ensureIndex();
+        for (QTreeWidgetItem* item : m_rows)
+            item->setExpanded(expanded);
+        return;
+    }
+    if (QTreeWidgetItem* item = rowItem(row))
+        item->setExpanded(expanded);
+}
+
+bool TList::ItemHasChildren(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    return item && item->childCount() > 0;
+}
+
+int TList::LastRowBelow(int row) const
+{
+    QTreeWidgetItem* item = rowItem(row);
+    if (!item)
+        return -1;
+    while (item->childCount() > 0)
+        item = item->child(item->childCount() - 1);
+    return rowOf(item);
+}
+
+void TList::setForeColor(quint32 color)
+{
+    m_foreColor = color;
+    QPalette pal = palette();
+    const QColor c = resolveColor(color, QPalette());
+    pal.setColor(QPalette::Active, QPalette::Text, c);
+    pal.setColor(QPalette::Inactive, QPalette::Text, c);
+    setPalette(pal);
+}
+
+void TList::setRedraw(bool on)
+{
+    if (on == m_redraw)
+        return;
+    m_redraw = on;
+    if (on && m_sortPending)
+        SortRows();
+    setUpdatesEnabled(on);
+    if (on)
+        viewport()->update();
+}
+
+void TList::setSortValueName(const QString& name)
+{
+    m_sortName = name;
+    m_sortPending = !name.isEmpty() && topLevelItemCount() > 0;
+}
+
+void TList::sortChildren(QTreeWidgetItem* parent)
+{
+    if (parent->childCount() == 0)
+        return;
+    QList<QTreeWidgetItem*> kids = parent->takeChildren();
+    std::stable_sort(kids.begin(), kids.end(), [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
+        return lessValue(a->data(0, ValuesRole).toMap().value(m_sortName),
+                         b->data(0, ValuesRole).toMap().value(m_sortName));
+    });
+    parent->addChildren(kids);
+    for (QTreeWidgetItem* kid : kids)
+        sortChildren(kid);
+}
+
+void TList::SortRows()
+{
+    m_sortPending = false;
+    if (m_sortName.isEmpty() || topLevelItemCount() == 0)
+        return;
+    // Taking rows out forgets their expanded state and the selection.
+    ensureIndex();
+    QSet<QTreeWidgetItem*> open;
+    for (QTreeWidgetItem* item : m_rows)
+        if (item->isExpanded())
+            open.insert(item);
+    const auto selected = selectedItems();
+    QTreeWidgetItem* current = currentItem();
+
+    QList<QTreeWidgetItem*> tops;
+    while (topLevelItemCount() > 0)
+        tops << takeTopLevelItem(0);
+    std::stable_sort(tops.begin(), tops.end(), [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
+        return lessValue(a->data(0, ValuesRole).toMap().value(m_sortName),
+                         b->data(0, ValuesRole).toMap().value(m_sortName));
+    });
+    for (QTreeWidgetItem* top : tops)
+        sortChildren(top);
+    addTopLevelItems(tops);
+    invalidate();
+    for (QTreeWidgetItem* item : open)
+        item->setExpanded(true);
+    if (current)
+        setCurrentItem(current);
+    for (QTreeWidgetItem* item : selected)
+        item->setSelected(true);
+}
+
+int TList::TopIndex() const
+{
+    return rowOf(itemAt(QPoint(1, 1)));
+}
+
+void TList::setTopIndex(int row)
+{
+    if (QTreeWidgetItem* item = rowItem(row))
+        scrollToItem(item, QAbstractItemView::PositionAtTop);
+}
+
+void TList::mousePressEvent(QMouseEvent* event)
+{
+    int shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier)
+        shift |= 1;
+    if (event->modifiers() & Qt::ControlModifier)
+        shift |= 2;
+    if (event->modifiers() & Qt::AltModifier)
+        shift |= 4;
+    int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
+    const QPoint p = event->position().toPoint();
+    emit MouseDown(button, shift, p.x(), p.y());
+    QTreeWidget::mousePressEvent(event);
+}
+
+QColor TList::resolveColor(quint32 code, const QPalette& palette)
+{
+    if (!(code & 0x80000000u))
+        return QColor(int(code & 0xFF), int((code >> 8) & 0xFF), int((code >> 16) & 0xFF));
+    switch (code & 0xFF) {
+    case 5: return palette.color(QPalette::Base);
+    case 8: return palette.color(QPalette::Text);
+    case 13: return palette.color(QPalette::Highlight);
+    case 14: return palette.color(QPalette::HighlightedText);
+    case 15: return palette.color(QPalette::Button);
+    case 17: return palette.color(QPalette::Disabled, QPalette::Text);
+    case 18: return palette.color(QPalette::ButtonText);
+    case 19: return palette.color(QPalette::Disabled, QPalette::WindowText);
+    default: return palette.color(QPalette::WindowText);
+    }
+}
+
+} // namespace kalvex

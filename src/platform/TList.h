@@ -1,0 +1,118 @@
+// Tree list with the members of the tree-list control: rows addressed by a
+// flat index in display order (a row, then all rows below it, then its next
+// sibling), row keys and per-row values, pictures, colours and fonts, the
+// expanded state, a redraw switch and sorting by a named row value.
+//
+// Colours are the control's colour codes: a system colour (&H800000nn) or a
+// plain 0x00BBGGRR value; 0 means "not set".
+#pragma once
+#include <QHash>
+#include <QPixmap>
+#include <QTreeWidget>
+#include <QVariant>
+#include <vector>
+
+namespace kalvex {
+
+class TList : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit TList(QWidget* parent = nullptr);
+
+    int ListCount() const;
+    // Selected row, -1 for none.
+    int ListIndex() const;
+    void setListIndex(int row);
+
+    // Adds a row below the row parentIndex (-1: top level) after its last
+    // row; answers the new row's index.
+    int AddItem(const QString& text, int parentIndex = -1);
+    // Inserts a row in front of the row at position, beside it; at the end
+    // of the top level when position is not a row.
+    int InsertItem(const QString& text, int position);
+    void Clear();
+
+    QString ItemText(int row) const;
+    void setItemText(int row, const QString& text);
+    QString ItemKey(int row) const;
+    void setItemKey(int row, const QString& key);
+    QVariant ItemData(int row) const;
+    void setItemData(int row, const QVariant& data);
+    // Named per-row values (the sort value among them).
+    QVariant ItemValue(int row, const QString& name) const;
+    void setItemValue(int row, const QString& name, const QVariant& value);
+    int ItemMode(int row) const;
+    void setItemMode(int row, int mode);
+    int ItemValue2(int row) const;
+    void setItemValue2(int row, int value);
+    qint32 ItemLong(int row) const;
+    void setItemLong(int row, qint32 value);
+
+    // Pictures 1 (shown) and 2 (shown while the row is expanded, when set).
+    QPixmap ItemPicture(int row, int which) const;
+    void setItemPicture(int row, const QPixmap& picture, int which);
+    quint32 ItemForeColor(int row) const;
+    void setItemForeColor(int row, quint32 color);
+    QFont ItemFont(int row) const;
+    void setItemFont(int row, const QFont& font);
+
+    // Row -1 stands for every row.
+    bool ItemExpanded(int row) const;
+    void setItemExpanded(int row, bool expanded);
+    bool ItemHasChildren(int row) const;
+    // The last row below row (row itself when it has none); -1 for no row.
+    int LastRowBelow(int row) const;
+
+    quint32 ForeColor() const { return m_foreColor; }
+    void setForeColor(quint32 color);
+
+    bool Redraw() const { return m_redraw; }
+    // Switching redraw on applies a pending sort and repaints once.
+    void setRedraw(bool on);
+
+    QString SortValueName() const { return m_sortName; }
+    void setSortValueName(const QString& name);
+    // Orders the rows below each row by the named value (stable).
+    void SortRows();
+
+    int TopIndex() const;
+    void setTopIndex(int row);
+
+    // Character code that splits a row text into columns; 0 for none.
+    int CellSeparator() const { return m_separator; }
+    void setCellSeparator(int code) { m_separator = code; }
+
+    QTreeWidgetItem* rowItem(int row) const;
+    int rowOf(const QTreeWidgetItem* item) const;
+
+    // A colour code as the colour it stands for.
+    static QColor resolveColor(quint32 code, const QPalette& palette);
+
+signals:
+    // Raised before the press changes the selection.
+    void MouseDown(int button, int shift, int x, int y);
+    // A row was clicked.
+    void Click();
+    // The selection changed (by the user or by code).
+    void SelChange();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void applyText(QTreeWidgetItem* item, const QString& text);
+    void ensureIndex() const;
+    void invalidate() { m_indexValid = false; }
+    void sortChildren(QTreeWidgetItem* parent);
+
+    mutable std::vector<QTreeWidgetItem*> m_rows;
+    mutable QHash<const QTreeWidgetItem*, int> m_index;
+    mutable bool m_indexValid = true;
+    quint32 m_foreColor = 0x80000008u;
+    bool m_redraw = true;
+    bool m_sortPending = false;
+    QString m_sortName;
+    int m_separator = 0;
+};
+
+} // namespace kalvex
