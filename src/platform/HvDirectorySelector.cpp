@@ -1,5 +1,7 @@
 #include "platform/HvDirectorySelector.h"
 
+#include "foundation/progid_registry.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -26,7 +28,17 @@ QString HvDirectorySelector::show()
 
 std::shared_ptr<IHvDirectorySelector> classCreate_HvDirectorySelector()
 {
-    return std::make_shared<HvDirectorySelector>();
+    // The selector is created by its ProgID, so a host can put its own in
+    // place; ours is registered on first use unless one is there already.
+    static const bool registered = [] {
+        auto& registry = ProgIdRegistry::instance();
+        if (!registry.isRegistered(PROGID_HV_DIRECTORY_SELECTOR))
+            registry.registerClass<IHvDirectorySelector>(
+                PROGID_HV_DIRECTORY_SELECTOR, [] { return std::make_shared<HvDirectorySelector>(); });
+        return true;
+    }();
+    Q_UNUSED(registered)
+    return createByProgId<IHvDirectorySelector>(PROGID_HV_DIRECTORY_SELECTOR);
 }
 
 } // namespace kalvex

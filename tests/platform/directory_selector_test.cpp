@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "foundation/progid_registry.h"
 #include "platform/HvDirectorySelector.h"
 #include "support/modal_answer.h"
 #include "support/qt_printers.h"
@@ -43,4 +44,16 @@ TEST(DirectorySelector, AnswersTheChosenDirectoryOrNodef)
 
     whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
     EXPECT_EQ(sel->show(), "NODEF");
+}
+
+TEST(DirectorySelector, IsCreatedByItsProgIdAndGoneWhenNotRegistered)
+{
+    ASSERT_TRUE(classCreate_HvDirectorySelector());
+    auto& registry = ProgIdRegistry::instance();
+    EXPECT_TRUE(registry.isRegistered("VeRedirorAZ.HvDirectorySelector"));
+    registry.unregisterClass(PROGID_HV_DIRECTORY_SELECTOR);
+    EXPECT_FALSE(classCreate_HvDirectorySelector());
+    registry.registerClass<IHvDirectorySelector>(PROGID_HV_DIRECTORY_SELECTOR,
+                                                 [] { return std::make_shared<HvDirectorySelector>(); });
+    EXPECT_TRUE(classCreate_HvDirectorySelector());
 }
