@@ -4,6 +4,7 @@
 #include "foundation/progid_registry.h"
 #include "generators/KalvexGenParm.h"
 #include "generators/KalvexGenParms.h"
+#include "generators/KalvexGenParmsEditor.h"
 #include "generators/KalvexGenerator.h"
 #include "generators/KalvexGenerators.h"
 
@@ -27,6 +28,8 @@ void registerCoreProgIds(ProgIdRegistry& r)
     addObject(r, "KalvexGenParms", classCreate_KalvexGenParms);
     addObject(r, "KalvexGenerator", classCreate_KalvexGenerator);
     addObject(r, "KalvexGenerators", classCreate_KalvexGenerators);
+    r.registerClass<IKalvexGenParmsEditor>(QStringLiteral("KalvexObjs.KalvexGenParmsEditor"),
+                                           classCreate_KalvexGenParmsEditor);
 }
 
 } // namespace kalvex

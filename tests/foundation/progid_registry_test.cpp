@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/progid_registry.h"
-#include "interfaces/IKalvexGenParms.h"
+#include "interfaces/IKalvexGenParmsEditor.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
@@ -16,6 +16,7 @@ TEST(ProgIdRegistry, CreatesLibraryClassesThroughTheInterfaceAsked)
     EXPECT_FALSE(createByProgId<IKalvexGenParms>("KalvexObjs.KalvexGenParm")); // wrong interface
     EXPECT_FALSE(createByProgId<IKalvexObject>("KalvexObjs.NoSuchClass"));
     EXPECT_FALSE(createByProgId<IKalvexObject>(""));
+    EXPECT_TRUE(createByProgId<IKalvexGenParmsEditor>("KalvexObjs.KalvexGenParmsEditor"));
     EXPECT_TRUE(ProgIdRegistry::instance().progIds().contains("VeRedirorAZ.brenloEnvirVars"));
 }
 

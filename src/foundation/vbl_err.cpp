@@ -1,0 +1,95 @@
+#include "foundation/vbl_err.h"
+
+#include <QFile>
+#include <map>
+#include <memory>
+
+#include "foundation/vbl_file.h"
+
+namespace kalvex {
+
+namespace {
+VblErrorInfo& currentError()
+{
+    static VblErrorInfo err;
+    return err;
+}
+
+std::map<int, std::unique_ptr<QFile>>& openLogs()
+{
+    static std::map<int, std::unique_ptr<QFile>> logs;
+    return logs;
+}
+} // namespace
+
+void vbl_err_set(int number, const QString& description)
+{
+    currentError() = VblErrorInfo{number, description};
+}
+
+void vbl_err_clear()
+{
+    currentError() = VblErrorInfo{};
+}
+
+VblErrorInfo vbl_err_current()
+{
+    return currentError();
+}
+
+QString vbl_err_getInfo(const QString& prefix)
+{
+    return vbl_err_getInfo(prefix, currentError());
+}
+
+QString vbl_err_getInfo(const QString& prefix, const VblErrorInfo& error)
+{
+    return prefix + QStringLiteral(" Err#") + QString::number(error.number).trimmed() + QStringLiteral(" Desc. ") +
+           error.description;
+}
+
+bool vbl_err_log(const QString& procedure, const QString& errorInfo, const QString& message, int indent,
+                 int fileNumber, bool skipIfEmpty)
+{
+    if (fileNumber < 1)
+        return false; // -100, -200 and every other number below 1: no log file
+    if (skipIfEmpty && message.isEmpty())
+        return false;
+    auto it = openLogs().find(fileNumber);
+    if (it == openLogs().end())
+        return false;
+    const QString pad(qMax(0, indent), QLatin1Char(' '));
+    const QString entry = pad + QStringLiteral("*** Error - ") + procedure + QStringLiteral(" *** ") + errorInfo +
+                          QStringLiteral("\r\n") + pad + QStringLiteral(" ===> ") + message + QStringLiteral("\r\n");
+    QFile& f = *it->second;
+    const QByteArray bytes = entry.toUtf8();
+    const bool ok = f.write(bytes) == bytes.size();
+    f.flush();
+    return ok;
+}
+
+int vbl_log_open(const QString& path)
+{
+    if (path.trimmed().isEmpty())
+        return -1;
+    auto file = std::make_unique<QFile>(vbl_file_toNative(path.trimmed()));
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
+        return -1;
+    int number = 1;
+    while (openLogs().count(number))
+        ++number;
+    openLogs()[number] = std::move(file);
+    return number;
+}
+
+bool vbl_log_close(int fileNumber)
+{
+    return openLogs().erase(fileNumber) > 0;
+}
+
+bool vbl_log_isOpen(int fileNumber)
+{
+    return openLogs().count(fileNumber) > 0;
+}
+
+} // namespace kalvex

@@ -1,0 +1,47 @@
+// Error reports. A trapped error is described by a number and a text (the
+// current error, set where the error is caught); reports are written to a
+// log file addressed by number, opened with vbl_log_open.
+//
+// A report entry reads
+//   "*** Error - <procedure> *** <error information>" CR LF
+//   " ===> <message>" CR LF
+// each line preceded by the indent in blanks. Procedure names read
+// class-or-module, "_", procedure ("KalvexGenParms_rename").
+#pragma once
+#include <QString>
+
+namespace kalvex {
+
+// Log file numbers that write nothing: no log file, and the dialogs' reports.
+constexpr int VBL_LOG_NONE = -100;
+constexpr int VBL_LOG_DIALOGS = -200;
+
+struct VblErrorInfo {
+    int number = 0;
+    QString description;
+};
+
+// The current error, as the last trap recorded it.
+void vbl_err_set(int number, const QString& description);
+void vbl_err_clear();
+VblErrorInfo vbl_err_current();
+
+// prefix, " Err#", the number, " Desc. " and the description of the current
+// error (or of the one given).
+QString vbl_err_getInfo(const QString& prefix);
+QString vbl_err_getInfo(const QString& prefix, const VblErrorInfo& error);
+
+// Writes one entry to log file fileNumber. Numbers -100, -200, below 1 or
+// not open write nothing; with skipIfEmpty an empty message writes nothing.
+// Returns whether an entry was written.
+bool vbl_err_log(const QString& procedure, const QString& errorInfo, const QString& message, int indent,
+                 int fileNumber, bool skipIfEmpty = false);
+
+// Opens (creating, or appending to) a log file and answers its number (1 or
+// more), or -1 when it cannot be opened.
+int vbl_log_open(const QString& path);
+// Closes a log file; false when the number was not open.
+bool vbl_log_close(int fileNumber);
+bool vbl_log_isOpen(int fileNumber);
+
+} // namespace kalvex

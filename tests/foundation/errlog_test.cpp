@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "foundation/vbl_err.h"
+#include "support/qt_printers.h"
+
+using namespace kalvex;
+
+namespace {
+QString readAll(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(f.readAll());
+}
+} // namespace
+
+TEST(ErrInfo, DescribesTheCurrentError)
+{
+    vbl_err_set(53, "File not found");
+    EXPECT_EQ(vbl_err_getInfo(""), " Err#53 Desc. File not found");
+    EXPECT_EQ(vbl_err_getInfo("#", {-1, "x"}), "# Err#-1 Desc. x");
+    vbl_err_clear();
+    EXPECT_EQ(vbl_err_getInfo(""), " Err#0 Desc. ");
+}
+
+TEST(ErrLog, WritesOneEntryPerReportToTheNumberedFile)
+{
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath("err.log");
+    const int n = vbl_log_open(path);
+    ASSERT_GE(n, 1);
+    EXPECT_TRUE(vbl_err_log("KalvexGenParms_rename", vbl_err_getInfo("", {5, "Invalid call"}), "renaming x", 0, n));
+    EXPECT_TRUE(vbl_err_log("frm_load", "info", "", 2, n));
+    EXPECT_FALSE(vbl_err_log("frm_load", "info", "", 2, n, true)); // empty message skipped
+    EXPECT_TRUE(vbl_log_close(n));
+    EXPECT_EQ(readAll(path), "*** Error - KalvexGenParms_rename ***  Err#5 Desc. Invalid call\r\n"
+                             " ===> renaming x\r\n"
+                             "  *** Error - frm_load *** info\r\n"
+                             "   ===> \r\n");
+
+    // reopening appends
+    const int again = vbl_log_open(path);
+    vbl_err_log("p", "i", "m", 0, again);
+    vbl_log_close(again);
+    EXPECT_TRUE(readAll(path).endsWith("*** Error - p *** i\r\n ===> m\r\n"));
+}
+
+TEST(ErrLog, NumbersWithoutALogFileWriteNothing)
+{
+    for (int n : {VBL_LOG_NONE, VBL_LOG_DIALOGS, 0, -1, 9999})
+        EXPECT_FALSE(vbl_err_log("p", "i", "m", 0, n)) << n;
+    EXPECT_FALSE(vbl_log_close(9999));
+    EXPECT_EQ(vbl_log_open(""), -1);
+    EXPECT_EQ(vbl_log_open("/nonexistent-dir/x/err.log"), -1);
+}
+
+TEST(ErrLog, OpenFilesGetDistinctNumbersAndFreedNumbersAreReused)
+{
+    QTemporaryDir tmp;
+    const int a = vbl_log_open(tmp.filePath("a.log"));
+    const int b = vbl_log_open(tmp.filePath("b.log"));
+    EXPECT_NE(a, b);
+    vbl_err_log("p", "i", "to b", 0, b);
+    EXPECT_TRUE(vbl_log_close(a));
+    EXPECT_FALSE(vbl_log_isOpen(a));
+    EXPECT_EQ(vbl_log_open(tmp.filePath("c.log")), a);
+    EXPECT_TRUE(readAll(tmp.filePath("b.log")).contains("to b"));
+    EXPECT_TRUE(readAll(tmp.filePath("a.log")).isEmpty());
+}
