@@ -58,9 +58,13 @@ bool vbl_err_log(const QString& procedure, const QString& errorInfo, const QStri
     auto it = openLogs().find(fileNumber);
     if (it == openLogs().end())
         return false;
+    // An "OERR" message says all there is to say: no error details with it.
+    const bool complete = message.startsWith(QLatin1String("OERR"));
+    const QString text = complete ? message.mid(4) : message;
+    const QString info = complete ? QString() : errorInfo;
     const QString pad(qMax(0, indent), QLatin1Char(' '));
-    const QString entry = pad + QStringLiteral("*** Error - ") + procedure + QStringLiteral(" *** ") + errorInfo +
-                          QStringLiteral("\r\n") + pad + QStringLiteral(" ===> ") + message + QStringLiteral("\r\n");
+    const QString entry = pad + QStringLiteral("*** Error - ") + procedure + QStringLiteral(" *** ") + info +
+                          QStringLiteral("\r\n") + pad + QStringLiteral(" ===> ") + text + QStringLiteral("\r\n");
     QFile& f = *it->second;
     const QByteArray bytes = entry.toUtf8();
     const bool ok = f.write(bytes) == bytes.size();

@@ -5,7 +5,9 @@
 // A report entry reads
 //   "*** Error - <procedure> *** <error information>" CR LF
 //   " ===> <message>" CR LF
-// each line preceded by the indent in blanks. Procedure names read
+// each line preceded by the indent in blanks. A message that begins with
+// "OERR" is complete in itself: the marker is dropped and the error
+// information left out. Procedure names read
 // class-or-module, "_", procedure ("KalvexGenParms_rename").
 #pragma once
 #include <QString>

@@ -125,9 +125,9 @@ QString vbl_gsubString(const QString& text, const QString& search, const QString
     return out;
 }
 
-QString vbl_str_formatWidth(const QString& text, const QString& spec, int truncate)
+QString vbl_str_formatWidth(const QString& text, const QString& format, int truncate)
 {
-    QString s = spec.trimmed();
+    QString s = format.trimmed();
     if (s.endsWith(QLatin1Char('s'), Qt::CaseInsensitive))
         s.chop(1);
     bool ok = false;

@@ -40,10 +40,10 @@ constexpr int VBL_COMPARE_EXACT = -100; // exact (any mode but 1 compares exactl
 QString vbl_gsubString(const QString& text, const QString& search, const QString& replacement, bool firstOnly,
                        int compareMode);
 
-// Pads text with blanks to the width of a spec such as "-20s" (negative:
+// Pads text with blanks to the width of a format such as "-20s" (negative:
 // blanks on the right; positive: on the left). A longer text is cut to the
-// width only when truncate is 1. A spec without a number changes nothing.
-QString vbl_str_formatWidth(const QString& text, const QString& spec, int truncate = 0);
+// width only when truncate is 1. A format without a number changes nothing.
+QString vbl_str_formatWidth(const QString& text, const QString& format, int truncate = 0);
 
 // The first character of ch repeated once per character of text.
 QString vbl_str_underline(const QString& text, const QString& ch);

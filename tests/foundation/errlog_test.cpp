@@ -41,11 +41,13 @@ TEST(ErrLog, WritesOneEntryPerReportToTheNumberedFile)
                              "  *** Error - frm_load *** info\r\n"
                              "   ===> \r\n");
 
-    // reopening appends
+    // reopening appends; an OERR message comes without error details
     const int again = vbl_log_open(path);
     vbl_err_log("p", "i", "m", 0, again);
+    vbl_err_log("q", " Err#7 Desc. x", "OERR Could not find it", 0, again);
     vbl_log_close(again);
-    EXPECT_TRUE(readAll(path).endsWith("*** Error - p *** i\r\n ===> m\r\n"));
+    EXPECT_TRUE(readAll(path).endsWith("*** Error - p *** i\r\n ===> m\r\n"
+                                       "*** Error - q *** \r\n ===>  Could not find it\r\n"));
 }
 
 TEST(ErrLog, NumbersWithoutALogFileWriteNothing)
