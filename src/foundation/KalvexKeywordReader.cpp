@@ -63,18 +63,22 @@ void KalvexKeywordReader::setData(QByteArray data)
         m_pos = 3;
     m_lineNo = 0;
     m_error.clear();
-    m_haveUnread = false;
+    m_lastPos = -1;
 }
 
 bool KalvexKeywordReader::atEnd() const
 {
-    return !m_haveUnread && (failed() || m_pos >= m_data.size());
+    return failed() || m_pos >= m_data.size();
 }
 
 void KalvexKeywordReader::unread()
 {
-    if (!failed())
-        m_haveUnread = true;
+    // The line is parsed again: cheaper than keeping a copy of every line.
+    if (!failed() && m_lastPos >= 0) {
+        m_pos = m_lastPos;
+        m_lineNo = m_lastLineNo - 1;
+        m_lastPos = -1;
+    }
 }
 
 KalvexKeywordReader::Status KalvexKeywordReader::fail(const QString& what)
@@ -87,15 +91,10 @@ KalvexKeywordReader::Status KalvexKeywordReader::next(KeywordLine& line)
 {
     if (failed())
         return Error;
-    if (m_haveUnread) {
-        m_haveUnread = false;
-        line = m_last;
-        m_lineNo = line.lineNumber;
-        return Ok;
-    }
     const char* base = m_data.constData();
     const qsizetype size = m_data.size();
     while (m_pos < size) {
+        const qsizetype start = m_pos;
         const char* b = base + m_pos;
         const char* nl = static_cast<const char*>(std::memchr(b, '\n', static_cast<size_t>(size - m_pos)));
         const char* e = nl ? nl : base + size;
@@ -111,8 +110,10 @@ KalvexKeywordReader::Status KalvexKeywordReader::next(KeywordLine& line)
         if (p == e || *p == '#')
             continue;
         const Status st = parseLine(p, e, line);
-        if (st == Ok)
-            m_last = line;
+        if (st == Ok) {
+            m_lastPos = start;
+            m_lastLineNo = m_lineNo;
+        }
         return st;
     }
     return End;

@@ -39,8 +39,9 @@ private:
     qsizetype m_pos = 0;
     int m_lineNo = 0;
     QString m_error;
-    bool m_haveUnread = false;
-    KeywordLine m_last;
+    // Where the line last returned starts, for unread().
+    qsizetype m_lastPos = -1;
+    int m_lastLineNo = 0;
 };
 
 // Whether bytes form valid UTF-8 (no overlong forms, no surrogates).
