@@ -113,3 +113,119 @@ bool ruvReadMembers(KalvexRUVConnection& conn, int memberLevel,
 }
 
 } // namespace kalvex
+
+#include <QDateTime>
+
+namespace kalvex {
+
+bool ruvReadSections(KalvexRUVConnection& conn, const QStringList& headKeywords,
+                     const std::function<bool(const QString& title, const KeywordLine& line)>& section)
+{
+    const int level = conn.readSectionLevel();
+    KeywordLine line;
+    auto st = conn.readLine(line);
+    if (st == KalvexKeywordReader::Error)
+        return false;
+    if (st == KalvexKeywordReader::End) {
+        conn.setError(QStringLiteral("the file is empty; a head line \"%1 %2\" was expected")
+                          .arg(headKeywords.value(0))
+                          .arg(RUV_FORMAT_VERSION));
+        return false;
+    }
+    if (line.level != level || !headKeywords.contains(line.keyword))
+        return ruvFail(conn, line,
+                       QStringLiteral("the file does not begin with the head line \"%1 %2\" at level %3")
+                           .arg(headKeywords.value(0))
+                           .arg(RUV_FORMAT_VERSION)
+                           .arg(level));
+    int version = 0;
+    QString err;
+    if (!ruvCount(line, 1, &err) || !ruvInt(line, 0, &version, &err))
+        return ruvFail(conn, line, err);
+    if (version < 1 || version > RUV_FORMAT_VERSION)
+        return ruvFail(conn, line, QStringLiteral("format version %1 is not known").arg(version));
+    while ((st = conn.readLine(line)) == KalvexKeywordReader::Ok) {
+        if (line.level != level || line.keyword != RUV_SECTION)
+            return ruvFail(conn, line,
+                           QStringLiteral("a section title (\"%1\" at level %2) was expected, found \"%3\" at level %4")
+                               .arg(RUV_SECTION)
+                               .arg(level)
+                               .arg(line.keyword)
+                               .arg(line.level));
+        if (!ruvCount(line, 1, &err))
+            return ruvFail(conn, line, err);
+        if (!section(line.value(0), line))
+            return false;
+    }
+    return st == KalvexKeywordReader::End;
+}
+
+bool ruvSkipSection(KalvexRUVConnection& conn)
+{
+    const int level = conn.readSectionLevel();
+    KeywordLine line;
+    KalvexKeywordReader::Status st;
+    while ((st = conn.readLine(line)) == KalvexKeywordReader::Ok) {
+        if (line.level <= level) {
+            conn.unreadLine();
+            return true;
+        }
+    }
+    return st == KalvexKeywordReader::End;
+}
+
+bool ruvReadEntries(KalvexRUVConnection& conn, int entryLevel, const QString& entryKeyword, const QString& title,
+                    const std::function<QString(const KeywordLine&)>& begin,
+                    const std::function<QString(const KeywordLine&)>& member, const std::function<QString()>& end)
+{
+    KeywordLine line;
+    KalvexKeywordReader::Status st;
+    while ((st = conn.readLine(line)) == KalvexKeywordReader::Ok) {
+        if (line.level < entryLevel) {
+            conn.unreadLine();
+            return true;
+        }
+        if (line.level > entryLevel)
+            return ruvFail(conn, line,
+                           QStringLiteral("\"%1\" stands at level %2; entries of \"%3\" start at level %4")
+                               .arg(line.keyword)
+                               .arg(line.level)
+                               .arg(title)
+                               .arg(entryLevel));
+        if (line.keyword != entryKeyword)
+            return ruvFail(conn, line,
+                           QStringLiteral("unknown keyword \"%1\" in section \"%2\"").arg(line.keyword, title));
+        QString err;
+        if (!ruvCount(line, 1, &err))
+            return ruvFail(conn, line, err);
+        if (line.value(0).trimmed().isEmpty())
+            return ruvFail(conn, line, QStringLiteral("\"%1\" has an empty id").arg(line.keyword));
+        const KeywordLine entry = line;
+        err = begin(entry);
+        if (!err.isEmpty())
+            return ruvFail(conn, entry, err);
+        if (!ruvReadMembers(conn, entryLevel + 1, member))
+            return false;
+        err = end();
+        if (!err.isEmpty())
+            return ruvFail(conn, entry, err);
+    }
+    return st == KalvexKeywordReader::End;
+}
+
+void ruvWriteHead(KalvexRUVConnection& conn, const QString& headKeyword, const QString& what, bool withComments)
+{
+    auto& w = conn.writer();
+    if (withComments) {
+        w.writeComment(QStringLiteral("Kalvex %1, keyword file format %2").arg(what).arg(RUV_FORMAT_VERSION));
+        w.writeComment(QStringLiteral("Layout described in docs/keyword-files.md; lines beginning with # are comments."));
+    }
+    w.writeLine(conn.writeSectionLevel(), headKeyword, {kwInt(RUV_FORMAT_VERSION)});
+}
+
+void ruvWriteSectionTitle(KalvexRUVConnection& conn, const QString& title)
+{
+    conn.writer().writeLine(conn.writeSectionLevel(), RUV_SECTION, {kwText(title)});
+}
+
+} // namespace kalvex

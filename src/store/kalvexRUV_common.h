@@ -139,3 +139,31 @@ bool ruvReadMembers(KalvexRUVConnection& conn, int memberLevel,
 bool ruvFail(KalvexRUVConnection& conn, const KeywordLine& line, const QString& what);
 
 } // namespace kalvex
+
+namespace kalvex {
+
+// Reads the file's head line (the source's keyword and the format version)
+// and then its sections. For each section title line, section(title, line)
+// reads the section's entries (the lines below the title) and answers false,
+// with the connection's error set, on a fault. A line that is neither head
+// nor title at the section level is a fault.
+bool ruvReadSections(KalvexRUVConnection& conn, const QStringList& headKeywords,
+                     const std::function<bool(const QString& title, const KeywordLine& line)>& section);
+
+// Consumes the entries of a section that is not wanted, checking their syntax.
+bool ruvSkipSection(KalvexRUVConnection& conn);
+
+// Reads the entries of a section: each is an entry line at entryLevel with
+// the keyword and one value (its id), followed by member lines one level
+// deeper. begin(entryLine) makes the object, member(line) applies a member
+// line and end() takes the finished object in; each answers an error text or
+// an empty one. The section ends before the next line at a lower level.
+bool ruvReadEntries(KalvexRUVConnection& conn, int entryLevel, const QString& entryKeyword, const QString& title,
+                    const std::function<QString(const KeywordLine&)>& begin,
+                    const std::function<QString(const KeywordLine&)>& member, const std::function<QString()>& end);
+
+// Writes the head line and, when asked, a comment naming what follows.
+void ruvWriteHead(KalvexRUVConnection& conn, const QString& headKeyword, const QString& what, bool withComments);
+void ruvWriteSectionTitle(KalvexRUVConnection& conn, const QString& title);
+
+} // namespace kalvex

@@ -1,0 +1,173 @@
+#include "store/kalvexRUV_generators.h"
+
+#include <QSet>
+
+#include "generators/KalvexGenerator.h"
+
+namespace kalvex {
+
+namespace {
+
+const QString kGenerator = QStringLiteral("Generator");
+const QString kParm = QStringLiteral("parm");
+
+const RUVMembers<IKalvexGenerator>& generatorMembers()
+{
+    using G = IKalvexGenerator;
+    static const RUVMembers<G> members = {
+        ruvText<G>("name", &G::name, &G::setName),
+        ruvText<G>("description", &G::description, &G::setDescription),
+        {QStringLiteral("cmdGen"), [](const G& g, std::vector<KeywordValue>& v) { v.push_back(kwText(g.cmdGen(false))); },
+         [](G& g, const KeywordLine& l) -> QString {
+             QString err;
+             if (!ruvCount(l, 1, &err))
+                 return err;
+             g.setCmdGen(l.value(0));
+             return {};
+         }},
+        ruvText<G>("cmdView", &G::cmdView, &G::setCmdView),
+        ruvText<G>("cmdPlot", &G::cmdPlot, &G::setCmdPlot),
+        ruvText<G>("fileExt", &G::fileExt, &G::setFileExt),
+        ruvText<G>("activeXModule", &G::activeXModule, &G::setActiveXModule),
+        ruvText<G>("groupId", &G::groupId, &G::setGroupId),
+        ruvIntMember<G>("reservedItem", &G::reservedItem, &G::setReservedItem),
+        ruvIntMember<G>("intCounter", &G::intCounter, &G::setIntCounter),
+    };
+    return members;
+}
+
+} // namespace
+
+void ruvMarkParmsSaved(const IKalvexGenParmsPtr& parms)
+{
+    if (!parms)
+        return;
+    for (int i = 1; i <= parms->count(); ++i)
+        parms->item(i)->setModified(0);
+    parms->setModified(0);
+}
+
+void kalvexRUV_writeParms(KalvexKeywordWriter& w, int level, const IKalvexGenParmsPtr& parms)
+{
+    if (!parms)
+        return;
+    for (int i = 1; i <= parms->count(); ++i) {
+        const auto p = parms->item(i);
+        w.writeLine(level, kParm, {kwText(p->name()), kwText(p->value(false)), kwInt(p->parmType())});
+    }
+}
+
+QString kalvexRUV_readParm(const IKalvexGenParmsPtr& parms, const KeywordLine& line)
+{
+    QString err;
+    int type = 0;
+    if (!ruvCount(line, 3, &err) || !ruvInt(line, 2, &type, &err))
+        return err;
+    const QString name = line.value(0);
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("a parameter without a name");
+    if (parms->itemByName(name))
+        return QStringLiteral("parameter \"%1\" appears twice").arg(name);
+    auto p = parms->add(name, line.value(1), type);
+    if (!p)
+        return QStringLiteral("parameter \"%1\" could not be added").arg(name);
+    return {};
+}
+
+void kalvexRUV_writeGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens)
+{
+    ruvWriteSectionTitle(conn, RUV_TITLE_GENERATORS);
+    auto& w = conn.writer();
+    const int level = conn.writeSectionLevel() + 1;
+    for (int i = 1; i <= gens->count(); ++i) {
+        const auto g = gens->item(i);
+        w.writeLine(level, kGenerator, {kwText(g->id())});
+        ruvWriteMembers<IKalvexGenerator>(w, level + 1, *g, generatorMembers());
+        kalvexRUV_writeParms(w, level + 1, g->parameters());
+    }
+}
+
+bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens, RUVMerge merge)
+{
+    IKalvexGeneratorPtr current;
+    QSet<QString> seen;
+    auto begin = [&](const KeywordLine& entry) -> QString {
+        const QString id = entry.value(0).trimmed();
+        const QString key = id.toLower();
+        if (seen.contains(key))
+            return QStringLiteral("generator \"%1\" appears twice").arg(id);
+        seen.insert(key);
+        current = classCreate_KalvexGenerator();
+        if (!current)
+            return QStringLiteral("no generator could be made");
+        current->setModified(MODIFIED_SUSPEND);
+        current->setId(id);
+        return {};
+    };
+    auto member = [&](const KeywordLine& line) -> QString {
+        if (line.keyword == kParm)
+            return kalvexRUV_readParm(current->parameters(), line);
+        return ruvApplyMember<IKalvexGenerator>(*current, line, generatorMembers(), QStringLiteral("a generator"));
+    };
+    auto end = [&]() -> QString {
+        auto g = current;
+        current.reset();
+        g->setModified(MODIFIED_RESUME);
+        g->setModified(0);
+        ruvMarkParmsSaved(g->parameters());
+        if (auto existing = gens->item(g->id())) {
+            if (merge == RUVMerge::Keep)
+                return {};
+            existing->clone(g);
+            return {};
+        }
+        if (!gens->add(g))
+            return QStringLiteral("generator \"%1\" could not be added").arg(g->id());
+        return {};
+    };
+    return ruvReadEntries(conn, conn.readSectionLevel() + 1, kGenerator, RUV_TITLE_GENERATORS, begin, member, end);
+}
+
+KalvexRUVHandler kalvexRUV_generatorsHandler()
+{
+    KalvexRUVHandler h;
+    h.kindName = QStringLiteral("generator collection");
+    h.sourceId = SOURCE_ID_GENERATORS;
+    h.accepts = [](const IKalvexObjectPtr& o) { return dynamic_cast<IKalvexGenerators*>(o.get()) != nullptr; };
+    h.readsSource = [](int s) { return s == SOURCE_ID_GENERATORS || s == SOURCE_ID_ADMIN_DB; };
+    h.load = [](KalvexRUVConnection& conn, const IKalvexObjectPtr& o, const RUVLoadOptions& opt) {
+        auto gens = std::dynamic_pointer_cast<IKalvexGenerators>(o);
+        gens->setModified(MODIFIED_SUSPEND);
+        if (opt.clearFirst)
+            gens->initialize();
+        bool ok = ruvReadSections(
+            conn, {KalvexRUVConnection::sectionKeywordOf(SOURCE_ID_GENERATORS),
+                   KalvexRUVConnection::sectionKeywordOf(SOURCE_ID_ADMIN_DB)},
+            [&](const QString& title, const KeywordLine&) {
+                if (title == RUV_TITLE_GENERATORS && (opt.onlySection.isEmpty() || opt.onlySection == title))
+                    return kalvexRUV_readGenerators(conn, gens, RUVMerge::Replace);
+                // A database file holds other sections too; they are not ours.
+                return ruvSkipSection(conn);
+            });
+        gens->setModified(MODIFIED_RESUME);
+        gens->setModified(0);
+        return ok;
+    };
+    h.save = [](KalvexRUVConnection& conn, const IKalvexObjectPtr& o, const RUVSaveOptions& opt) {
+        auto gens = std::dynamic_pointer_cast<IKalvexGenerators>(o);
+        ruvWriteHead(conn, KalvexRUVConnection::sectionKeywordOf(SOURCE_ID_GENERATORS), QStringLiteral("generators"),
+                     opt.withComments);
+        kalvexRUV_writeGenerators(conn, gens);
+    };
+    h.markSaved = [](const IKalvexObjectPtr& o) {
+        auto gens = std::dynamic_pointer_cast<IKalvexGenerators>(o);
+        for (int i = 1; i <= gens->count(); ++i) {
+            ruvMarkParmsSaved(gens->item(i)->parameters());
+            gens->item(i)->setModified(0);
+        }
+        gens->setModified(0);
+    };
+    return h;
+}
+
+} // namespace kalvex

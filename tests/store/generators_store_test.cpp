@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "generators/KalvexGenerators.h"
+#include "store_test_support.h"
+#include "support/qt_printers.h"
+
+using namespace kalvex;
+using namespace kalvex::test;
+
+namespace {
+
+IKalvexGeneratorsPtr sampleGenerators()
+{
+    auto gens = classCreate_KalvexGenerators();
+    auto g = gens->add("GERBER", "Gerber photoplots");
+    g->setCmdGen("(INTERNAL)Kalvex Gerber Generator");
+    g->setDescription("RS-274X with \"embedded\" apertures\r\nsecond line ^Q^ literal");
+    g->setFileExt("gbr");
+    g->setGroupId("PHOTO");
+    g->setReservedItem(SYSTEM);
+    g->setIntCounter(12);
+    g->parameters()->add("output_units", "inch", PARM_TYPE_SYSTEM);
+    g->parameters()->add("note", "", PARM_TYPE_USER);
+    g->parameters()->add("path with blanks", "${KVX_JOB_PCB_PATH}\\out dir\\", PARM_TYPE_USER);
+    auto ext = gens->add("EXT1", QString::fromUtf8("Ext\xC3\xA9rieur"));
+    ext->setCmdGen("${KVX_GENSYS_PATH}\\bin\\ext1.exe");
+    ext->setCmdView("notepad.exe");
+    ext->setCmdPlot("#plot");
+    ext->setActiveXModule("Ext.Module");
+    gens->add("EMPTY");
+    return gens;
+}
+
+} // namespace
+
+TEST(GeneratorsStore, SaveAndLoadKeepEveryMemberAndParameter)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("gens.mra");
+    auto gens = sampleGenerators();
+    ASSERT_EQ(saveTo(gens, path).status, STORAGE_OK);
+    EXPECT_EQ(gens->modified(), 0); // saved: marked unmodified
+    const QByteArray first = readAllOf(path);
+
+    auto back = classCreate_KalvexGenerators();
+    back->add("STALE");
+    const auto run = loadFrom(back, path, SOURCE_ID_GENERATORS);
+    ASSERT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString();
+    EXPECT_FALSE(back->exists("STALE")); // emptied first
+    expectSameGenerators(gens, back);
+
+    // The second save writes the same bytes.
+    ASSERT_EQ(saveTo(back, path).status, STORAGE_OK);
+    EXPECT_EQ(readAllOf(path), first);
+}
+
+TEST(GeneratorsStore, AFaultyEntryStopsTheLoadKeepsWhatCameBeforeAndLogsItsLine)
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath("load.log");
+    const QByteArray head = "GENERATORS 1\r\nSection \"Generators\"\r\n"
+                            ".Generator \"A\"\r\n..name \"first\"\r\n..parm \"p\" \"v\" 1\r\n";
+    struct Case {
+        QByteArray tail;
+        int line;
+        const char* what;
+    } cases[] = {
+        {".Generator \"B\"\r\n..colour \"red\"\r\n", 7, "unknown keyword \"colour\" in a generator"},
+        {".Generator \"B\"\r\n..reservedItem \"three\"\r\n", 7, "not a whole number"},
+        {".Generator \"a\"\r\n", 6, "appears twice"},
+        {".Generator \"B\"\r\n..parm \"p\" \"v\"\r\n", 7, "takes 3 value(s)"},
+        {".Generator \"B\"\r\n...name \"x\"\r\n", 7, "level 3"},
+        {"Section \"Colours\"\r\n.x 1\r\nSection \"Generators\"\r\n.Widget \"B\"\r\n", 9, "unknown keyword \"Widget\""},
+        {".Generator \"B\"\r\n..name \"unbalanced\r\n", 7, "unbalanced quote"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(log);
+        const QString path = dir.filePath("bad.mra");
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(head + c.tail);
+        }
+        auto gens = classCreate_KalvexGenerators();
+        const auto run = loadFrom(gens, path, SOURCE_ID_GENERATORS, log);
+        EXPECT_EQ(run.status, STORAGE_CONTENT_ERROR) << c.what;
+        EXPECT_EQ(run.conn->lastErrorLine(), c.line) << c.what;
+        EXPECT_TRUE(run.conn->lastError().contains(c.what)) << run.conn->lastError().toStdString();
+        const QString entry = QString::fromUtf8(readAllOf(log));
+        EXPECT_EQ(entry.count("*** Error - KalvexStorageCtrl_loadFromStorage"), 1);
+        EXPECT_TRUE(entry.contains(QStringLiteral("line %1: ").arg(c.line))) << entry.toStdString();
+        // Generator A was complete before the fault and stays, whole.
+        ASSERT_TRUE(gens->item("A")) << c.what;
+        EXPECT_EQ(gens->item("A")->parameters()->count(), 1);
+        EXPECT_FALSE(gens->exists("B"));
+    }
+}
+
+TEST(GeneratorsStore, FilesOfAnotherKindOrWithoutHeadAreRefused)
+{
+    auto gens = classCreate_KalvexGenerators();
+    auto run = loadBytes(gens, "JOB_PREFERENCES 1\r\n", SOURCE_ID_GENERATORS);
+    EXPECT_EQ(run.status, STORAGE_CONTENT_ERROR);
+    EXPECT_TRUE(run.conn->lastError().contains("does not begin with the head line"));
+    run = loadBytes(gens, "", SOURCE_ID_GENERATORS);
+    EXPECT_EQ(run.status, STORAGE_CONTENT_ERROR);
+    run = loadBytes(gens, "GENERATORS 9\r\n", SOURCE_ID_GENERATORS);
+    EXPECT_TRUE(run.conn->lastError().contains("version 9"));
+    run = loadBytes(gens, "GENERATORS 1\r\n", SOURCE_ID_JOB_PREFERENCES);
+    EXPECT_EQ(run.status, STORAGE_FAILED);
+    // The generators of a database file are read, its other sections skipped.
+    run = loadBytes(gens,
+                    "ADMIN_DB 1\r\nSection \"File Types\"\r\n.FileType \"X\"\r\n..name \"x\"\r\n"
+                    "Section \"Generators\"\r\n.Generator \"G\"\r\n",
+                    SOURCE_ID_ADMIN_DB);
+    EXPECT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString();
+    EXPECT_TRUE(gens->exists("G"));
+}
