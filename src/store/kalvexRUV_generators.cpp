@@ -118,7 +118,9 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
         if (auto existing = gens->item(g->id())) {
             if (merge == RUVMerge::Keep)
                 return {};
+            existing->setModified(MODIFIED_SUSPEND);
             existing->clone(g);
+            existing->setModified(MODIFIED_RESUME);
             return {};
         }
         if (!gens->add(g))
