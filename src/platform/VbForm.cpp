@@ -127,7 +127,7 @@ void VbForm::renumberTabOrder()
     for (int i = 0; i < m_tabOrder.size(); ++i) {
         QWidget* w = m_tabOrder[i];
         vb::storeTabIndex(w, i);
-        if (w->focusPolicy() & Qt::TabFocus) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == window()) {
             if (prev)
                 QWidget::setTabOrder(prev, w);
             prev = w;

@@ -1,0 +1,184 @@
+#include "dialogs/KalvexParmFormBase.h"
+
+#include "dialogs/guiLib.h"
+#include "dialogs/morvObj_parmBinding.h"
+#include "foundation/weakref.h"
+#include "generators/gens_tooltip.h"
+#include "interfaces/IKalvexNamedItem.h"
+#include "platform/VbFrame.h"
+#include "platform/VbPanel3D.h"
+#include "platform/morvObjs_lockForm.h"
+#include "platform/vbl_form.h"
+
+namespace kalvex {
+
+KalvexParmFormBase::KalvexParmFormBase(const QString& formName, QWidget* parent)
+    : VbForm(formName, parent)
+{
+}
+
+void KalvexParmFormBase::setParmsColl(const IKalvexGenParmsPtr& parms)
+{
+    ensureLoaded();
+    m_parms = vbl_obj_toPtr(parms);
+}
+
+IKalvexGenParmsPtr KalvexParmFormBase::parmsColl() const
+{
+    auto ref = m_parms;
+    return vbl_obj_fromPtr(ref);
+}
+
+void KalvexParmFormBase::loadData()
+{
+    try {
+        ensureLoaded();
+        const IKalvexGenParmsPtr parms = parmsColl();
+        if (!parms)
+            return;
+        int state = NOT_RESERVED;
+        if (auto owner = std::dynamic_pointer_cast<IKalvexNamedItem>(parms->parent()))
+            state = owner->reservedItem();
+        lockForm(state);
+        for (QObject* c : controls())
+            morvObjs_parmCtrlSetFromParm(c, parms, QString());
+        loadGroups();
+    } catch (...) {
+        // Trapped: the dialog shows what it could load.
+    }
+}
+
+int KalvexParmFormBase::persistData(bool& flag)
+{
+    Q_UNUSED(flag)
+    try {
+        if (m_locked)
+            return 0;
+        const IKalvexGenParmsPtr parms = parmsColl();
+        if (!parms)
+            return 0;
+        int count = 0;
+        for (QObject* c : controls())
+            if (morvObjs_parmCtrlGetToParm(c, parms) == 1)
+                ++count;
+        count += persistGroups();
+        return count;
+    } catch (...) {
+        return -1;
+    }
+}
+
+void KalvexParmFormBase::init_helpSettings()
+{
+    morvHelp_initControlTopics(this, defaultHelpTopic());
+}
+
+void KalvexParmFormBase::forceFocus()
+{
+    vbl_ctrl_setFocus(this);
+    if (QObject* c = firstEditControl())
+        vbl_ctrl_setFocus(c);
+}
+
+void KalvexParmFormBase::lockForm(int state)
+{
+    m_locked = morvObjs_lockForm(this, state, lockExemptList(), false);
+}
+
+void KalvexParmFormBase::assignParmNamesToCtrls()
+{
+    for (const Binding& b : m_bindings) {
+        if (!b.control)
+            continue;
+        vb::setTag(b.control, morvObjs_parmTagJoin(b.key, QStringLiteral("#NODEF")));
+        QString placeholder = b.placeholder;
+        if (placeholder.isEmpty() && vb::kind(b.control) == VbKind::CheckBox)
+            placeholder = QStringLiteral("True|False");
+        vb::setToolTipText(b.control, morvGens_toolTip_compose(b.label, b.key, placeholder));
+    }
+}
+
+void KalvexParmFormBase::bindControl(QObject* control, const QString& key, const QString& label,
+                                     const QString& placeholder, QObject* browseButton)
+{
+    m_bindings.push_back({control, key, label, placeholder, browseButton});
+}
+
+void KalvexParmFormBase::setPanel(VbPanel3D* panel, VbFrame* frame)
+{
+    m_panel = panel;
+    m_frame = frame;
+    if (panel)
+        connect(panel, &VbPanel3D::Resize, this, [this] {
+            if (!form_set_size)
+                m_layoutFailed = !layoutPanel() || m_layoutFailed;
+        });
+}
+
+void KalvexParmFormBase::setLockExempt(const QStringList& names) { m_exempt = names; }
+
+QString KalvexParmFormBase::lockExemptList() const
+{
+    if (m_exempt.isEmpty())
+        return QString();
+    QString list = QStringLiteral("#");
+    for (const QString& n : m_exempt)
+        list += n.toLower() + QLatin1Char('#');
+    return list;
+}
+
+void KalvexParmFormBase::sizeButtons()
+{
+    for (QObject* c : controls()) {
+        if (vb::kind(c) != VbKind::CommandButton)
+            continue;
+        bool square = false;
+        for (const Binding& b : m_bindings)
+            square = square || b.browse.data() == c;
+        gui_setButtonSize(c, false, square);
+    }
+}
+
+void KalvexParmFormBase::Form_Load()
+{
+    sizeButtons();
+    if (m_frame)
+        m_frame->setBorderStyle(0);
+    if (m_panel)
+        m_panel->setFrameShape(QFrame::NoFrame);
+    assignParmNamesToCtrls();
+    dialogLoad();
+    vbl_form_size(this, QStringLiteral("STORE_VALUES"));
+    init_helpSettings();
+    form_loaded = true;
+}
+
+void KalvexParmFormBase::Form_Resize()
+{
+    if (vbWindowState() == 1 || form_set_size)
+        return;
+    m_layoutFailed = false;
+    if (m_panel) {
+        const QSize before = m_panel->size();
+        vb::move(m_panel, 0, 0, vb::scaleWidth(this), vb::scaleHeight(this));
+        if (m_panel->size() == before) // no resize event: lay out anyway
+            m_layoutFailed = !layoutPanel();
+    }
+    if (m_layoutFailed)
+        vbl_form_size(this, QStringLiteral("RESTORE_LAST"));
+    else
+        vbl_form_size(this, QStringLiteral("STORE_VALUES"));
+}
+
+QObject* KalvexParmFormBase::firstEditControl() const
+{
+    for (QObject* c : controls()) {
+        const QString k = vb::kind(c);
+        if ((k == VbKind::TextBox || k == VbKind::CheckBox || k == VbKind::OptionButton) && vb::visible(c)
+            && vb::enabled(c))
+            return c;
+    }
+    return nullptr;
+}
+
+} // namespace kalvex

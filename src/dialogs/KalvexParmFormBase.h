@@ -1,0 +1,121 @@
+// Base of the parameter dialogs: the members the parameter-set editor drives
+// (IKalvexParmForm), the binding of controls to parameters through their
+// Tags, the read-only lock by the owner's reservation code, help topics, and
+// the Form_Load / Form_Resize skeleton. A dialog adds its controls, declares
+// which of them are bound (bindControl), and overrides only what its own
+// layout and option groups need:
+//
+//   frmDXFOutParms() : KalvexParmFormBase("frmDXFOutParms") {
+//       parmsPanel = addControl(new VbPanel3D(this), "parmsPanel");
+//       frameParms = addControl(new VbFrame(parmsPanel), "frameParms");
+//       textConfigFile = addControl(new VbTextBox(frameParms), "textConfigFile");
+//       browseConfigFile = addControl(new VbCommandButton(frameParms), "browseConfigFile");
+//       bindControl(textConfigFile, "dxf_config_file", "Configuration file", "<config_file>",
+//                   browseConfigFile);
+//       setPanel(parmsPanel, frameParms);
+//   }
+//   int defaultHelpTopic() const override { return 22; }
+//   bool layoutPanel() override { … return true; }      // the panel's Resize
+//   void loadGroups() override; int persistGroups() override;  // option groups
+//
+// Errors are trapped at these members' boundaries: nothing is shown or
+// logged; persistData answers -1.
+#pragma once
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "interfaces/IKalvexParmForm.h"
+#include "platform/VbForm.h"
+#include "platform/VbFrame.h"
+#include "platform/VbPanel3D.h"
+
+namespace kalvex {
+
+class KalvexParmFormBase : public VbForm, public IKalvexParmForm {
+    Q_OBJECT
+public:
+    explicit KalvexParmFormBase(const QString& formName, QWidget* parent = nullptr);
+
+    // ---- IKalvexParmForm
+    QString formName() const override { return objectName(); }
+    // Kept weakly: a set released elsewhere reads as no set.
+    void setParmsColl(const IKalvexGenParmsPtr& parms) override;
+    IKalvexGenParmsPtr parmsColl() const override;
+    void loadData() override;
+    int persistData(bool& flag) override;
+    int defaultHelpTopic() const override { return 0; }
+    bool formVisible() const override { return isVisible(); }
+    void setFormVisible(bool visible) override { setVisible(visible); }
+    bool formEnabled() const override { return isEnabled(); }
+    void setFormEnabled(bool enabled) override { setEnabled(enabled); }
+    QObject* formObject() override { return this; }
+
+    // ---- Members every dialog has
+    void init_helpSettings();
+    // Focus to the form, then to its first edit control.
+    virtual void forceFocus();
+    void lockForm(int state);
+    bool locked() const { return m_locked; }
+    // Initial Tag "key##NODEF" and tool tip of every bound control.
+    void assignParmNamesToCtrls();
+    // The editor's setFocus; only the grid dialog acts on it.
+    virtual void editorSetFocus() {}
+
+protected:
+    // Binds a check box, text box or frame to a parameter. The tool tip is
+    // "label ( /key=placeholder )"; check boxes take "True|False" when no
+    // placeholder is given. A browse button is sized square at load.
+    void bindControl(QObject* control, const QString& key, const QString& label,
+                     const QString& placeholder = QString(), QObject* browseButton = nullptr);
+    // The panel that fills the form and the parameter frame inside it.
+    void setPanel(VbPanel3D* panel, VbFrame* frame);
+    // Names the read-only lock leaves alone (compared lower-cased).
+    void setLockExempt(const QStringList& names);
+    QString lockExemptList() const;
+
+    // Standard load: size buttons (browse buttons square), parameter frame
+    // without border, flat panel, assignParmNamesToCtrls, dialogLoad(), store
+    // the geometry, help settings, form_loaded. Dialogs with another order
+    // override Form_Load and use the steps below.
+    void Form_Load() override;
+    virtual void dialogLoad() {}
+    void sizeButtons();
+    // Nothing while minimized or while a size is restored; otherwise the panel
+    // fills the inner area, the panel's layout runs, and the geometry is
+    // stored — or, when the layout failed (a form made too small), the last
+    // stored geometry comes back.
+    void Form_Resize() override;
+    // The panel's resize: lay out the frame and controls; false on failure.
+    virtual bool layoutPanel() { return true; }
+
+    // The first control forceFocus moves to; default the first visible,
+    // enabled text box, check box or option button.
+    virtual QObject* firstEditControl() const;
+    // Option groups of the dialog: run after the shared loader / writer.
+    virtual void loadGroups() {}
+    // The number of group parameters written.
+    virtual int persistGroups() { return 0; }
+
+    VbPanel3D* panel() const { return m_panel; }
+    VbFrame* parmFrame() const { return m_frame; }
+
+private:
+    struct Binding {
+        QPointer<QObject> control;
+        QString key;
+        QString label;
+        QString placeholder;
+        QPointer<QObject> browse;
+    };
+    std::vector<Binding> m_bindings;
+    std::weak_ptr<IKalvexGenParms> m_parms;
+    QPointer<VbPanel3D> m_panel;
+    QPointer<VbFrame> m_frame;
+    QStringList m_exempt;
+    bool m_locked = false;
+    bool m_layoutFailed = false;
+};
+
+} // namespace kalvex

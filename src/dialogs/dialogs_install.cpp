@@ -1,0 +1,17 @@
+// The dialog table: one line per dialog, then the chooser handed to the model.
+#include "dialogs/morvObjs_editFormSelect.h"
+#include "platform/VbForm.h"
+
+namespace kalvex {
+
+void dialogs_install()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    // registerEditForm("(INTERNAL)Kalvex Gerber Generator", [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditFormChooser(dialogFormChooser());
+}
+
+} // namespace kalvex

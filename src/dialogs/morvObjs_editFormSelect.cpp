@@ -1,0 +1,54 @@
+#include "dialogs/morvObjs_editFormSelect.h"
+
+#include <QHash>
+
+#include "dialogs/KalvexParmFormBase.h"
+
+namespace kalvex {
+
+namespace {
+struct FormTable {
+    QHash<QString, ParmFormFactory> byCommand;
+    ParmFormFactory fallback;
+};
+
+FormTable& table()
+{
+    static FormTable t;
+    return t;
+}
+
+class DialogFormChooser : public IKalvexEditFormChooser {
+public:
+    IKalvexParmForm* editFormSelect(const QString& name) override { return morvObjs_editFormSelect(name); }
+    IKalvexParmForm* defaultForm() override { return table().fallback ? table().fallback() : nullptr; }
+    void focusForm(IKalvexParmForm* form) override
+    {
+        if (auto* dialog = dynamic_cast<KalvexParmFormBase*>(form))
+            dialog->editorSetFocus();
+    }
+};
+} // namespace
+
+IKalvexEditFormChooser* dialogFormChooser()
+{
+    static DialogFormChooser chooser;
+    return &chooser;
+}
+
+void registerEditForm(const QString& command, ParmFormFactory factory)
+{
+    table().byCommand.insert(command.toLower(), std::move(factory));
+}
+
+void registerDefaultEditForm(ParmFormFactory factory) { table().fallback = std::move(factory); }
+
+IKalvexParmForm* morvObjs_editFormSelect(const QString& name)
+{
+    const auto it = table().byCommand.constFind(name.toLower());
+    if (it != table().byCommand.constEnd() && *it)
+        return (*it)();
+    return table().fallback ? table().fallback() : nullptr;
+}
+
+} // namespace kalvex

@@ -1,0 +1,35 @@
+// Which dialog edits a parameter set: a table from the lower-cased generator
+// command (or distributor program) to the factory of the dialog's shared
+// instance. Names are compared whole and lower-cased, never trimmed; a name
+// not in the table gets the default dialog (the parameter grid).
+//
+// Each dialog adds its line in dialogs_install() (dialogs_install.cpp):
+//   registerEditForm("(INTERNAL)Kalvex Gerber Generator",
+//                    [] { return vbl_formInstance<frmGerberParms>(); });
+#pragma once
+#include <QString>
+#include <functional>
+
+#include "interfaces/IKalvexParmForm.h"
+
+namespace kalvex {
+
+using ParmFormFactory = std::function<IKalvexParmForm*()>;
+
+void registerEditForm(const QString& command, ParmFormFactory factory);
+// The dialog for every other name (and the editor's default form). The
+// factory prepares the dialog for that use (the grid leaves batch mode).
+void registerDefaultEditForm(ParmFormFactory factory);
+
+// The shared dialog for a command; no form only while no default is registered.
+IKalvexParmForm* morvObjs_editFormSelect(const QString& name);
+
+// The chooser the model asks (registered by dialogs_install).
+IKalvexEditFormChooser* dialogFormChooser();
+
+// Registers the dialog table and the chooser through which the model asks
+// for a dialog. Called once by the host (and the tests); repeated calls do
+// nothing.
+void dialogs_install();
+
+} // namespace kalvex

@@ -1,0 +1,57 @@
+// kalvex-render FORM OUT.png   draws a form of the library into a PNG file
+// kalvex-render --list          names the forms it knows
+//
+// Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise, in
+// the Fusion style, so a picture looks the same on every machine.
+#include <QApplication>
+#include <QStyleFactory>
+#include <QElapsedTimer>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+
+#include "render_forms.h"
+
+using kalvex::render::renderForms;
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QStringList args = app.arguments().mid(1);
+
+    if (args.size() == 1 && args[0] == QLatin1String("--list")) {
+        for (const auto& f : renderForms())
+            std::printf("%s\n", qPrintable(f.name));
+        return 0;
+    }
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: kalvex-render FORM OUT.png | --list\n");
+        return 2;
+    }
+    for (const auto& f : renderForms()) {
+        if (f.name != args[0])
+            continue;
+        QWidget* w = f.make();
+        if (!w) {
+            std::fprintf(stderr, "kalvex-render: %s could not be built\n", qPrintable(f.name));
+            return 1;
+        }
+        w->show();
+        QElapsedTimer waited;
+        waited.start();
+        while (!(w->windowHandle() && w->windowHandle()->isExposed()) && waited.elapsed() < 2000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QApplication::processEvents();
+        if (!w->grab().save(args[1], "PNG")) {
+            std::fprintf(stderr, "kalvex-render: cannot write %s\n", qPrintable(args[1]));
+            return 1;
+        }
+        std::printf("%s -> %s (%dx%d)\n", qPrintable(f.name), qPrintable(args[1]), w->width(), w->height());
+        return 0;
+    }
+    std::fprintf(stderr, "kalvex-render: no form named %s (see --list)\n", qPrintable(args[0]));
+    return 1;
+}
