@@ -2,6 +2,7 @@
 
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObj_parmBinding.h"
+#include "foundation/vbl_str.h"
 #include "foundation/weakref.h"
 #include "generators/gens_tooltip.h"
 #include "interfaces/IKalvexNamedItem.h"
@@ -121,9 +122,10 @@ QString KalvexParmFormBase::lockExemptList() const
 {
     if (m_exempt.isEmpty())
         return QString();
-    QString list = QStringLiteral("#");
+    QString list;
+    vbl_RUV_akwInit(list);
     for (const QString& n : m_exempt)
-        list += n.toLower() + QLatin1Char('#');
+        vbl_RUV_akwAdd(list, n);
     return list;
 }
 

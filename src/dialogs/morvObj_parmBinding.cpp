@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "foundation/neutral_values.h"
+#include "foundation/vbl_str.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbControl.h"
 
@@ -46,6 +46,8 @@ void morvObjs_parmTagSplit(const QString& tag, QString& key, QString& value)
     value.clear();
     if (tag.isEmpty())
         return;
+    // Delimiters are implied at both ends always, so "key#" (a parameter
+    // loaded empty) still gives its key.
     const QStringList pieces = tag.split(DELIM, Qt::KeepEmptyParts);
     if (pieces.size() < 2)
         return;
@@ -67,7 +69,7 @@ int morvObjs_parmCtrlSetFromParm(QObject* control, const IKalvexGenParmsPtr& par
     const IKalvexGenParmPtr parm = parms->item(key);
     QString value = parm ? parm->value(false) : defaultValue;
     if (kind == VbKind::CheckBox) {
-        const int v = kalvexRUV_textToBool(value) ? 1 : 0;
+        const int v = vbl_str_toBool(value) ? 1 : 0;
         setCheckValue(control, v);
         value = QString::number(v);
     } else if (kind == VbKind::TextBox) {

@@ -34,9 +34,12 @@
 // addControl itself; a control class of another unit passes its kind string
 // (VbKind::…), and implements IVbControl only when it is not a plain widget.
 //
-// Units: every size and position is in twips; see VbTwips.h for how twips
-// round to pixels (halves to even) and back, and VbControl.h for the
-// accessors. A window's Left/Top/Width/Height are its outer frame on the
+// Units: every size and position is in twips. Twips to pixels: divide by
+// twips-per-pixel (1440 / logical DPI: 15 at 96 DPI) and round to the
+// nearest pixel, halves to the even one (1120 -> 74.67 -> 75 px). Pixels to
+// twips: multiply and round to a whole twip the same way (75 px -> 1125).
+// A value written in twips reads back exactly as written as long as the
+// widget was not moved or resized otherwise since (VbTwips.h, VbControl.h). A window's Left/Top/Width/Height are its outer frame on the
 // screen; ScaleWidth/ScaleHeight its inner size.
 #pragma once
 #include <QList>

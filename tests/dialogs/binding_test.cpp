@@ -264,3 +264,16 @@ TEST(ParmLookup, FindsCreatesOrLeavesTheCallersValues)
     EXPECT_EQ(made->parmType(), 1);
     EXPECT_EQ(morvObjs_parms_getParm(nullptr, "a", v, t, true), nullptr);
 }
+
+TEST_F(Binding, AFormMadeTooSmallForItsLayoutGetsItsLastSizeBack)
+{
+    form->resize(600, 450);
+    QTest::qWait(1);
+    const QSize good = form->size();
+    EXPECT_DOUBLE_EQ(form->last_width, vb::width(form.get()));
+    EXPECT_DOUBLE_EQ(vb::width(form->parmsPanel), vb::scaleWidth(form.get())); // the panel fills the form
+    form->resize(200, 120); // the grid would need a negative height
+    QTest::qWait(1);
+    EXPECT_EQ(form->size(), good);
+    EXPECT_FALSE(form->form_set_size);
+}

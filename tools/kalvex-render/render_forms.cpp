@@ -8,9 +8,10 @@
 namespace kalvex::render {
 
 namespace {
-QWidget* sampleParms()
+QWidget* sampleParmsOf(int reservedItem)
 {
     static std::shared_ptr<IKalvexGenerator> gen = classCreate_KalvexGenerator();
+    gen->setReservedItem(reservedItem);
     auto parms = gen->parameters();
     parms->add(QStringLiteral("config_file"), QStringLiteral("${KVX_JOB_PCB_PATH}\\config\\sample.cfg"), 1);
     parms->add(QStringLiteral("title"), QStringLiteral("Board 4711 rev. C"), 1);
@@ -21,12 +22,16 @@ QWidget* sampleParms()
     form->loadData();
     return form;
 }
+QWidget* sampleParms() { return sampleParmsOf(NOT_RESERVED); }
+// Owned by a system generator: read-only.
+QWidget* sampleParmsLocked() { return sampleParmsOf(SYSTEM); }
 } // namespace
 
 const std::vector<RenderForm>& renderForms()
 {
     static const std::vector<RenderForm> forms = {
         {QStringLiteral("frmSampleParms"), sampleParms},
+        {QStringLiteral("frmSampleParms_readonly"), sampleParmsLocked},
     };
     return forms;
 }
