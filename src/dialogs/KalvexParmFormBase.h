@@ -16,7 +16,8 @@
 //   }
 //   int defaultHelpTopic() const override { return 22; }
 //   bool layoutPanel() override { … return true; }      // the panel's Resize
-//   void loadGroups() override; int persistGroups() override;  // option groups
+//   void loadGroups() override; int persistGroups() override;  // option groups,
+//       usually through morvObjs_optGroupLoad / morvObjs_optGroupPersist
 //
 // Errors are trapped at these members' boundaries: nothing is shown or
 // logged; persistData answers -1.

@@ -198,6 +198,7 @@ TEST_F(Binding, OtherKindsAndKeylessTagsAreLeftAlone)
     // The frame takes the value into its Tag only, and never writes it back.
     EXPECT_EQ(vb::tag(form->frameMode), "mode_frame#keep me");
     form->comboUnits->setListIndex(0);
+    vb::setTag(form->optMode[1], "title#from an option button");
     vb::setTag(form->textConfigFile, "no key here");
     form->textConfigFile->setText("typed");
     EXPECT_EQ(persist(), 0);
@@ -205,12 +206,13 @@ TEST_F(Binding, OtherKindsAndKeylessTagsAreLeftAlone)
     EXPECT_EQ(value("mode_frame"), "keep me");
     EXPECT_EQ(parms->item("config_file"), nullptr);
     EXPECT_EQ(parms->item("no key here"), nullptr);
+    EXPECT_EQ(parms->item("title"), nullptr);
 
     EXPECT_EQ(morvObjs_parmCtrlSetFromParm(nullptr, parms, ""), -1);
     EXPECT_EQ(morvObjs_parmCtrlSetFromParm(form->textTitle, nullptr, ""), -1);
     EXPECT_EQ(morvObjs_parmCtrlGetToParm(form->textTitle, nullptr), -1);
     EXPECT_EQ(morvObjs_parmCtrlSetFromParm(form->comboUnits, parms, ""), 0);
-    EXPECT_EQ(morvObjs_parmCtrlGetToParm(form->optMode[0], parms), 0);
+    EXPECT_EQ(morvObjs_parmCtrlGetToParm(form->optMode[1], parms), 0);
 }
 
 TEST_F(Binding, ReleasedParameterSetIsNoSet)
@@ -234,6 +236,7 @@ TEST_F(Binding, OptionGroupWritesItsWordOnlyWhenChanged)
     bind();
     EXPECT_EQ(form->optMode.selectedIndex(), 1);
     EXPECT_EQ(value("mode"), "COMPRESSED");
+    EXPECT_EQ(vb::tag(form->optMode[0]), "COMPRESSED"); // the value read, kept on the leading button
     // Written back once in the dialog's own letter case.
     EXPECT_EQ(persist(), 1);
     EXPECT_EQ(value("mode"), "Compressed");

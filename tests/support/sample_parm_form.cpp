@@ -1,7 +1,7 @@
 #include "support/sample_parm_form.h"
 
 #include "dialogs/guiLib.h"
-#include "dialogs/morvObj_parmBinding.h"
+#include "dialogs/morvObj_optionGroup.h"
 
 namespace kalvex::test {
 
@@ -77,16 +77,8 @@ bool frmSampleParms::layoutPanel()
 
 void frmSampleParms::loadGroups()
 {
-    QString value = modeWords[0];
-    int type = PARM_TYPE_SYSTEM;
-    morvObjs_parms_getParm(parmsColl(), QStringLiteral("mode"), value, type, true);
-    const QString lower = value.toLower();
-    int index = 0;
-    for (int i = 0; i < modeWords.size(); ++i)
-        if (lower == modeWords[i].toLower())
-            index = i;
-    optMode[index]->setValue(true);
-    vb::setTag(optMode[0], morvObjs_parmTagJoin(QStringLiteral("mode"), value));
+    const int index = morvObjs_optGroupLoad(parmsColl(), QStringLiteral("mode"), modeWords[0], modeWords, optMode[0]);
+    optMode[index < 0 ? 0 : index]->setValue(true);
 }
 
 int frmSampleParms::persistGroups()
@@ -94,19 +86,7 @@ int frmSampleParms::persistGroups()
     const int index = optMode.selectedIndex();
     if (index < 0)
         return 0;
-    const QString word = modeWords[index];
-    QString key, loaded;
-    morvObjs_parmTagSplit(vb::tag(optMode[0]), key, loaded);
-    if (word == loaded)
-        return 0;
-    QString value = word;
-    int type = PARM_TYPE_SYSTEM;
-    auto parm = morvObjs_parms_getParm(parmsColl(), QStringLiteral("mode"), value, type, true);
-    if (!parm)
-        return 0;
-    parm->setValue(false, word);
-    vb::setTag(optMode[0], morvObjs_parmTagJoin(QStringLiteral("mode"), word));
-    return 1;
+    return morvObjs_optGroupPersist(parmsColl(), QStringLiteral("mode"), modeWords[index], optMode[0]);
 }
 
 } // namespace kalvex::test
