@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QVariant>
 #include <QWidget>
+#include <cmath>
 
 #include "platform/VbColors.h"
 #include "platform/VbTwips.h"
@@ -128,7 +129,7 @@ bool writeTwips(QObject* ctl, int i, double twips)
     auto* w = qobject_cast<QWidget*>(ctl);
     if (!w)
         return true;
-    if (i >= 2 && twips < 0)
+    if (!std::isfinite(twips) || (i >= 2 && twips < 0))
         return false;
     const int px = (i == 0 || i == 2) ? twipsToPixelsX(twips) : twipsToPixelsY(twips);
     applyPixels(w, i, px);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace kalvex {
@@ -26,6 +27,11 @@ double twipsPerPixelY() { return 1440.0 / dpiY(); }
 
 long long roundHalfEven(double v)
 {
+    // Far outside any screen, and never undefined for the conversion below.
+    constexpr double limit = 9.0e15;
+    if (!std::isfinite(v))
+        return 0;
+    v = std::clamp(v, -limit, limit);
     // nearbyint follows the current rounding mode, which is to-nearest-even
     // unless someone changed it; compute it explicitly instead.
     const double fl = std::floor(v);
@@ -38,8 +44,16 @@ long long roundHalfEven(double v)
     return (f % 2 == 0) ? f : f + 1;
 }
 
-int twipsToPixelsX(double twips) { return static_cast<int>(roundHalfEven(twips / twipsPerPixelX())); }
-int twipsToPixelsY(double twips) { return static_cast<int>(roundHalfEven(twips / twipsPerPixelY())); }
+namespace {
+// Qt's largest widget size bounds every coordinate.
+int toPixels(double twips, double perPixel)
+{
+    return static_cast<int>(std::clamp<long long>(roundHalfEven(twips / perPixel), -16777215, 16777215));
+}
+} // namespace
+
+int twipsToPixelsX(double twips) { return toPixels(twips, twipsPerPixelX()); }
+int twipsToPixelsY(double twips) { return toPixels(twips, twipsPerPixelY()); }
 double pixelsToTwipsX(int pixels) { return static_cast<double>(roundHalfEven(pixels * twipsPerPixelX())); }
 double pixelsToTwipsY(int pixels) { return static_cast<double>(roundHalfEven(pixels * twipsPerPixelY())); }
 

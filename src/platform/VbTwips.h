@@ -17,7 +17,8 @@ namespace kalvex {
 double twipsPerPixelX();
 double twipsPerPixelY();
 
-// Round to the nearest whole number, halves to the even neighbour.
+// Round to the nearest whole number, halves to the even neighbour; a value
+// that is not finite gives 0. Pixels are bounded by Qt's largest widget size.
 long long roundHalfEven(double v);
 
 int twipsToPixelsX(double twips);

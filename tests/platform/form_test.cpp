@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <cmath>
+#include <limits>
 
 #include "platform/VbColors.h"
 #include "platform/VbCommandButton.h"
@@ -97,7 +99,11 @@ TEST(VbFormBase, TwipsRoundToPixelsAndReadBackAsWritten)
     EXPECT_DOUBLE_EQ(vb::height(button), 340);
     // A negative size is refused and changes nothing.
     EXPECT_FALSE(vb::setWidth(button, -15));
+    EXPECT_FALSE(vb::setWidth(button, std::nan("")));
     EXPECT_DOUBLE_EQ(vb::width(button), 1200);
+    vb::setLeft(button, 1e300); // absurd, but no undefined conversion
+    EXPECT_EQ(button->x(), 16777215);
+    EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::infinity()), 0);
 
     form.resize(400, 300);
     EXPECT_DOUBLE_EQ(vb::scaleWidth(&form), 6000);
