@@ -1,4 +1,6 @@
-// Label with Click and DblClick.
+// Label with Click and DblClick. Its Caption follows the forms' mnemonic
+// syntax: "&&" shows one "&", a single "&" marks the next letter and is not
+// shown.
 #pragma once
 #include <QLabel>
 
@@ -10,8 +12,8 @@ public:
     explicit VbLabel(QWidget* parent = nullptr);
     explicit VbLabel(const QString& caption, QWidget* parent = nullptr);
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
 
 signals:
     void Click();
@@ -20,6 +22,9 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    QString m_caption;
 };
 
 } // namespace kalvex

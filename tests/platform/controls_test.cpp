@@ -164,6 +164,9 @@ TEST(VbControls, LabelDoubleClickAndFrameWithoutBorder)
     auto* label = form.addControl(new VbLabel("Parameters list:", &form), "parmsCaption");
     auto* frame = form.addControl(new VbFrame("Caption", &form), "frameParms");
     form.show();
+    label->setCaption("Header && trailer &definitions");
+    EXPECT_EQ(label->text(), "Header & trailer definitions");
+    EXPECT_EQ(label->caption(), "Header && trailer &definitions");
     QSignalSpy dbl(label, &VbLabel::DblClick);
     QTest::mouseDClick(label, Qt::LeftButton);
     EXPECT_EQ(dbl.count(), 1);

@@ -2,6 +2,7 @@
 
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObj_optionGroup.h"
+#include "platform/VbIcons.h"
 
 namespace kalvex::test {
 
@@ -16,7 +17,8 @@ frmSampleParms::frmSampleParms()
     frameParms = addControl(new VbFrame(QStringLiteral("Parameters"), parmsPanel), "frameParms");
     labelConfigFile = addControl(new VbLabel(QStringLiteral("Configuration file:"), frameParms), "labelConfigFile");
     textConfigFile = addControl(new VbTextBox(frameParms), "textConfigFile");
-    browseConfigFile = addControl(new VbCommandButton(QStringLiteral("..."), frameParms), "browseConfigFile");
+    browseConfigFile = addControl(new VbCommandButton(frameParms), "browseConfigFile");
+    browseConfigFile->setPicture(vbIcon_browse());
     labelTitle = addControl(new VbLabel(QStringLiteral("Title:"), frameParms), "labelTitle");
     textTitle = addControl(new VbTextBox(frameParms), "textTitle");
     checkVerbose = addControl(new VbCheckBox(QStringLiteral("Verbose output"), frameParms), "checkVerbose");
