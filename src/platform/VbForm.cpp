@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMetaClassInfo>
 
 #include "platform/VbCheckBox.h"
 #include "platform/VbComboBox.h"
@@ -29,6 +30,10 @@ VbForm::~VbForm() = default;
 
 QString VbForm::defaultKind(const QObject* c)
 {
+    // A class of another unit can name its kind: Q_CLASSINFO("vbKind", "FPSpread.vaSpread").
+    const QMetaObject* mo = c->metaObject();
+    if (const int i = mo->indexOfClassInfo("vbKind"); i >= 0)
+        return QString::fromLatin1(mo->classInfo(i).value());
     // Order matters where classes derive from one another.
     if (qobject_cast<const VbTextBox*>(c))
         return VbKind::TextBox;

@@ -31,7 +31,8 @@
 // A control's objectName is its Name; a member of a control array is
 // "name_index" and reads back Name = "name" and its index (vb::name,
 // vb::index). The kinds of the classes in this folder are found by
-// addControl itself; a control class of another unit passes its kind string
+// addControl itself; a control class of another unit declares its kind with
+// Q_CLASSINFO("vbKind", "TabDlg.SSTab") or is added with its kind string
 // (VbKind::…), and implements IVbControl only when it is not a plain widget.
 //
 // Units: every size and position is in twips. Twips to pixels: divide by

@@ -213,3 +213,20 @@ TEST(VbFormBase, WindowStateAndKeyPreview)
     form.setVbWindowState(1);
     EXPECT_EQ(form.vbWindowState(), 1);
 }
+
+namespace {
+class DeclaredKindGrid : public QWidget {
+    Q_OBJECT
+    Q_CLASSINFO("vbKind", "FPSpread.vaSpread")
+};
+} // namespace
+
+TEST(VbFormBase, AClassOfAnotherUnitCanDeclareItsKind)
+{
+    VbForm form("frmKinds");
+    auto* grid = form.addControl(new DeclaredKindGrid, "parmsGrid");
+    EXPECT_EQ(vb::kind(grid), VbKind::SpreadGrid);
+    delete grid;
+}
+
+#include "form_test.moc"
