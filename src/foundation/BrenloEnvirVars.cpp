@@ -69,6 +69,13 @@ QString BrenloEnvirVars::expandText(const QString& text, bool recursive, bool ke
         const qsizetype end = text.indexOf(QLatin1Char('}'), start + 2);
         if (end < 0)
             break;
+        const qsizetype inner = text.indexOf(QLatin1String("${"), start + 2);
+        if (inner >= 0 && inner < end) {
+            // an unclosed "${" before a reference is plain text
+            out += text.mid(pos, inner - pos);
+            pos = inner;
+            continue;
+        }
         out += text.mid(pos, start - pos);
         const QString ref = text.mid(start, end - start + 1);
         const QString key = text.mid(start + 2, end - start - 2).trimmed().toLower();
@@ -102,10 +109,14 @@ QString BrenloEnvirVars::collapse(const QString& text, bool caseInsensitive, con
     {
         qsizetype pos = 0;
         while (true) {
-            const qsizetype start = text.indexOf(QLatin1String("${"), pos);
+            qsizetype start = text.indexOf(QLatin1String("${"), pos);
             const qsizetype end = start < 0 ? -1 : text.indexOf(QLatin1Char('}'), start + 2);
             if (end < 0)
                 break;
+            // the reference is the last "${" before the closing brace
+            for (qsizetype inner = text.indexOf(QLatin1String("${"), start + 2); inner >= 0 && inner < end;
+                 inner = text.indexOf(QLatin1String("${"), inner + 2))
+                start = inner;
             if (start > pos)
                 pieces.push_back({text.mid(pos, start - pos), false});
             pieces.push_back({text.mid(start, end - start + 1), true});

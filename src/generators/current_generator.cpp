@@ -5,8 +5,10 @@ namespace kalvex {
 namespace {
 std::weak_ptr<IKalvexGenerator>& current()
 {
-    static std::weak_ptr<IKalvexGenerator> ref;
-    return ref;
+    // Never destroyed: a generator held by some other static may end after
+    // this unit's statics and still clears the reference.
+    static auto* ref = new std::weak_ptr<IKalvexGenerator>();
+    return *ref;
 }
 } // namespace
 

@@ -43,6 +43,7 @@ TEST(EnvirVars, ExpandReplacesNestedReferencesAndKeepsUndefinedOnes)
     EXPECT_EQ(vars->expand("a ${UNKNOWN} b ${KVX_JOB_PCB_PATH}", true, true), "a ${UNKNOWN} b C:\\jobs\\board1");
     EXPECT_EQ(vars->expand("a ${UNKNOWN} b", true, false), "a  b");
     EXPECT_EQ(vars->expand("open ${ and $ and }", true, true), "open ${ and $ and }");
+    EXPECT_EQ(vars->expand("${x ${KVX_JOB_PCB_PATH}", true, true), "${x C:\\jobs\\board1");
     EXPECT_EQ(vars->expand("", true, true), "");
 }
 
@@ -69,6 +70,7 @@ TEST(EnvirVars, CollapseTakesLongestValueFirstAndNeverRewritesReferences)
     EXPECT_EQ(vars->collapse("c:\\JOBS\\x", false, ""), "c:\\JOBS\\x");
     EXPECT_EQ(vars->collapse("${KEEP_ME} C:\\jobs", true, "ROOT"), "${KEEP_ME} ${ROOT}");
     EXPECT_EQ(vars->collapse("ab", true, ""), "a${B}");
+    EXPECT_EQ(vars->collapse("${b ${B}", true, ""), "${${B} ${B}"); // only a closed reference is kept
     vars->add("NOTHING", "");
     EXPECT_EQ(vars->collapse("xyz", true, ""), "xyz");
 }
