@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "foundation/vbl_file.h"
+#include "interfaces/IKalvexErrorDisplay.h"
 
 namespace kalvex {
 
@@ -70,6 +71,51 @@ bool vbl_err_log(const QString& procedure, const QString& errorInfo, const QStri
     const bool ok = f.write(bytes) == bytes.size();
     f.flush();
     return ok;
+}
+
+namespace {
+bool isCompleteMessage(const QString& message)
+{
+    return message.startsWith(QLatin1String("OERR"));
+}
+
+void showError(const QString& title, const QString& text)
+{
+    if (auto* display = errorDisplay())
+        display->showError(title, text);
+    else
+        qWarning("%s: %s", qPrintable(title), qPrintable(text));
+}
+
+void logAppError(const QString& title, const QString& procedure, const QString& message, int fileNumber)
+{
+    const QString info = isCompleteMessage(message) ? QString() : vbl_err_getInfo(QString());
+    // The marker goes here so that vbl_err_log does not drop the title with the details.
+    const QString text = isCompleteMessage(message) ? message.mid(4) : message;
+    vbl_err_log(procedure, title + info, text, 0, fileNumber);
+}
+} // namespace
+
+QString vbl_err_appErrorText(const QString& message)
+{
+    if (isCompleteMessage(message))
+        return message.mid(4);
+    return message + QStringLiteral("\r\n") + vbl_err_getInfo(QString()).trimmed();
+}
+
+void vbl_err_appError(const QString& procedure, const QString& message, int fileNumber)
+{
+    if (vbl_log_isOpen(fileNumber))
+        logAppError(VBL_APP_ERROR, procedure, message, fileNumber);
+    else
+        showError(VBL_APP_ERROR, vbl_err_appErrorText(message));
+}
+
+void vbl_err_fatalError(const QString& procedure, const QString& message, int fileNumber)
+{
+    if (vbl_log_isOpen(fileNumber))
+        logAppError(VBL_FATAL_APP_ERROR, procedure, message, fileNumber);
+    showError(VBL_FATAL_APP_ERROR, vbl_err_appErrorText(message));
 }
 
 int vbl_log_open(const QString& path)

@@ -39,6 +39,21 @@ QString vbl_err_getInfo(const QString& prefix, const VblErrorInfo& error);
 bool vbl_err_log(const QString& procedure, const QString& errorInfo, const QString& message, int indent,
                  int fileNumber, bool skipIfEmpty = false);
 
+// Titles of the reports that may be shown.
+inline const QString VBL_APP_ERROR = QStringLiteral("Application Error");
+inline const QString VBL_FATAL_APP_ERROR = QStringLiteral("Fatal Application Error");
+
+// The text of an application error: the message followed by the current
+// error's details, or, for a message that begins with "OERR", the message
+// without its marker and without details.
+QString vbl_err_appErrorText(const QString& message);
+
+// An application error goes to the log file when fileNumber is an open one
+// and is shown by the registered error display otherwise.
+void vbl_err_appError(const QString& procedure, const QString& message, int fileNumber);
+// A fatal application error is always shown (and logged too when the log is open).
+void vbl_err_fatalError(const QString& procedure, const QString& message, int fileNumber);
+
 // Opens (creating, or appending to) a log file and answers its number (1 or
 // more), or -1 when it cannot be opened.
 int vbl_log_open(const QString& path);

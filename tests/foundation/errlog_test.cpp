@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "foundation/vbl_err.h"
+#include "interfaces/IKalvexErrorDisplay.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
@@ -71,4 +72,40 @@ TEST(ErrLog, OpenFilesGetDistinctNumbersAndFreedNumbersAreReused)
     EXPECT_EQ(vbl_log_open(tmp.filePath("c.log")), a);
     EXPECT_TRUE(readAll(tmp.filePath("b.log")).contains("to b"));
     EXPECT_TRUE(readAll(tmp.filePath("a.log")).isEmpty());
+}
+
+namespace {
+struct ShownErrors : IKalvexErrorDisplay {
+    QStringList shown;
+    void showError(const QString& title, const QString& text) override { shown << title + "|" + text; }
+};
+} // namespace
+
+TEST(AppError, LoggedWhenALogIsOpenShownOtherwiseFatalAlwaysShown)
+{
+    ShownErrors display;
+    registerErrorDisplay(&display);
+    QTemporaryDir tmp;
+    const int n = vbl_log_open(tmp.filePath("app.log"));
+    vbl_err_set(76, "Path not found");
+
+    vbl_err_appError("KalvexUser_initialize", "Could not read", n);
+    vbl_err_appError("KalvexUser_initialize", "OERR Could not find program configuration file : x.cfg", n);
+    EXPECT_TRUE(display.shown.isEmpty());
+    vbl_err_appError("KalvexUser_initialize", "Could not read", VBL_LOG_NONE);
+    vbl_err_appError("p", "OERR** Error ** Can not find help file h.hlp", VBL_LOG_DIALOGS);
+    vbl_err_fatalError("p", "Out of memory", n);
+    vbl_log_close(n);
+    registerErrorDisplay(nullptr);
+
+    EXPECT_EQ(display.shown, (QStringList{"Application Error|Could not read\r\nErr#76 Desc. Path not found",
+                                          "Application Error|** Error ** Can not find help file h.hlp",
+                                          "Fatal Application Error|Out of memory\r\nErr#76 Desc. Path not found"}));
+    EXPECT_EQ(readAll(tmp.filePath("app.log")),
+              "*** Error - KalvexUser_initialize *** Application Error Err#76 Desc. Path not found\r\n"
+              " ===> Could not read\r\n"
+              "*** Error - KalvexUser_initialize *** Application Error\r\n"
+              " ===>  Could not find program configuration file : x.cfg\r\n"
+              "*** Error - p *** Fatal Application Error Err#76 Desc. Path not found\r\n"
+              " ===> Out of memory\r\n");
 }
