@@ -97,7 +97,7 @@ protected:
 private:
     void adoptItem(const ItemPtr& item)
     {
-        item->setParent(std::dynamic_pointer_cast<IKalvexObject>(shared_from_this()));
+        item->setParent(weak_from_this().lock()); // no parent when not held by a shared_ptr
         item->setEventRaiser(eventRaiser());
         item->setInternalEventRaiser(internalEventRaiser());
         if (messagesObj())

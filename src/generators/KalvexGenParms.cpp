@@ -87,7 +87,7 @@ std::shared_ptr<IKalvexGenParmsEditor> KalvexGenParms::editor()
         if (!ed)
             return nullptr;
         m_editor = ed;
-        m_editor->setParent(std::dynamic_pointer_cast<IKalvexGenParms>(shared_from_this()));
+        m_editor->setParent(std::dynamic_pointer_cast<IKalvexGenParms>(weak_from_this().lock()));
     }
     return m_editor;
 }

@@ -97,12 +97,12 @@ void KalvexGenerator::initialize()
     m_intCounter = 0;
     if (m_parms) {
         m_parms->initialize();
-        m_parms->setParent(std::dynamic_pointer_cast<IKalvexObject>(shared_from_this()));
+        m_parms->setParent(weak_from_this().lock());
         m_parms->setEnvirVars(m_vars);
     }
     setModified(MODIFIED_RESUME);
     setModified(0);
-    morvObjs_setCurrentGenerator(std::dynamic_pointer_cast<IKalvexGenerator>(shared_from_this()));
+    morvObjs_setCurrentGenerator(std::dynamic_pointer_cast<IKalvexGenerator>(weak_from_this().lock()));
 }
 
 int KalvexGenerator::setInternalValue(const QString& key, const QVariant& value)

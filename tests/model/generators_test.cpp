@@ -209,3 +209,14 @@ TEST(GensToolTip, ComposesLabelSwitchAndPlaceholder)
     EXPECT_EQ(morvGens_toolTip_compose("Output file", "file_out", "<file>"), "Output file ( /file_out=<file> )");
     EXPECT_EQ(morvGens_toolTip_compose("", "", ""), " ( /= )");
 }
+
+TEST(Generator, ObjectsNotHeldBySharedPointerStillWork)
+{
+    KalvexGenerator plain; // e.g. a member of some other object
+    plain.initialize();
+    plain.setCmdGen("x.exe");
+    EXPECT_FALSE(plain.parameters()->parent());
+    KalvexGenerators gens;
+    EXPECT_TRUE(gens.add("A")); // joins without a parent to report to
+    EXPECT_FALSE(gens.item(1)->parent());
+}
