@@ -53,11 +53,12 @@ QStringList BrenloEnvirVars::names() const
 QString BrenloEnvirVars::expand(const QString& text, bool recursive, bool keepUndefined) const
 {
     QStringList active;
-    return expandText(text, recursive, keepUndefined, active);
+    int budget = 100000;
+    return expandText(text, recursive, keepUndefined, active, budget);
 }
 
 QString BrenloEnvirVars::expandText(const QString& text, bool recursive, bool keepUndefined,
-                                    QStringList& active) const
+                                    QStringList& active, int& budget) const
 {
     QString out;
     out.reserve(text.size());
@@ -83,13 +84,15 @@ QString BrenloEnvirVars::expandText(const QString& text, bool recursive, bool ke
         if (it == m_vars.constEnd()) {
             if (keepUndefined)
                 out += ref;
-        } else if (active.contains(key)) {
-            out += ref; // cycle: leave the reference as written
+        } else if (active.contains(key) || budget <= 0) {
+            out += ref; // cycle or runaway growth: leave the reference as written
         } else if (recursive) {
+            --budget;
             active.push_back(key);
-            out += expandText(it->value, recursive, keepUndefined, active);
+            out += expandText(it->value, recursive, keepUndefined, active, budget);
             active.pop_back();
         } else {
+            --budget;
             out += it->value;
         }
         pos = end + 1;

@@ -32,7 +32,8 @@ private:
         QString name;
         QString value;
     };
-    QString expandText(const QString& text, bool recursive, bool keepUndefined, QStringList& active) const;
+    QString expandText(const QString& text, bool recursive, bool keepUndefined, QStringList& active,
+                       int& budget) const;
 
     QMap<QString, Var> m_vars; // keyed by lower-cased name
 };

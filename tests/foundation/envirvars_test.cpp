@@ -58,6 +58,18 @@ TEST(EnvirVars, ExpandEndsOnCycles)
     EXPECT_EQ(vars->expand("${A}${A}", true, true), "ab${A}ab${A}");
 }
 
+TEST(EnvirVars, ExpandOfValuesThatDoubleEachLevelEnds)
+{
+    auto vars = createEnvirVars();
+    for (int i = 0; i < 40; ++i)
+        vars->add(QString("V%1").arg(i), QString("${V%1}${V%1}").arg(i + 1));
+    vars->add("V40", "x");
+    const QString out = vars->expand("${V0}", true, true);
+    EXPECT_TRUE(out.contains("${V")); // stopped, references left as written
+    EXPECT_LT(out.size(), 10'000'000);
+    EXPECT_EQ(vars->expand("${V38}", true, true), "xxxx");
+}
+
 TEST(EnvirVars, CollapseTakesLongestValueFirstAndNeverRewritesReferences)
 {
     auto vars = createEnvirVars();
