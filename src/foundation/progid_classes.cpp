@@ -7,6 +7,8 @@
 #include "generators/KalvexGenParmsEditor.h"
 #include "generators/KalvexGenerator.h"
 #include "generators/KalvexGenerators.h"
+#include "store/KalvexRUVConnection.h"
+#include "store/KalvexStorageCtrl.h"
 
 namespace kalvex {
 
@@ -30,6 +32,10 @@ void registerCoreProgIds(ProgIdRegistry& r)
     addObject(r, "KalvexGenerators", classCreate_KalvexGenerators);
     r.registerClass<IKalvexGenParmsEditor>(QStringLiteral("KalvexObjs.KalvexGenParmsEditor"),
                                            classCreate_KalvexGenParmsEditor);
+    r.registerClass<IKalvexRUVConnection>(QStringLiteral("KalvexObjs.KalvexRUVConnection"),
+                                          [] { return classCreate_KalvexRUVConnection(); });
+    r.registerClass<IKalvexStorageCtrl>(QStringLiteral("KalvexObjs.KalvexStorageCtrl"),
+                                        classCreate_KalvexStorageCtrl);
 }
 
 } // namespace kalvex

@@ -2,6 +2,8 @@
 
 #include "foundation/progid_registry.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
+#include "interfaces/IKalvexRUVConnection.h"
+#include "interfaces/IKalvexStorageCtrl.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
@@ -17,6 +19,8 @@ TEST(ProgIdRegistry, CreatesLibraryClassesThroughTheInterfaceAsked)
     EXPECT_FALSE(createByProgId<IKalvexObject>("KalvexObjs.NoSuchClass"));
     EXPECT_FALSE(createByProgId<IKalvexObject>(""));
     EXPECT_TRUE(createByProgId<IKalvexGenParmsEditor>("KalvexObjs.KalvexGenParmsEditor"));
+    EXPECT_TRUE(createByProgId<IKalvexRUVConnection>("KalvexObjs.KalvexRUVConnection"));
+    EXPECT_TRUE(createByProgId<IKalvexStorageCtrl>("KalvexObjs.KalvexStorageCtrl"));
     EXPECT_TRUE(ProgIdRegistry::instance().progIds().contains("VeRedirorAZ.brenloEnvirVars"));
 }
 
