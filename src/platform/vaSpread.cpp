@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/VbColors.h"
+#include "platform/VbTwips.h"
 #include "platform/vaSpreadView.h"
 
 namespace kalvex {
@@ -14,28 +16,6 @@ namespace {
 
 constexpr int BackCodeRole = Qt::UserRole + 1;
 constexpr int ForeCodeRole = Qt::UserRole + 2;
-constexpr quint32 WindowBackground = 0x80000005;
-constexpr quint32 WindowText = 0x80000008;
-
-// A VB colour code as a colour: system colours through the palette, plain
-// colours stored as 0x00BBGGRR.
-QColor colorFromCode(quint32 code, const QPalette& pal)
-{
-    if (code & 0x80000000u) {
-        switch (code & 0xFFu) {
-        case 5: return pal.color(QPalette::Base);
-        case 8: return pal.color(QPalette::Text);
-        case 13: return pal.color(QPalette::Highlight);
-        case 14: return pal.color(QPalette::HighlightedText);
-        case 15: return pal.color(QPalette::Button);
-        case 17: return pal.color(QPalette::Disabled, QPalette::Text);
-        case 19: return pal.color(QPalette::Disabled, QPalette::WindowText);
-        default: return pal.color(QPalette::Window);
-        }
-    }
-    return QColor(code & 0xFF, (code >> 8) & 0xFF, (code >> 16) & 0xFF);
-}
-
 struct Range {
     int from;
     int to;
@@ -137,7 +117,7 @@ quint32 vaSpread::backColor() const
 {
     QTableWidgetItem* item = cell(m_col, m_row);
     const QVariant v = item ? item->data(BackCodeRole) : QVariant();
-    return v.isValid() ? v.toUInt() : WindowBackground;
+    return v.isValid() ? v.toUInt() : VbColor::WindowBackground;
 }
 
 void vaSpread::setBackColor(quint32 color)
@@ -153,7 +133,7 @@ quint32 vaSpread::foreColor() const
 {
     QTableWidgetItem* item = cell(m_col, m_row);
     const QVariant v = item ? item->data(ForeCodeRole) : QVariant();
-    return v.isValid() ? v.toUInt() : WindowText;
+    return v.isValid() ? v.toUInt() : VbColor::WindowText;
 }
 
 void vaSpread::setForeColor(quint32 color)
@@ -167,13 +147,14 @@ void vaSpread::setForeColor(quint32 color)
 
 void vaSpread::applyColors(QTableWidgetItem* item)
 {
-    const QPalette pal = m_view->palette();
+    // System colours come from the application palette: the control's own
+    // palette carries the lock colours and must not tint the cells.
     const QVariant back = item->data(BackCodeRole);
     const QVariant fore = item->data(ForeCodeRole);
     if (back.isValid())
-        item->setBackground(colorFromCode(back.toUInt(), pal));
+        item->setBackground(vbl_color_resolve(back.toUInt()));
     if (fore.isValid())
-        item->setForeground(colorFromCode(fore.toUInt(), pal));
+        item->setForeground(vbl_color_resolve(fore.toUInt()));
 }
 
 int vaSpread::maxRows() const { return m_view->rowCount(); }
@@ -299,8 +280,6 @@ void vaSpread::setReDraw(bool on)
     m_view->setUpdatesEnabled(on);
 }
 
-double vaSpread::twipsPerPixel() const { return 1440.0 / logicalDpiX(); }
-
 int vaSpread::colWidth(int col) const
 {
     int px = 0;
@@ -308,12 +287,12 @@ int vaSpread::colWidth(int col) const
         px = m_view->verticalHeader()->isHidden() ? 0 : m_view->verticalHeader()->width();
     else if (col >= 1 && col <= maxCols())
         px = m_view->columnWidth(col - 1);
-    return static_cast<int>(std::lrint(px * twipsPerPixel()));
+    return static_cast<int>(pixelsToTwipsX(px));
 }
 
 void vaSpread::setColWidth(int col, int twips)
 {
-    const int px = std::max(0, static_cast<int>(std::lrint(twips / twipsPerPixel())));
+    const int px = std::max(0, twipsToPixelsX(twips));
     if (col == 0) {
         m_view->verticalHeader()->setFixedWidth(px);
         return;
@@ -335,7 +314,7 @@ int vaSpread::maxTextColWidth(int col) const
         if (const QTableWidgetItem* item = m_view->item(r, col - 1))
             widest = std::max(widest, fm.horizontalAdvance(item->text()));
     }
-    return static_cast<int>(std::lrint(widest * twipsPerPixel()));
+    return static_cast<int>(pixelsToTwipsX(widest));
 }
 
 int vaSpread::rowHeight(int row) const
@@ -345,8 +324,11 @@ int vaSpread::rowHeight(int row) const
         px = m_view->horizontalHeader()->height();
     else if (row >= 1 && row <= maxRows())
         px = m_view->rowHeight(row - 1);
-    return static_cast<int>(std::lrint(px * twipsPerPixel()));
+    return static_cast<int>(pixelsToTwipsY(px));
 }
+
+bool vaSpread::rowHeadersVisible() const { return !m_view->verticalHeader()->isHidden(); }
+void vaSpread::setRowHeadersVisible(bool on) { m_view->verticalHeader()->setVisible(on); }
 
 void vaSpread::commitEdit() { m_view->commitEdit(); }
 bool vaSpread::isEditing() const { return m_view->isEditing(); }

@@ -82,6 +82,9 @@ public:
     // Width of the widest text in a column, header and hidden rows left out.
     int maxTextColWidth(int col) const;
     int rowHeight(int row) const;
+    // The row-number column (column 0).
+    bool rowHeadersVisible() const;
+    void setRowHeadersVisible(bool on);
 
     // Ends edit mode keeping what was typed.
     void commitEdit();
@@ -102,7 +105,6 @@ private:
     QTableWidgetItem* cell(int col, int row) const;
     QTableWidgetItem* makeCell(int col, int row);
     void applyColors(QTableWidgetItem* item);
-    double twipsPerPixel() const;
     bool guardMove(const QModelIndex& from, const QModelIndex& to);
 
     vaSpreadView* m_view;
