@@ -1,5 +1,6 @@
 // The dialog table: one line per dialog, then the chooser handed to the model.
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "dialogs/frmParmEdit.h"
 #include "platform/VbForm.h"
 #include "platform/vbl_errDisplay.h"
 
@@ -12,6 +13,18 @@ void dialogs_install()
         return;
     installed = true;
     // registerEditForm("(INTERNAL)Kalvex Gerber Generator", [] { return vbl_formInstance<frmGerberParms>(); });
+    // The grid edits every set without a dedicated dialog; the batch-file
+    // generator's set in batch mode.
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex batchfile Generator"), [] {
+        auto* form = vbl_formInstance<frmParmEdit>();
+        form->setBatchExeMode(true);
+        return form;
+    });
+    registerDefaultEditForm([] {
+        auto* form = vbl_formInstance<frmParmEdit>();
+        form->setBatchExeMode(false);
+        return form;
+    });
     registerEditFormChooser(dialogFormChooser());
     vbl_errDisplay_install();
 }

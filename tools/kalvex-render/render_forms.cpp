@@ -2,7 +2,10 @@
 // right gets a small function here that prepares it.
 #include "render_forms.h"
 
+#include "dialogs/frmParmEdit.h"
+#include "dialogs/morvObjs_editFormSelect.h"
 #include "generators/KalvexGenerator.h"
+#include "interfaces/IKalvexGenParmsEditor.h"
 #include "support/sample_parm_form.h"
 
 namespace kalvex::render {
@@ -25,6 +28,30 @@ QWidget* sampleParmsOf(int reservedItem)
 QWidget* sampleParms() { return sampleParmsOf(NOT_RESERVED); }
 // Owned by a system generator: read-only.
 QWidget* sampleParmsLocked() { return sampleParmsOf(SYSTEM); }
+
+// The grid dialog as its editor shows it, in normal or batch mode.
+QWidget* parmEdit(bool batch)
+{
+    dialogs_install();
+    static std::shared_ptr<IKalvexGenerator> gen = classCreate_KalvexGenerator();
+    gen->setCmdGen(batch ? QStringLiteral("(INTERNAL)Kalvex batchfile Generator")
+                         : QStringLiteral("${KVX_TOOLS}\\outgen.exe"));
+    auto parms = gen->parameters();
+    if (batch) {
+        parms->add(QStringLiteral("parm1"), QStringLiteral("${KVX_JOB_PCB_PATH}\\scripts\\make_panel.bat"), 1);
+        parms->add(QStringLiteral("title"), QStringLiteral("Panel data"), 1);
+        parms->add(QStringLiteral("operation"), QStringLiteral("run"), 1);
+        parms->add(QStringLiteral("verbose"), QStringLiteral("1"), 1);
+    }
+    parms->add(QStringLiteral("output_dir"), QStringLiteral("${KVX_TASK_WORKDIR}\\out"), 1);
+    parms->add(QStringLiteral("units"), QStringLiteral("mm"), 1);
+    parms->add(QStringLiteral("layers"), QStringLiteral("TOP;BOTTOM;INNER1;INNER2"), 0);
+    parms->add(QStringLiteral("panel_name"), QStringLiteral("Board 4711 rev. C"), 0);
+    parms->add(QStringLiteral("scale"), QStringLiteral("1.0"), 0);
+    auto editor = parms->editor();
+    editor->initialize(false);
+    return dynamic_cast<QWidget*>(editor->formObj()->formObject());
+}
 } // namespace
 
 const std::vector<RenderForm>& renderForms()
@@ -32,6 +59,8 @@ const std::vector<RenderForm>& renderForms()
     static const std::vector<RenderForm> forms = {
         {QStringLiteral("frmSampleParms"), sampleParms},
         {QStringLiteral("frmSampleParms_readonly"), sampleParmsLocked},
+        {QStringLiteral("frmParmEdit"), [] { return parmEdit(false); }},
+        {QStringLiteral("frmParmEdit_batch"), [] { return parmEdit(true); }},
     };
     return forms;
 }
