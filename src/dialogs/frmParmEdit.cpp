@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QStyle>
 
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObjs_parmGridFillRow.h"
@@ -10,6 +9,7 @@
 #include "interfaces/IKalvexGenerator.h"
 #include "platform/VbColors.h"
 #include "platform/VbCommandButton.h"
+#include "platform/VbIcons.h"
 #include "platform/VbLabel.h"
 #include "platform/VbTextBox.h"
 #include "platform/VbTimer.h"
@@ -60,7 +60,7 @@ void frmParmEdit::buildBatchFrame()
     labelTitle = addControl(new VbLabel(QStringLiteral("Title to be displayed in feedback menu:"), frameBatchExec),
                             "labelTitle");
     textTitle = addControl(new VbTextBox(frameBatchExec), "textTitle");
-    browseBatchFile->setPicture(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    browseBatchFile->setPicture(vbIcon_browse());
 
     vb::move(labelConfigFile, 120, 240, 4500, 255);
     vb::move(textBatchfile, 120, 495, 4000, 315);
@@ -82,14 +82,14 @@ void frmParmEdit::buildParmsFrame()
     cmdNew = addControl(new VbCommandButton(buttonPanel), "cmdNew");
     cmdBrowse = addControl(new VbCommandButton(buttonPanel), "cmdBrowse");
     cmdDelete = addControl(new VbCommandButton(buttonPanel), "cmdDelete");
-    parmsGrid = addControl(new vaSpread(frameParms), "parmsGrid", VbKind::SpreadGrid);
+    parmsGrid = addControl(new vaSpread(frameParms), "parmsGrid");
     addControl(textFocus, "textFocus");
     mess1 = addControl(new VbLabel(frameParms), "mess1");
     mess2 = addControl(new VbLabel(frameParms), "mess2");
 
-    cmdNew->setPicture(style()->standardIcon(QStyle::SP_FileIcon));
-    cmdBrowse->setPicture(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    cmdDelete->setPicture(style()->standardIcon(QStyle::SP_TrashIcon));
+    cmdNew->setPicture(vbIcon_new());
+    cmdBrowse->setPicture(vbIcon_browse());
+    cmdDelete->setPicture(vbIcon_delete());
     cmdNew->setToolTip(QStringLiteral("New parameter (a copy of the selected one)"));
     cmdBrowse->setToolTip(QStringLiteral("Browse for the value"));
     cmdDelete->setToolTip(QStringLiteral("Delete the parameter"));
@@ -284,8 +284,11 @@ void frmParmEdit::reportRefusedRename(const QString& from, const QString& to, in
     case IKalvexGenParms::RENAME_NOT_FOUND: why = QStringLiteral("the parameter no longer exists"); break;
     default: why = QStringLiteral("the parameter set refused it"); break;
     }
-    vbl_form_showMessage(QStringLiteral("\"%1\" was not renamed to \"%2\": %3.").arg(from, to.trimmed(), why), this,
-                         1, VbColor::Red, kRefusalShownMs);
+    // Message lines read "&" as a mnemonic mark; names show as typed.
+    auto shown = [](QString name) { return name.replace(QLatin1Char('&'), QLatin1String("&&")); };
+    vbl_form_showMessage(
+        QStringLiteral("\"%1\" was not renamed to \"%2\": %3.").arg(shown(from), shown(to.trimmed()), why), this,
+        1, VbColor::Red, kRefusalShownMs);
 }
 
 void frmParmEdit::postMessage(const QString& text, int line)

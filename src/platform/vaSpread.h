@@ -19,6 +19,7 @@ class vaSpreadView;
 
 class vaSpread : public QFrame {
     Q_OBJECT
+    Q_CLASSINFO("vbKind", "FPSpread.vaSpread")
 public:
     enum SortOrder { SortAscending = 1, SortDescending = 2 };
     struct SortKey {

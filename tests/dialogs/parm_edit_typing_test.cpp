@@ -46,8 +46,8 @@ TEST_F(ParmEditTest, RefusedRenameKeepsTheValueOnItsOwnParameter)
     EXPECT_EQ(value("second"), "2") << "the other parameter keeps its value";
     EXPECT_EQ(value("first"), "99");
     EXPECT_EQ(cell(ParmGridCol::Name, row), "first") << "the row shows its own name again";
-    EXPECT_TRUE(form->mess1->text().contains("second"));
-    EXPECT_TRUE(form->mess1->text().contains("first"));
+    EXPECT_TRUE(form->mess1->caption().contains("second"));
+    EXPECT_TRUE(form->mess1->caption().contains("first"));
     EXPECT_EQ(parms->count(), 2);
 
     // An emptied name is refused the same way.
@@ -56,7 +56,7 @@ TEST_F(ParmEditTest, RefusedRenameKeepsTheValueOnItsOwnParameter)
     EXPECT_EQ(persist(), 0);
     EXPECT_EQ(cell(ParmGridCol::Name, row), "first");
     EXPECT_TRUE(parms->item("first"));
-    EXPECT_FALSE(form->mess1->text().isEmpty());
+    EXPECT_FALSE(form->mess1->caption().isEmpty());
     EXPECT_EQ(persist(), 0);
 }
 
