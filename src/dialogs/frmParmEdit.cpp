@@ -171,6 +171,9 @@ void frmParmEdit::loadData()
         // Lock by the owner's reservation and the two bound text boxes.
         KalvexParmFormBase::loadData();
         layout_parmsGrid();
+        // One repaint for the whole fill.
+        const bool painting = parmsGrid->reDraw();
+        parmsGrid->setReDraw(false);
         const int n = parms->count();
         parmsGrid->setMaxRows(n);
         int row = 0;
@@ -192,8 +195,10 @@ void frmParmEdit::loadData()
         }
         setColWidths();
         sortGrid();
+        parmsGrid->setReDraw(painting);
     } catch (...) {
         // Trapped: the grid shows what could be loaded.
+        parmsGrid->setReDraw(true);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "platform/vaSpread.h"
 
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -75,6 +76,9 @@ QTableWidgetItem* vaSpread::makeCell(int col, int row)
 template <typename Fn>
 void vaSpread::forEachCell(Fn fn)
 {
+    // With painting off nobody looks: cells change without a notice each and
+    // the view repaints everything when painting comes back.
+    const QSignalBlocker quiet(m_reDraw ? nullptr : m_view->model());
     const Range cols = span(m_col, m_col2, m_blockMode, maxCols());
     const Range rows = span(m_row, m_row2, m_blockMode, maxRows());
     for (int r = rows.from; r <= rows.to; ++r)
@@ -122,10 +126,11 @@ quint32 vaSpread::backColor() const
 
 void vaSpread::setBackColor(quint32 color)
 {
+    const QBrush brush(vbl_color_resolve(color));
     forEachCell([&](int c, int r) {
         QTableWidgetItem* item = makeCell(c, r);
         item->setData(BackCodeRole, color);
-        applyColors(item);
+        item->setBackground(brush);
     });
 }
 
@@ -138,23 +143,12 @@ quint32 vaSpread::foreColor() const
 
 void vaSpread::setForeColor(quint32 color)
 {
+    const QBrush brush(vbl_color_resolve(color));
     forEachCell([&](int c, int r) {
         QTableWidgetItem* item = makeCell(c, r);
         item->setData(ForeCodeRole, color);
-        applyColors(item);
+        item->setForeground(brush);
     });
-}
-
-void vaSpread::applyColors(QTableWidgetItem* item)
-{
-    // System colours come from the application palette: the control's own
-    // palette carries the lock colours and must not tint the cells.
-    const QVariant back = item->data(BackCodeRole);
-    const QVariant fore = item->data(ForeCodeRole);
-    if (back.isValid())
-        item->setBackground(vbl_color_resolve(back.toUInt()));
-    if (fore.isValid())
-        item->setForeground(vbl_color_resolve(fore.toUInt()));
 }
 
 int vaSpread::maxRows() const { return m_view->rowCount(); }
@@ -235,35 +229,39 @@ void vaSpread::sortRows(int row, int row2, SortKey key1, SortKey key2)
     const Range rows = span(row, row2, true, maxRows());
     if (rows.to - rows.from < 1)
         return;
+    // Items move without a notice each; one repaint at the end.
+    const QSignalBlocker quiet(m_view->model());
     const int cols = maxCols();
     struct Line {
         std::vector<QTableWidgetItem*> cells;
         bool hidden;
+        QString key1;
+        QString key2;
+    };
+    auto keyText = [cols](const std::vector<QTableWidgetItem*>& cells, int col) {
+        if (col < 1 || col > cols || !cells[static_cast<size_t>(col - 1)])
+            return QString();
+        return cells[static_cast<size_t>(col - 1)]->text();
     };
     std::vector<Line> lines;
     lines.reserve(static_cast<size_t>(rows.to - rows.from + 1));
     for (int r = rows.from; r <= rows.to; ++r) {
-        Line line{std::vector<QTableWidgetItem*>(static_cast<size_t>(cols)), m_view->isRowHidden(r - 1)};
+        Line line{std::vector<QTableWidgetItem*>(static_cast<size_t>(cols)), m_view->isRowHidden(r - 1), {}, {}};
         for (int c = 0; c < cols; ++c)
             line.cells[static_cast<size_t>(c)] = m_view->takeItem(r - 1, c);
+        line.key1 = keyText(line.cells, key1.col);
+        line.key2 = keyText(line.cells, key2.col);
         lines.push_back(std::move(line));
     }
-    auto keyText = [cols](const Line& l, int col) {
-        if (col < 1 || col > cols || !l.cells[static_cast<size_t>(col - 1)])
-            return QString();
-        return l.cells[static_cast<size_t>(col - 1)]->text();
-    };
-    auto compareBy = [&](const Line& a, const Line& b, SortKey key) {
-        const QString ta = keyText(a, key.col);
-        const QString tb = keyText(b, key.col);
+    auto compareBy = [](const QString& ta, const QString& tb, SortOrder order) {
         int d = ta.compare(tb, Qt::CaseInsensitive);
         if (d == 0)
             d = ta.compare(tb, Qt::CaseSensitive);
-        return key.order == SortDescending ? -d : d;
+        return order == SortDescending ? -d : d;
     };
     std::stable_sort(lines.begin(), lines.end(), [&](const Line& a, const Line& b) {
-        const int d = compareBy(a, b, key1);
-        return d != 0 ? d < 0 : compareBy(a, b, key2) < 0;
+        const int d = compareBy(a.key1, b.key1, key1.order);
+        return d != 0 ? d < 0 : compareBy(a.key2, b.key2, key2.order) < 0;
     });
     for (size_t i = 0; i < lines.size(); ++i) {
         const int r = rows.from - 1 + static_cast<int>(i);
@@ -272,12 +270,15 @@ void vaSpread::sortRows(int row, int row2, SortKey key1, SortKey key2)
                 m_view->setItem(r, c, item);
         m_view->setRowHidden(r, lines[i].hidden);
     }
+    m_view->viewport()->update();
 }
 
 void vaSpread::setReDraw(bool on)
 {
     m_reDraw = on;
     m_view->setUpdatesEnabled(on);
+    if (on)
+        m_view->viewport()->update();
 }
 
 int vaSpread::colWidth(int col) const

@@ -105,7 +105,6 @@ private:
     template <typename Fn> void forEachCell(Fn fn);
     QTableWidgetItem* cell(int col, int row) const;
     QTableWidgetItem* makeCell(int col, int row);
-    void applyColors(QTableWidgetItem* item);
     bool guardMove(const QModelIndex& from, const QModelIndex& to);
 
     vaSpreadView* m_view;
