@@ -111,3 +111,35 @@ TEST_F(ParmEditTest, ButtonsGiveTheFocusBackToTheGrid)
 }
 
 } // namespace kalvex::test
+
+namespace kalvex::test {
+
+TEST_F(ParmEditTest, LayoutFollowsTheFormAndRefusesATooSmallOne)
+{
+    add("a", "1");
+    ASSERT_TRUE(open());
+    form->resize(700, 500);
+    QApplication::processEvents();
+    const double px = 30; // two pixels at 96 DPI
+    EXPECT_DOUBLE_EQ(vb::left(form->frameParms), px);
+    EXPECT_NEAR(vb::width(form->frameParms), vb::scaleWidth(form) - 2 * px, 15);
+    EXPECT_NEAR(vb::width(form->parmsGrid), vb::width(form->buttonPanel), 15);
+    EXPECT_LT(vb::left(form->cmdNew), vb::left(form->cmdBrowse));
+    EXPECT_LT(vb::left(form->cmdBrowse), vb::left(form->cmdDelete));
+    EXPECT_NEAR(vb::left(form->cmdDelete) + vb::width(form->cmdDelete), vb::width(form->buttonPanel) - 22, 15);
+    EXPECT_LT(vb::top(form->parmsGrid) + vb::height(form->parmsGrid), vb::top(form->mess1));
+    EXPECT_GT(grid()->colWidth(ParmGridCol::Value), grid()->colWidth(ParmGridCol::Name));
+
+    gen->setCmdGen("(INTERNAL)Kalvex batchfile Generator");
+    QApplication::processEvents();
+    EXPECT_NEAR(vb::top(form->frameParms),
+                vb::top(form->frameBatchExec) + vb::height(form->frameBatchExec) + 130, 15);
+    EXPECT_LT(vb::left(form->textBatchfile) + vb::width(form->textBatchfile), vb::left(form->browseBatchFile));
+
+    const QSize before = form->size();
+    form->resize(40, 30);
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), before) << "a layout that does not fit brings the last size back";
+}
+
+} // namespace kalvex::test
