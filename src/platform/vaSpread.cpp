@@ -152,7 +152,12 @@ void vaSpread::setForeColor(quint32 color)
 }
 
 int vaSpread::maxRows() const { return m_view->rowCount(); }
-void vaSpread::setMaxRows(int rows) { m_view->setRowCount(std::max(0, rows)); }
+void vaSpread::setMaxRows(int rows)
+{
+    // An open editor would outlive its row: close it with what was typed.
+    m_view->commitEdit();
+    m_view->setRowCount(std::max(0, rows));
+}
 int vaSpread::maxCols() const { return m_view->columnCount(); }
 void vaSpread::setMaxCols(int cols) { m_view->setColumnCount(std::max(0, cols)); }
 
@@ -220,6 +225,7 @@ void vaSpread::insertRow()
     const int rows = maxRows();
     if (m_row < 1 || m_row > rows)
         return;
+    m_view->commitEdit();
     m_view->insertRow(m_row - 1);
     m_view->removeRow(rows);
 }
@@ -229,6 +235,8 @@ void vaSpread::sortRows(int row, int row2, SortKey key1, SortKey key2)
     const Range rows = span(row, row2, true, maxRows());
     if (rows.to - rows.from < 1)
         return;
+    // What was typed belongs to the row it was typed in.
+    m_view->commitEdit();
     // Items move without a notice each; one repaint at the end.
     const QSignalBlocker quiet(m_view->model());
     const int cols = maxCols();

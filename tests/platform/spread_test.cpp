@@ -301,3 +301,29 @@ TEST_F(SpreadTest, VetoedClickLeavesNoEditorInThatCell)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SpreadTest, TextTypedBeforeASortOrRowChangeStaysWithItsRow)
+{
+    show();
+    clickCell(1, 1);
+    type("zz");
+    ASSERT_TRUE(grid.isEditing());
+    grid.sortRows(1, 4, {1, vaSpread::SortDescending}, {2, vaSpread::SortAscending});
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(textAt(1, 1), "zz");
+    EXPECT_EQ(textAt(2, 1), "r1c2") << "the typed name moved with its own row";
+
+    clickCell(2, 2);
+    type("typed");
+    grid.setMaxRows(1);
+    EXPECT_FALSE(grid.isEditing());
+    clickCell(1, 1);
+    type("again");
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !grid.isEditing(); }));
+    EXPECT_EQ(textAt(1, 1), "again") << "editing still works after rows went away under an editor";
+}
+
+} // namespace
