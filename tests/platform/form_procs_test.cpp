@@ -271,8 +271,15 @@ TEST(MessageBox, ATestAnswersItLikeAUser)
     EXPECT_EQ(vbl_msgBoxAsk("t", "Continue?", 4 + 32), 7);
     EXPECT_TRUE(no->ran);
 
-    // Nobody answers: the driver closes it after its timeout.
-    auto late = whenModal([](QWidget*) {}, 100);
+    // The answer leaves it open: the driver closes it.
+    auto late = whenModal([](QWidget*) {});
     EXPECT_EQ(vbl_msgBoxAsk("t", "left open", 1), 2);
     EXPECT_TRUE(late->leftOpen);
+
+    // The box comes after the driver gave up waiting: closed on sight.
+    auto gaveUp = whenModal([](QWidget*) {}, 20);
+    QTest::qWait(60);
+    EXPECT_EQ(vbl_msgBoxAsk("t", "too late", 1), 2);
+    EXPECT_TRUE(gaveUp->timedOut);
+    EXPECT_FALSE(gaveUp->ran);
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -36,11 +37,12 @@ std::shared_ptr<ModalAnswer> whenModal(std::function<void(QWidget*)> action, int
     QPointer<QWidget> before = activeModal();
     auto* poll = new QTimer(qApp);
     poll->setInterval(5);
-    auto elapsed = std::make_shared<int>(0);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
     QObject::connect(poll, &QTimer::timeout, poll, [=]() {
-        *elapsed += poll->interval();
+        const qint64 elapsed = clock->elapsed();
         QWidget* m = activeModal();
-        if (m && m != before.data() && m->isVisible()) {
+        if (!answer->timedOut && m && m != before.data() && m->isVisible()) {
             poll->stop();
             poll->deleteLater();
             QPointer<QWidget> guard = m;
@@ -55,13 +57,19 @@ std::shared_ptr<ModalAnswer> whenModal(std::function<void(QWidget*)> action, int
             }
             return;
         }
-        if (*elapsed >= timeoutMs) {
-            poll->stop();
-            poll->deleteLater();
+        if (elapsed >= timeoutMs && !answer->timedOut) {
+            // Too late for the answer: from now on a modal window that opens
+            // is closed on sight, so a late one cannot block the test.
             answer->timedOut = true;
-            // A modal window nobody answered would block the test forever.
-            if (QWidget* left = activeModal(); left && left != before.data())
-                closeWindow(left);
+            if (m && m != before.data())
+                closeWindow(m);
+        } else if (answer->timedOut) {
+            if (m && m != before.data())
+                closeWindow(m);
+            if (elapsed >= timeoutMs + 30000) {
+                poll->stop();
+                poll->deleteLater();
+            }
         }
     });
     poll->start();

@@ -9,9 +9,9 @@
 // The action runs on the first modal window that opens after the call (not
 // one open already). It must not ASSERT (an early return would leave the
 // window open): record what you saw and check it after exec() returns.
-// Whatever is still open after the action is rejected, and a modal window
-// nobody answers is rejected after the timeout; both are reported in the
-// returned record.
+// Whatever is still open after the action is rejected; when no modal window
+// appears within the timeout, any that opens later is rejected on sight (for
+// another 30 s). Both are reported in the returned record.
 #pragma once
 #include <QPointer>
 #include <QString>
