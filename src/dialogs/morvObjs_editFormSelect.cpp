@@ -1,5 +1,6 @@
 #include "dialogs/morvObjs_editFormSelect.h"
 
+#include <QApplication>
 #include <QHash>
 
 #include "dialogs/KalvexParmFormBase.h"
@@ -18,10 +19,20 @@ FormTable& table()
     return t;
 }
 
+// Dialogs are widgets: without a widget application (a tool that only reads
+// and writes keyword files) no dialog is made.
+bool widgetsAvailable()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
 class DialogFormChooser : public IKalvexEditFormChooser {
 public:
     IKalvexParmForm* editFormSelect(const QString& name) override { return morvObjs_editFormSelect(name); }
-    IKalvexParmForm* defaultForm() override { return table().fallback ? table().fallback() : nullptr; }
+    IKalvexParmForm* defaultForm() override
+    {
+        return widgetsAvailable() && table().fallback ? table().fallback() : nullptr;
+    }
     void focusForm(IKalvexParmForm* form) override
     {
         if (auto* dialog = dynamic_cast<KalvexParmFormBase*>(form))
@@ -45,6 +56,8 @@ void registerDefaultEditForm(ParmFormFactory factory) { table().fallback = std::
 
 IKalvexParmForm* morvObjs_editFormSelect(const QString& name)
 {
+    if (!widgetsAvailable())
+        return nullptr;
     const auto it = table().byCommand.constFind(name.toLower());
     if (it != table().byCommand.constEnd() && *it)
         return (*it)();

@@ -21,7 +21,8 @@ void registerEditForm(const QString& command, ParmFormFactory factory);
 // factory prepares the dialog for that use (the grid leaves batch mode).
 void registerDefaultEditForm(ParmFormFactory factory);
 
-// The shared dialog for a command; no form only while no default is registered.
+// The shared dialog for a command; no form while no default is registered,
+// or when the process has no widget application.
 IKalvexParmForm* morvObjs_editFormSelect(const QString& name);
 
 // The chooser the model asks (registered by dialogs_install).
