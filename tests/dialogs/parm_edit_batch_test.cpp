@@ -1,6 +1,7 @@
 // Batch mode of the grid dialog, the editor object driving it, focus and keys.
 #include "dialogs/parm_edit_fixture.h"
 
+#include "foundation/KalvexObjectBase.h"
 #include "platform/VbFrame.h"
 #include "platform/VbTimer.h"
 #include "support/modal_driver.h"
@@ -93,6 +94,11 @@ TEST_F(ParmEditTest, EditorDrivesTheDialog)
     EXPECT_TRUE(form->focusTimer->isEnabled());
     ed->setVisible(false);
     EXPECT_FALSE(form->isVisible());
+
+    // As the host's message object the dialog shows model messages on its lines.
+    gen->setMessagesObj(form);
+    std::dynamic_pointer_cast<KalvexObjectBase>(gen)->postMessage("Reading generators", 2);
+    EXPECT_EQ(form->mess2->caption(), "Reading generators");
 }
 
 TEST_F(ParmEditTest, ButtonsGiveTheFocusBackToTheGrid)
