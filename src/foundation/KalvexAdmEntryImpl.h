@@ -1,0 +1,65 @@
+// Shared implementation of a named administration entry (IKalvexAdmEntry).
+#pragma once
+#include "foundation/IKalvexIdOwner.h"
+#include "foundation/KalvexModelObject.h"
+#include "interfaces/IKalvexAdmEntry.h"
+
+namespace kalvex {
+
+template <typename IFace>
+class KalvexAdmEntryImpl : public KalvexModelObject, public IFace {
+public:
+    QString id() const override { return m_id; }
+    QString name() const override { return m_name; }
+    QString description() const override { return m_description; }
+    int reservedItem() const override { return m_reserved; }
+    int intCounter() const override { return m_intCounter; }
+
+    bool setId(const QString& id) override
+    {
+        const QString v = id.trimmed();
+        if (v.isEmpty())
+            return false;
+        if (v == m_id)
+            return true;
+        auto owner = parent();
+        auto* ids = dynamic_cast<IKalvexIdOwner*>(owner.get());
+        if (ids && ids->idTaken(v, static_cast<const IKalvexObject*>(this)))
+            return false;
+        upd(m_id, v, QStringLiteral("id"));
+        if (ids)
+            ids->keyChanged();
+        return true;
+    }
+    void setName(const QString& name) override { upd(m_name, name.trimmed(), QStringLiteral("name")); }
+    void setDescription(const QString& text) override { upd(m_description, text, QStringLiteral("description")); }
+    void setReservedItem(int code) override { upd(m_reserved, code, QStringLiteral("reservedItem")); }
+    void setIntCounter(int n) override { upd(m_intCounter, n, QStringLiteral("intCounter")); }
+
+protected:
+    // Entry values of a new object; the id stays.
+    void resetEntry()
+    {
+        m_name.clear();
+        m_description.clear();
+        m_reserved = NOT_RESERVED;
+        m_intCounter = 0;
+    }
+    // Everything but the id, each a counted change.
+    void copyEntryFrom(const IKalvexNamedItem& other)
+    {
+        setName(other.name());
+        setDescription(other.description());
+        setReservedItem(other.reservedItem());
+        setIntCounter(other.intCounter());
+    }
+
+private:
+    QString m_id;
+    QString m_name;
+    QString m_description;
+    int m_reserved = NOT_RESERVED;
+    int m_intCounter = 0;
+};
+
+} // namespace kalvex

@@ -1,0 +1,181 @@
+// Shared implementation of the collection contract (IKalvexItemsOf): keys
+// matched without regard to letter case through an index, sorted views rebuilt when the model generation
+// moved, quiet adds and clears for readers, reserved entries kept on remove.
+#pragma once
+#include <QHash>
+#include <algorithm>
+#include <map>
+
+#include "foundation/IKalvexIdOwner.h"
+#include "foundation/KalvexCollection.h"
+#include "foundation/modelGeneration.h"
+#include "interfaces/IKalvexItemsOf.h"
+#include "interfaces/IKalvexNamedItem.h"
+
+namespace kalvex {
+
+template <typename IItem, typename IColl>
+class KalvexItemsImpl : public KalvexCollection<IItem>, public IColl, public IKalvexIdOwner {
+    using Base = KalvexCollection<IItem>;
+
+public:
+    using ItemPtr = std::shared_ptr<IItem>;
+
+    int count() const override { return Base::count(); }
+
+    ItemPtr item(int position, int sortOrder) const override
+    {
+        if (sortOrder == SORT_COLLECTION || !sortSupported(sortOrder))
+            return Base::itemAt(position);
+        const auto& view = sortedView(sortOrder);
+        if (position < 1 || position > static_cast<int>(view.size()))
+            return nullptr;
+        return view[static_cast<size_t>(position - 1)];
+    }
+    ItemPtr item(int position) const override { return item(position, defaultSortOrder()); }
+    ItemPtr item(const QString& key) const override
+    {
+        const int pos = positionOfKey(key);
+        return pos ? Base::itemAt(pos) : nullptr;
+    }
+    bool exists(const QString& key) const override { return positionOfKey(key) > 0; }
+
+    ItemPtr add(const ItemPtr& it) override
+    {
+        if (!admit(it))
+            return nullptr;
+        prepare(it);
+        noteAppended(it);
+        Base::insertItem(it);
+        return it;
+    }
+    bool addQuietly(const ItemPtr& it) override
+    {
+        if (!admit(it))
+            return false;
+        prepare(it);
+        noteAppended(it);
+        Base::appendQuietly(it);
+        return true;
+    }
+    int remove(const QString& key) override { return remove(positionOfKey(key)); }
+    int remove(int position) override
+    {
+        auto it = Base::itemAt(position);
+        if (!it || !removable(it))
+            return 0;
+        m_indexValid = false;
+        m_sorted.clear();
+        bumpModelGeneration();
+        Base::removeItemAt(position);
+        return 1;
+    }
+    void clear() override
+    {
+        Base::clearItems();
+        m_index.clear();
+        m_indexValid = true;
+        m_sorted.clear();
+        bumpModelGeneration();
+    }
+    void initialize() override
+    {
+        clear();
+        this->setModified(0);
+    }
+
+    bool idTaken(const QString& id, const IKalvexObject* except) const override
+    {
+        const int pos = positionOfKey(id);
+        return pos && static_cast<const IKalvexObject*>(Base::itemAt(pos).get()) != except;
+    }
+    void keyChanged() override
+    {
+        m_indexValid = false;
+        bumpModelGeneration();
+    }
+
+protected:
+    // The key an item is found by; empty when it has none.
+    virtual QString keyOf(const ItemPtr& it) const = 0;
+    // Gives a keyless item a key before it joins; false when it cannot.
+    virtual bool makeKey(const ItemPtr&) { return false; }
+    // Whether every key change reaches keyChanged(); otherwise lookups scan.
+    virtual bool keysTracked() const { return true; }
+    virtual int defaultSortOrder() const { return SORT_COLLECTION; }
+    virtual bool sortSupported(int) const { return false; }
+    virtual bool sortLess(int, const ItemPtr&, const ItemPtr&) const { return false; }
+    // Called before an item joins (environment variables and the like).
+    virtual void prepare(const ItemPtr&) {}
+    virtual bool removable(const ItemPtr& it) const
+    {
+        auto* named = dynamic_cast<const IKalvexNamedItem*>(it.get());
+        return !named || named->reservedItem() == NOT_RESERVED;
+    }
+
+    int positionOfKey(const QString& key) const
+    {
+        if (key.isEmpty())
+            return 0;
+        const auto& items = Base::items();
+        if (!keysTracked()) {
+            for (size_t i = 0; i < items.size(); ++i)
+                if (keyOf(items[i]).compare(key, Qt::CaseInsensitive) == 0)
+                    return static_cast<int>(i) + 1;
+            return 0;
+        }
+        ensureIndex();
+        auto found = m_index.constFind(key.toCaseFolded());
+        return found == m_index.constEnd() ? 0 : found.value() + 1;
+    }
+
+private:
+    bool admit(const ItemPtr& it)
+    {
+        if (!it || it->parent() || Base::indexOf(it))
+            return false;
+        if (keyOf(it).isEmpty() && !makeKey(it))
+            return false;
+        return positionOfKey(keyOf(it)) == 0;
+    }
+    void noteAppended(const ItemPtr& it)
+    {
+        if (m_indexValid && keysTracked())
+            m_index.insert(keyOf(it).toCaseFolded(), Base::count());
+        bumpModelGeneration();
+    }
+    void ensureIndex() const
+    {
+        if (m_indexValid)
+            return;
+        m_index.clear();
+        const auto& items = Base::items();
+        for (size_t i = 0; i < items.size(); ++i) {
+            const QString k = keyOf(items[i]).toCaseFolded();
+            if (!k.isEmpty() && !m_index.contains(k))
+                m_index.insert(k, static_cast<int>(i));
+        }
+        m_indexValid = true;
+    }
+    const std::vector<ItemPtr>& sortedView(int sortOrder) const
+    {
+        auto& cache = m_sorted[sortOrder];
+        if (cache.generation != modelGeneration()) {
+            cache.items = Base::items();
+            std::stable_sort(cache.items.begin(), cache.items.end(),
+                             [&](const ItemPtr& a, const ItemPtr& b) { return sortLess(sortOrder, a, b); });
+            cache.generation = modelGeneration();
+        }
+        return cache.items;
+    }
+
+    struct SortCache {
+        std::uint64_t generation = 0;
+        std::vector<ItemPtr> items;
+    };
+    mutable QHash<QString, int> m_index;
+    mutable bool m_indexValid = true;
+    mutable std::map<int, SortCache> m_sorted;
+};
+
+} // namespace kalvex
