@@ -1,13 +1,8 @@
 #include "admin/KalvexADMDbStatus.h"
 
-#include <QLocale>
+#include "foundation/neutral_values.h"
 
 namespace kalvex {
-
-QString kalvexDateText(const QDateTime& when)
-{
-    return QLocale::c().toString(when, QStringLiteral("d MMM yyyy h:mm:ss"));
-}
 
 void KalvexADMDbStatus::setModificationDate(int objType, const QString& date)
 {
@@ -23,7 +18,7 @@ void KalvexADMDbStatus::setModificationDate(int objType, const QString& date)
 
 void KalvexADMDbStatus::stamp(int objType, const QDateTime& when)
 {
-    m_dates.insert(objType, kalvexDateText(when));
+    m_dates.insert(objType, vbl_date_toText(when));
 }
 
 void KalvexADMDbStatus::clone(const std::shared_ptr<IKalvexADMDbStatus>& other)

@@ -43,9 +43,6 @@ private:
     QMap<int, QString> m_dates;
 };
 
-// "d mmm yyyy h:mm:ss" with English month names.
-QString kalvexDateText(const QDateTime& when);
-
 std::shared_ptr<IKalvexADMDbStatus> classCreate_KalvexADMDbStatus();
 
 } // namespace kalvex

@@ -90,7 +90,7 @@ bool KalvexProcessEnumerator::passes(const IKalvexProcess& p) const
 
 void KalvexProcessEnumerator::refresh() const
 {
-    if (m_builtAt == modelGeneration())
+    if (m_builtAt == modelGeneration() && !m_processes.expired())
         return;
     m_result.clear();
     auto processes = m_processes.lock();

@@ -1,0 +1,50 @@
+// A distributor of the administration database.
+#pragma once
+#include "foundation/KalvexAdmEntryImpl.h"
+#include "interfaces/IKalvexDistributor.h"
+
+namespace kalvex {
+
+class KalvexDistributor : public KalvexAdmEntryImpl<IKalvexDistributor> {
+public:
+    QString className() const override { return QStringLiteral("KalvexDistributor"); }
+    QString objectKind() const override { return QStringLiteral("DISTRIBUTOR"); }
+
+    bool translateFileNames() const override { return m_translate; }
+    void setTranslateFileNames(bool on) override { upd(m_translate, on, QStringLiteral("translateFileNames")); }
+    bool completeSet() const override { return m_completeSet; }
+    void setCompleteSet(bool on) override { upd(m_completeSet, on, QStringLiteral("completeSet")); }
+    QString groupId() const override { return m_groupId; }
+    void setGroupId(const QString& id) override { upd(m_groupId, id, QStringLiteral("groupId")); }
+    QString distribExe(bool expanded) const override;
+    void setDistribExe(const QString& program) override;
+    std::shared_ptr<IKalvexPsiteAssignments> psiteAssignments() const override { return m_sites; }
+    IKalvexGenParmsPtr parameters() const override { return m_parameters; }
+    std::shared_ptr<IBrenloEnvirVars> envirVars() const override { return m_parameters->envirVars(); }
+    // Handed to the parameter set and the site settings.
+    void setEnvirVars(const std::shared_ptr<IBrenloEnvirVars>& vars);
+    void clone(const std::shared_ptr<IKalvexDistributor>& other) override;
+    void initialize() override;
+
+    // The parameter set and the site settings are parts of the distributor.
+    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
+    void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
+    void setMessagesObj(QObject* sink) override;
+
+    static std::shared_ptr<KalvexDistributor> create();
+
+private:
+    // Gives the parameter set's editor the dialog that edits this program.
+    void chooseEditForm();
+
+    bool m_translate = false;
+    bool m_completeSet = false;
+    QString m_groupId;
+    QString m_exe;
+    std::shared_ptr<IKalvexPsiteAssignments> m_sites;
+    IKalvexGenParmsPtr m_parameters;
+};
+
+std::shared_ptr<IKalvexDistributor> classCreate_KalvexDistributor();
+
+} // namespace kalvex
