@@ -1,6 +1,6 @@
 #include "admin/KalvexErrorFilter.h"
 
-#include "foundation/uniqueName.h"
+#include "foundation/unique_id.h"
 
 namespace kalvex {
 

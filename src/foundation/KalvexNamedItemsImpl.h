@@ -3,7 +3,8 @@
 // the environment-variable set.
 #pragma once
 #include "foundation/KalvexItemsImpl.h"
-#include "foundation/uniqueName.h"
+#include "foundation/unique_id.h"
+#include "foundation/unique_name.h"
 
 namespace kalvex {
 
@@ -39,7 +40,7 @@ public:
 
     QString getUniqueName(const QString& base) const override
     {
-        return uniqueNameFor(base, [this](const QString& n) { return itemByName(n) != nullptr; });
+        return makeUniqueName(base, [this](const QString& n) { return itemByName(n) != nullptr; });
     }
     QString getUniqueId() const override
     {

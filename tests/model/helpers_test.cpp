@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "admin/objTypeText.h"
+#include "foundation/progid_registry.h"
+#include "interfaces/IKalvexAdministrator.h"
+#include "interfaces/IKalvexJobPreferences.h"
+#include "interfaces/IKalvexProcessOrderKey.h"
+#include "interfaces/IKalvexTask.h"
 #include "generators/bnrepTables.h"
 #include "support/qt_printers.h"
 
@@ -35,4 +40,13 @@ TEST(Helpers, ReportWriterTableArray)
 
     morvGens_bnrep_fillTableArray(tables, "", "x");
     EXPECT_EQ(tables.size(), 2);
+}
+
+TEST(Helpers, ModelClassesAreCreatedByProgId)
+{
+    EXPECT_TRUE(createByProgId<IKalvexAdministrator>("KalvexObjs.KalvexAdministrator"));
+    EXPECT_TRUE(createByProgId<IKalvexProcessOrderKey>("KalvexObjs.KalvexProcessOrderKey"));
+    EXPECT_TRUE(createByProgId<IKalvexJobPreferences>("kalvexobjs.kalvexjobpreferences"));
+    EXPECT_TRUE(createByProgId<IKalvexTasks>("KalvexObjs.KalvexTasks"));
+    EXPECT_FALSE(createByProgId<IKalvexTasks>("KalvexObjs.KalvexTask")); // another interface
 }
