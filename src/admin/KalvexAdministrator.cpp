@@ -186,12 +186,18 @@ void KalvexAdministrator::queueEvent(const QString& eventType, const QString&, c
         return;
     stampNow(category);
 
+    // A new process or distributor is the last in collection order; a site
+    // added or removed concerns them all.
     const auto sender = params.sender.lock();
-    const bool structural = eventType == EV_ADD || eventType == EV_REMOVE;
-    if (structural
-        && (sender.get() == asObject(m_prodSites) || sender.get() == asObject(m_processes)
-            || sender.get() == asObject(m_distributors)))
+    if (eventType == EV_ADD && sender.get() == asObject(m_processes)) {
+        if (auto p = m_processes->item(m_processes->count(), SORT_COLLECTION))
+            p->generatorAssignments()->updateSites(m_prodSites);
+    } else if (eventType == EV_ADD && sender.get() == asObject(m_distributors)) {
+        if (auto d = m_distributors->item(m_distributors->count(), SORT_COLLECTION))
+            d->psiteAssignments()->updateSites(m_prodSites);
+    } else if ((eventType == EV_ADD || eventType == EV_REMOVE) && sender.get() == asObject(m_prodSites)) {
         updateSiteAssignments();
+    }
 }
 
 void KalvexAdministrator::updateSiteAssignments()

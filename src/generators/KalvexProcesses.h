@@ -21,7 +21,6 @@ protected:
     {
         return a->orderKey()->compare(*b->orderKey()) < 0;
     }
-    void prepare(const ItemPtr& it) override { it->generatorAssignments()->setEnvirVars(envirVars()); }
     void applyEnvirVars(const ItemPtr& it) override { it->generatorAssignments()->setEnvirVars(envirVars()); }
 
 private:

@@ -283,3 +283,33 @@ TEST(Distributor, ParametersAreOneSetAndProgramsChooseTheirDialog)
     EXPECT_EQ(in.chooser.asked.size(), 2);
     EXPECT_EQ(copy->parameters()->editor()->formObj(), &in.chooser.distributorForm);
 }
+
+TEST(Administrator, ManyProcessesEachGetTheirSitesOnce)
+{
+    auto adm = classCreate_KalvexAdministrator();
+    for (const char* id : {"A", "B", "C"})
+        adm->productionSites()->add(site(id));
+    auto procs = adm->processes();
+    for (int i = 1; i <= 1000; ++i)
+        procs->add(process(QString(), QString::number(1001 - i)));
+    ASSERT_EQ(procs->count(), 1000);
+    EXPECT_EQ(procs->item(1)->orderKey()->encoded(), "1");
+    EXPECT_EQ(procs->item(1)->id(), "proc_1000");
+    for (int i = 1; i <= procs->count(); i += 111)
+        EXPECT_EQ(procs->item(i)->generatorAssignments()->count(), 3);
+    EXPECT_EQ(procs->item("PROC_0001")->generatorAssignments()->item("c")->productionSite(),
+              adm->productionSites()->item("C"));
+}
+
+TEST(Administrator, PartsOfAGoneDatabaseReadNoParent)
+{
+    auto adm = classCreate_KalvexAdministrator();
+    auto sites = adm->productionSites();
+    auto s = sites->add(site("A"));
+    adm.reset();
+    EXPECT_FALSE(sites->parent());
+    EXPECT_EQ(s->parent(), std::dynamic_pointer_cast<IKalvexObject>(sites));
+    s->setName("still works"); // no owner to tell, no crash
+    sites.reset();
+    EXPECT_FALSE(s->parent());
+}
