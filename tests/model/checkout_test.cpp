@@ -98,3 +98,27 @@ TEST(Checkout, DestinationIsOptionalAndTrimmed)
     EXPECT_EQ(rec.masterProcess, "p");
     EXPECT_EQ(rec.destination, "a > b");
 }
+
+TEST(Checkout, AnyTextDecodesToOneOrMinusOne)
+{
+    const QStringList parts{"M_DATA_CHECKOUT", "VM_LOG_CHECKOUT", "V_", "_NM", ">", "#", " =to= ", " =to=", "=to=",
+                            " ", "x", "\t", QString(QChar(0)), QString::fromUtf8("\xc3\xa9"), "##", ">>"};
+    quint32 seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int round = 0; round < 5000; ++round) {
+        QString text;
+        const int n = static_cast<int>(next() % 9);
+        for (int i = 0; i < n; ++i)
+            text += parts[static_cast<int>(next() % parts.size())];
+        KVOCheckoutRec rec;
+        const int r = morvObjs_KVOCheckout_decode(text, rec);
+        ASSERT_TRUE(r == 1 || r == -1) << text.toStdString();
+        EXPECT_EQ(rec.valid, r == 1);
+        if (r == 1) // what decodes encodes back to the same fields
+            EXPECT_EQ(morvObjs_KVOCheckout_decode(
+                          morvObjs_KVOCheckout_Encode(rec.keyword, rec.destination, rec.masterSite, rec.masterProcess,
+                                                      rec.variantSite, rec.variantProcess, rec.byName),
+                          rec),
+                      1);
+    }
+}
