@@ -132,7 +132,8 @@ protected:
 private:
     bool admit(const ItemPtr& it)
     {
-        if (!it || it->parent() || Base::indexOf(it))
+        // An item in a collection (this one included) has that collection as parent.
+        if (!it || it->parent())
             return false;
         if (keyOf(it).isEmpty() && !makeKey(it))
             return false;

@@ -1,28 +1,42 @@
 #include "generators/KalvexProcessOrderKey.h"
 
-#include <QStringList>
-
 namespace kalvex {
 
 bool KalvexProcessOrderKey::parse(const QString& text, QString& normalized, std::vector<qint64>& numbers)
 {
+    // One pass over the characters: keys are read by the ten thousand.
     numbers.clear();
     normalized.clear();
     const QString t = text.trimmed();
     if (t.isEmpty())
         return true;
-    QStringList pieces;
-    for (const QString& raw : t.split(QLatin1Char('.'))) {
-        const QString piece = raw.trimmed();
-        if (piece.isEmpty() || piece.size() > 9)
-            return false;
-        for (QChar c : piece)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+    normalized.reserve(t.size());
+    qint64 value = 0;
+    int digits = 0;
+    bool blankAfterDigits = false;
+    for (QChar c : t) {
+        if (c.isSpace()) {
+            blankAfterDigits = digits > 0;
+            continue;
+        }
+        if (c == QLatin1Char('.')) {
+            if (digits == 0)
                 return false;
-        numbers.push_back(piece.toLongLong());
-        pieces << piece;
+            numbers.push_back(value);
+            normalized += QLatin1Char('.');
+            value = 0;
+            digits = 0;
+            blankAfterDigits = false;
+            continue;
+        }
+        if (c < QLatin1Char('0') || c > QLatin1Char('9') || blankAfterDigits || ++digits > 9)
+            return false;
+        value = value * 10 + (c.unicode() - '0');
+        normalized += c;
     }
-    normalized = pieces.join(QLatin1Char('.'));
+    if (digits == 0)
+        return false;
+    numbers.push_back(value);
     return true;
 }
 

@@ -43,7 +43,7 @@ TEST(OrderKey, ParsesLevelsAndRefusesMalformedText)
     EXPECT_EQ(key->indentLevel(), 3);
     EXPECT_EQ(key->numberAtLevel(2), 20);
     EXPECT_EQ(key->numberAtLevel(4), 0);
-    for (const char* bad : {"1..2", "a.1", "1.", ".1", "-1", "1.2x", "1234567890"})
+    for (const char* bad : {"1..2", "1 2", "a.1", "1.", ".1", "-1", "1.2x", "1234567890"})
         EXPECT_FALSE(key->setEncoded(bad)) << bad;
     EXPECT_EQ(key->encoded(), "10.020.5"); // kept
     EXPECT_TRUE(key->setEncoded(""));
