@@ -105,6 +105,12 @@ protected:
     virtual int defaultSortOrder() const { return SORT_COLLECTION; }
     virtual bool sortSupported(int) const { return false; }
     virtual bool sortLess(int, const ItemPtr&, const ItemPtr&) const { return false; }
+    // Orders a view; a collection with costly comparisons may decorate first.
+    virtual void sortView(int sortOrder, std::vector<ItemPtr>& view) const
+    {
+        std::stable_sort(view.begin(), view.end(),
+                         [&](const ItemPtr& a, const ItemPtr& b) { return sortLess(sortOrder, a, b); });
+    }
     // Called before an item joins (environment variables and the like).
     virtual void prepare(const ItemPtr&) {}
     virtual bool removable(const ItemPtr& it) const
@@ -163,8 +169,7 @@ private:
         auto& cache = m_sorted[sortOrder];
         if (cache.generation != modelGeneration()) {
             cache.items = Base::items();
-            std::stable_sort(cache.items.begin(), cache.items.end(),
-                             [&](const ItemPtr& a, const ItemPtr& b) { return sortLess(sortOrder, a, b); });
+            sortView(sortOrder, cache.items);
             cache.generation = modelGeneration();
         }
         return cache.items;

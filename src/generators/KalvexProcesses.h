@@ -21,6 +21,8 @@ protected:
     {
         return a->orderKey()->compare(*b->orderKey()) < 0;
     }
+    // The keys' numbers read once per process, then compared as number lists.
+    void sortView(int sortOrder, std::vector<ItemPtr>& view) const override;
     void applyEnvirVars(const ItemPtr& it) override { it->generatorAssignments()->setEnvirVars(envirVars()); }
 
 private:
