@@ -1,6 +1,7 @@
 // Loading, sorting, New, Delete and persisting the rows of the grid dialog.
 #include "dialogs/parm_edit_fixture.h"
 
+#include "admin/KalvexDistributor.h"
 #include "platform/VbColors.h"
 
 namespace kalvex::test {
@@ -167,6 +168,34 @@ TEST_F(ParmEditTest, ReleasedSetLeavesTheDialogAlone)
     EXPECT_EQ(shownNames(), QStringList({"a", "b"})) << "the grid is left as it was";
     click(form->cmdNew);
     EXPECT_EQ(shownNames(), QStringList({"a", "b"}));
+}
+
+} // namespace kalvex::test
+
+namespace kalvex::test {
+
+TEST_F(ParmEditTest, DistributorSetsAreEditedAndLockedByTheirOwner)
+{
+    auto dist = classCreate_KalvexDistributor();
+    dist->setDistribExe("C:\\dist\\send.exe");
+    auto dparms = dist->parameters();
+    dparms->add("host", "ftp.example", PARM_TYPE_USER);
+    dparms->add("port", "21", PARM_TYPE_USER);
+    dparms->editor()->initialize(true);
+    form = dynamic_cast<frmParmEdit*>(dparms->editor()->formObj());
+    ASSERT_TRUE(form);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    EXPECT_FALSE(form->batchExeMode());
+    editCell(ParmGridCol::Value, rowOf("port"), "2121");
+    bool flag = false;
+    EXPECT_EQ(form->persistData(flag), 1);
+    EXPECT_EQ(dparms->item("port")->value(false), "2121");
+
+    dist->setReservedItem(SYSTEM_INVISIBLE);
+    form->loadData();
+    EXPECT_FALSE(vb::enabled(form->parmsGrid));
+    EXPECT_EQ(form->persistData(flag), 0);
 }
 
 } // namespace kalvex::test
