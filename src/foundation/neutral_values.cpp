@@ -1,5 +1,7 @@
 #include "foundation/neutral_values.h"
 
+#include "foundation/vbl_str.h"
+
 #include <cmath>
 
 namespace kalvex {
@@ -142,16 +144,7 @@ QString vbl_date_fromNeutralNumber(QStringView number)
 
 bool kalvexRUV_textToBool(QStringView text)
 {
-    const QString t = text.toString().toLower();
-    if (t.contains(QLatin1String("false")))
-        return false;
-    if (t.contains(QLatin1String("true")) || t.contains(QLatin1String("yes")))
-        return true;
-    if (t.contains(QLatin1String("no")))
-        return false;
-    bool ok = false;
-    const double v = t.trimmed().toDouble(&ok);
-    return ok && v != 0.0;
+    return vbl_str_toBoolEx(text.toString());
 }
 
 bool kalvexRUV_isBoolText(QStringView text)

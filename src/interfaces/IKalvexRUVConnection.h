@@ -1,5 +1,5 @@
-// One keyword-file read or write: which file (by name, by open file number or
-// as a device), how it is opened, at which keyword level the handled section
+// One keyword-file read or write: which file (by name or as an open device),
+// how it is opened, at which keyword level the handled section
 // stands, what kind of object it holds, and where faults are logged.
 #pragma once
 #include <QString>
@@ -26,7 +26,8 @@ class IKalvexRUVConnection {
 public:
     virtual ~IKalvexRUVConnection() = default;
 
-    // A file name (QString), an open file number (int) or a QIODevice*.
+    // A file name (QString) or an open QIODevice*. Data files are not kept
+    // open by number in this library: a number fails as "not open".
     virtual QVariant fileIO() const = 0;
     virtual void setFileIO(const QVariant& file) = 0;
     virtual int fileOpenMode() const = 0;

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "foundation/vbl_err.h"
+
 namespace kalvex {
 
 QString KalvexRUVConnection::sectionKeywordOf(int sourceId)
@@ -180,19 +182,20 @@ void KalvexRUVConnection::close()
 
 void KalvexRUVConnection::logFailure(const QString& procedure, int code)
 {
-    if (m_logFile.typeId() != QMetaType::QString || m_logFile.toString().isEmpty())
-        return;
     QString message = m_error;
     if (m_errorLine > 0)
         message = QStringLiteral("%1, line %2: %3").arg(fileDescription()).arg(m_errorLine).arg(m_error);
-    const QString entry = QStringLiteral("*** Error - %1 ***  Err#%2 Desc. %3\r\n ===> %4\r\n")
-                              .arg(procedure)
-                              .arg(code)
-                              .arg(m_errorLine > 0 ? QStringLiteral("keyword file fault") : QStringLiteral("file fault"))
-                              .arg(message);
-    QFile log(m_logFile.toString());
-    if (log.open(QIODevice::Append))
-        log.write(entry.toUtf8());
+    const QString info = vbl_err_getInfo(
+        QString(), {code, m_errorLine > 0 ? QStringLiteral("keyword file fault") : QStringLiteral("file fault")});
+    if (m_logFile.typeId() == QMetaType::QString) {
+        if (m_logFile.toString().isEmpty())
+            return;
+        const int number = vbl_log_open(m_logFile.toString());
+        vbl_err_log(QStringLiteral("%1").arg(procedure), info, message, 0, number);
+        vbl_log_close(number);
+    } else if (m_logFile.canConvert<int>()) {
+        vbl_err_log(procedure, info, message, 0, m_logFile.toInt());
+    }
 }
 
 std::shared_ptr<IKalvexRUVConnection> classCreate_KalvexRUVConnection(const QVariant&)
