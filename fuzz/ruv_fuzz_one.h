@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <functional>
 
+#include "admin/KalvexAdministrator.h"
 #include "generators/KalvexGenerators.h"
+#include "jobprefs/KalvexJobPreferences.h"
 #include "store/KalvexRUVConnection.h"
 #include "store/KalvexStorageCtrl.h"
 
@@ -21,7 +23,9 @@ struct Kind {
 inline const std::vector<Kind>& kinds()
 {
     static const std::vector<Kind> all = {
+        {SOURCE_ID_ADMIN_DB, [] { return classCreate_KalvexAdministrator(); }},
         {SOURCE_ID_GENERATORS, [] { return classCreate_KalvexGenerators(); }},
+        {SOURCE_ID_JOB_PREFERENCES, [] { return classCreate_KalvexJobPreferences(); }},
     };
     return all;
 }

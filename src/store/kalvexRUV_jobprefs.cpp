@@ -1,0 +1,191 @@
+#include "store/kalvexRUV_jobprefs.h"
+
+#include "interfaces/IKalvexJobPreferences.h"
+#include "jobprefs/KalvexJobLayer.h"
+#include "jobprefs/KalvexJobViaSpan.h"
+#include "store/kalvexRUV_common.h"
+
+namespace kalvex {
+
+namespace {
+
+const QString kTitleHeader = QStringLiteral("Job preferences");
+const QString kTitleLayers = QStringLiteral("Layers");
+const QString kTitleViaSpans = QStringLiteral("Via spans");
+const QString kLayer = QStringLiteral("Layer");
+const QString kViaSpan = QStringLiteral("ViaSpan");
+
+const RUVMembers<IKalvexJobPreferences>& headerMembers()
+{
+    using J = IKalvexJobPreferences;
+    static const RUVMembers<J> members = {
+        ruvIntMember<J>("numPhysicalLayers", &J::numPhysicalLayers, &J::setNumPhysicalLayers),
+        ruvText<J>("padstackTechnology", &J::padstackTechnology, &J::setPadstackTechnology),
+        ruvText<J>("substrateTop", &J::substrateTop, &J::setSubstrateTop),
+        ruvText<J>("substrateBottom", &J::substrateBottom, &J::setSubstrateBottom),
+        ruvText<J>("units", &J::units, &J::setUnits),
+    };
+    return members;
+}
+
+const RUVMembers<IKalvexJobLayer>& layerMembers()
+{
+    using L = IKalvexJobLayer;
+    static const RUVMembers<L> members = {
+        ruvText<L>("id", &L::id, &L::setId),
+        ruvText<L>("description", &L::description, &L::setDescription),
+        ruvText<L>("technology", &L::technology, &L::setTechnology),
+        ruvText<L>("biasDirectional", &L::biasDirectional, &L::setBiasDirectional),
+        ruvText<L>("planeNets", &L::planeNets, &L::setPlaneNets),
+        ruvIntMember<L>("condLayerNumber", &L::condLayerNumber, &L::setCondLayerNumber),
+        ruvIntMember<L>("layerType", &L::layerType, &L::setLayerType),
+        ruvDoubleMember<L>("resistivity", &L::resistivity, &L::setResistivity),
+        ruvDoubleMember<L>("thickNess", &L::thickNess, &L::setThickNess),
+        ruvDoubleMember<L>("dielConstant", &L::dielConstant, &L::setDielConstant),
+        ruvBoolMember<L>("enabled", &L::enabled, &L::setEnabled),
+    };
+    return members;
+}
+
+const RUVMembers<IKalvexJobViaSpan>& viaSpanMembers()
+{
+    using V = IKalvexJobViaSpan;
+    static const RUVMembers<V> members = {
+        ruvIntMember<V>("layerFrom", &V::layerFrom, &V::setLayerFrom),
+        ruvIntMember<V>("layerTo", &V::layerTo, &V::setLayerTo),
+        ruvText<V>("padstackName", &V::padstackName, &V::setPadstackName),
+        ruvDoubleMember<V>("delay", &V::delay, &V::setDelay),
+        ruvDoubleMember<V>("grid", &V::grid, &V::setGrid),
+        ruvDoubleMember<V>("capacitance", &V::capacitance, &V::setCapacitance),
+    };
+    return members;
+}
+
+void save(KalvexRUVConnection& conn, const IKalvexJobPreferences& jp, const RUVSaveOptions& opt)
+{
+    auto& w = conn.writer();
+    const int level = conn.writeSectionLevel() + 1;
+    ruvWriteHead(conn, KalvexRUVConnection::sectionKeywordOf(SOURCE_ID_JOB_PREFERENCES),
+                 QStringLiteral("job preferences"), opt.withComments);
+    auto wanted = [&](const QString& t) { return opt.onlySection.isEmpty() || opt.onlySection == t; };
+    if (wanted(kTitleHeader)) {
+        ruvWriteSectionTitle(conn, kTitleHeader);
+        ruvWriteMembers<IKalvexJobPreferences>(w, level, jp, headerMembers());
+    }
+    if (wanted(kTitleLayers)) {
+        ruvWriteSectionTitle(conn, kTitleLayers);
+        const auto layers = jp.layers();
+        for (int i = 1; i <= layers->count(); ++i) {
+            w.writeLine(level, kLayer, {kwInt(i)});
+            ruvWriteMembers<IKalvexJobLayer>(w, level + 1, *layers->item(i), layerMembers());
+        }
+    }
+    if (wanted(kTitleViaSpans)) {
+        ruvWriteSectionTitle(conn, kTitleViaSpans);
+        const auto spans = jp.viaSpans();
+        for (int i = 1; i <= spans->count(); ++i) {
+            w.writeLine(level, kViaSpan, {kwInt(i)});
+            ruvWriteMembers<IKalvexJobViaSpan>(w, level + 1, *spans->item(i), viaSpanMembers());
+        }
+    }
+}
+
+// Reads the entries of a list section: each new object filled quietly and
+// appended without events.
+template <class T>
+bool readList(KalvexRUVConnection& conn, const QString& keyword, const QString& title,
+              std::shared_ptr<T> (*make)(), const RUVMembers<T>& members,
+              const std::function<bool(const std::shared_ptr<T>&)>& append, const QString& what)
+{
+    std::shared_ptr<T> current;
+    return ruvReadEntries(
+        conn, conn.readSectionLevel() + 1, keyword, title,
+        [&](const KeywordLine&) -> QString {
+            current = make();
+            if (!current)
+                return QStringLiteral("no %1 could be made").arg(what);
+            current->setModified(MODIFIED_SUSPEND);
+            return {};
+        },
+        [&](const KeywordLine& line) { return ruvApplyMember<T>(*current, line, members, what); },
+        [&]() -> QString {
+            auto obj = std::move(current);
+            obj->setModified(MODIFIED_RESUME);
+            obj->setModified(0);
+            if (!append(obj))
+                return QStringLiteral("the %1 could not be added").arg(what);
+            return {};
+        });
+}
+
+bool load(KalvexRUVConnection& conn, const IKalvexJobPreferencesPtr& jp, const RUVLoadOptions& opt)
+{
+    const auto layers = jp->layers();
+    const auto spans = jp->viaSpans();
+    jp->setModified(MODIFIED_SUSPEND);
+    if (opt.clearFirst)
+        jp->initialize();
+    jp->setModified(MODIFIED_SUSPEND);
+    layers->setModified(MODIFIED_SUSPEND);
+    spans->setModified(MODIFIED_SUSPEND);
+    const int memberLevel = conn.readSectionLevel() + 1;
+    const bool ok = ruvReadSections(
+        conn, {KalvexRUVConnection::sectionKeywordOf(SOURCE_ID_JOB_PREFERENCES)},
+        [&](const QString& title, const KeywordLine& line) {
+            if (!opt.onlySection.isEmpty() && opt.onlySection != title)
+                return ruvSkipSection(conn);
+            if (title == kTitleHeader)
+                return ruvReadMembers(conn, memberLevel, [&](const KeywordLine& l) {
+                    return ruvApplyMember<IKalvexJobPreferences>(*jp, l, headerMembers(),
+                                                                 QStringLiteral("the job preferences"));
+                });
+            if (title == kTitleLayers)
+                return readList<IKalvexJobLayer>(
+                    conn, kLayer, title, &classCreate_KalvexJobLayer, layerMembers(),
+                    [&](const IKalvexJobLayerPtr& l) { return layers->addQuietly(l); }, QStringLiteral("layer"));
+            if (title == kTitleViaSpans)
+                return readList<IKalvexJobViaSpan>(
+                    conn, kViaSpan, title, &classCreate_KalvexJobViaSpan, viaSpanMembers(),
+                    [&](const IKalvexJobViaSpanPtr& s) { return spans->addQuietly(s); }, QStringLiteral("via span"));
+            return ruvFail(conn, line, QStringLiteral("unknown section \"%1\" in job preferences").arg(title));
+        });
+    for (const IKalvexObjectPtr& o : {IKalvexObjectPtr(layers), IKalvexObjectPtr(spans), IKalvexObjectPtr(jp)}) {
+        o->setModified(MODIFIED_RESUME);
+        o->setModified(0);
+    }
+    return ok;
+}
+
+void markSaved(const IKalvexJobPreferencesPtr& jp)
+{
+    const auto layers = jp->layers();
+    for (int i = 1; i <= layers->count(); ++i)
+        layers->item(i)->setModified(0);
+    const auto spans = jp->viaSpans();
+    for (int i = 1; i <= spans->count(); ++i)
+        spans->item(i)->setModified(0);
+    layers->setModified(0);
+    spans->setModified(0);
+    jp->setModified(0);
+}
+
+} // namespace
+
+KalvexRUVHandler kalvexRUV_jobPrefsHandler()
+{
+    KalvexRUVHandler h;
+    h.kindName = QStringLiteral("job preferences");
+    h.sourceId = SOURCE_ID_JOB_PREFERENCES;
+    h.accepts = [](const IKalvexObjectPtr& o) { return dynamic_cast<IKalvexJobPreferences*>(o.get()) != nullptr; };
+    h.readsSource = [](int s) { return s == SOURCE_ID_JOB_PREFERENCES; };
+    h.load = [](KalvexRUVConnection& conn, const IKalvexObjectPtr& o, const RUVLoadOptions& opt) {
+        return load(conn, std::dynamic_pointer_cast<IKalvexJobPreferences>(o), opt);
+    };
+    h.save = [](KalvexRUVConnection& conn, const IKalvexObjectPtr& o, const RUVSaveOptions& opt) {
+        save(conn, *std::dynamic_pointer_cast<IKalvexJobPreferences>(o), opt);
+    };
+    h.markSaved = [](const IKalvexObjectPtr& o) { markSaved(std::dynamic_pointer_cast<IKalvexJobPreferences>(o)); };
+    return h;
+}
+
+} // namespace kalvex

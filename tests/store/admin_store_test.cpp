@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "admin/KalvexAdministrator.h"
+#include "interfaces/IKalvexProcess.h"
+#include "model_compare.h"
+#include "random_database.h"
+#include "support/qt_printers.h"
+
+using namespace kalvex;
+using namespace kalvex::test;
+
+namespace {
+
+const QString kDemo = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
+
+struct Recorder : IBrenloEventRaiser {
+    int events = 0;
+    QStringList seen;
+    void queueEvent(const QString& type, const QString& sender, const BrenloEventParams& p) override
+    {
+        ++events;
+        if (seen.size() < 5)
+            seen << type + ":" + sender + ":" + p.propertyName;
+    }
+};
+
+IKalvexAdministratorPtr loadDemo()
+{
+    auto adm = classCreate_KalvexAdministrator();
+    const auto run = loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB);
+    EXPECT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString() << " line "
+                                      << run.conn->lastErrorLine();
+    return adm;
+}
+
+void writeBytes(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+// Every reference in the tree points at an entry of the same database.
+void expectConsistent(const IKalvexAdministratorPtr& adm)
+{
+    const auto procs = adm->processes();
+    for (int i = 1; i <= procs->count(); ++i) {
+        const auto p = procs->item(i, SORT_COLLECTION);
+        if (auto parent = p->processParent())
+            EXPECT_EQ(parent, procs->item(parent->id()));
+        if (auto ft = p->fileType())
+            EXPECT_EQ(ft, adm->fileTypes()->item(ft->id()));
+        const auto as = p->generatorAssignments();
+        for (int k = 1; k <= as->count(); ++k) {
+            const auto a = as->item(k, SORT_COLLECTION);
+            ASSERT_TRUE(a->productionSite());
+            EXPECT_EQ(a->productionSite(), adm->productionSites()->item(a->productionSite()->id()));
+            if (auto g = a->generator())
+                EXPECT_EQ(g, adm->generators()->item(g->id()));
+        }
+    }
+}
+
+} // namespace
+
+TEST(AdminStore, TheDemoDatabaseHoldsWhatItPromises)
+{
+    auto adm = loadDemo();
+    const auto sites = adm->productionSites();
+    EXPECT_GE(sites->count(), 4);
+    EXPECT_TRUE(sites->exists(VARIANT_PSITE_ID));
+    EXPECT_GE(adm->generators()->count(), 14);
+    EXPECT_GE(adm->distributors()->count(), 2);
+    EXPECT_GE(adm->processes()->count(), 20);
+    QSet<int> types, reserved;
+    for (int i = 1; i <= adm->processes()->count(); ++i) {
+        const auto p = adm->processes()->item(i, SORT_COLLECTION);
+        types.insert(p->processType());
+        reserved.insert(p->reservedItem());
+    }
+    for (int t : {1, 2, 3, 10, 11, 12, 13, 14, -1})
+        EXPECT_TRUE(types.contains(t)) << t;
+    for (int r : {0, 1, 2, 3, 4})
+        EXPECT_TRUE(reserved.contains(r)) << r;
+    // A forward prerequisite and nested order keys.
+    const auto plane = adm->processes()->item("P_PLANE");
+    ASSERT_TRUE(plane && plane->processPrereq());
+    EXPECT_EQ(plane->processPrereq()->id(), "P_PLN");
+    EXPECT_EQ(plane->orderKey()->indentLevel(), 3);
+    EXPECT_EQ(plane->processParent()->processParent()->id(), "P_FAB");
+    // Values as stored: dates, Booleans, parameters with references and quotes.
+    EXPECT_EQ(adm->statusInfo()->modificationDate(OBJ_GENERATOR), "6 Dec 2026 16:25:00");
+    EXPECT_EQ(adm->objInitDate(), "1 Dec 2026 9:00:00");
+    EXPECT_TRUE(sites->item("SITE_FAB")->emailNotify());
+    EXPECT_EQ(sites->item("SITE_FAB")->address(3), "20457 Hamburg");
+    EXPECT_EQ(adm->generators()->item("EXT_PDF")->parameters()->item("watermark")->value(false),
+              "Released \"${KVX_JOB_NAME}\"");
+    // A quiet load: nothing counted as changed.
+    EXPECT_EQ(adm->modified(), 0);
+    EXPECT_EQ(adm->processes()->modified(), 0);
+    EXPECT_EQ(adm->generators()->item("GERBER")->modified(), 0);
+    expectConsistent(adm);
+}
+
+TEST(AdminStore, LoadSaveLoadGivesTheSameTreeForTheDemoAndForMadeUpDatabases)
+{
+    QTemporaryDir dir;
+    std::vector<IKalvexAdministratorPtr> sources = {loadDemo()};
+    for (quint32 seed : {1u, 2u, 3u, 4u, 5u})
+        sources.push_back(RandomDatabase(seed).make(6));
+    for (size_t n = 0; n < sources.size(); ++n) {
+        SCOPED_TRACE(n);
+        const QString path = dir.filePath(QStringLiteral("db%1.mra").arg(n));
+        ASSERT_EQ(saveTo(sources[n], path).status, STORAGE_OK);
+        const QByteArray first = readAllOf(path);
+        auto back = classCreate_KalvexAdministrator();
+        const auto run = loadFrom(back, path, SOURCE_ID_ADMIN_DB);
+        ASSERT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString() << " line "
+                                          << run.conn->lastErrorLine();
+        expectSameAdmin(sources[n], back);
+        expectConsistent(back);
+        ASSERT_EQ(saveTo(back, path).status, STORAGE_OK);
+        EXPECT_EQ(readAllOf(path), first);
+    }
+}
+
+TEST(AdminStore, ALoadRaisesOneReloadEventAndKeepsTheFilesModificationDates)
+{
+    auto adm = classCreate_KalvexAdministrator();
+    auto recorder = std::make_shared<Recorder>();
+    adm->setEventRaiser(recorder);
+    ASSERT_EQ(loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    EXPECT_EQ(recorder->seen, QStringList{"EV_RELOAD:KalvexAdministrator:"});
+    EXPECT_EQ(adm->statusInfo()->modificationDate(OBJ_GENERATOR), "6 Dec 2026 16:25:00");
+    EXPECT_EQ(adm->statusInfo()->modificationDate(OBJ_PROCESS), "7 Dec 2026 10:00:00");
+    // The raisers still reach the loaded entries afterwards.
+    adm->generators()->item("GERBER")->setName("Gerber plots");
+    EXPECT_GE(recorder->events, 2);
+}
+
+TEST(AdminStore, FaultsEndTheLoadWithTheirLineAndLeaveAConsistentTree)
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath("load.log");
+    const QByteArray demo = readAllOf(kDemo);
+    const QByteArray head = "ADMIN_DB 1\r\nSection \"Production sites\"\r\n.ProductionSite \"S1\"\r\n"
+                            "Section \"Generators\"\r\n.Generator \"G1\"\r\n"
+                            "Section \"Processes\"\r\n.Process \"P1\"\r\n..genAssignment \"S1\" \"G1\" True \"\"\r\n";
+    struct Case {
+        QByteArray data;
+        int line;
+        const char* what;
+    } cases[] = {
+        {head + ".Process \"P2\"\r\n..fileType \"NOPE\"\r\n", 10, "file type \"NOPE\" does not exist"},
+        {head + ".Process \"P2\"\r\n..genAssignment \"S1\" \"G9\" True \"\"\r\n", 10, "generator \"G9\" does not exist"},
+        {head + ".Process \"P2\"\r\n..genAssignment \"S1\" \"\" True \"\"\r\n..genAssignment \"s1\" \"\" False \"\"\r\n", 11,
+         "assigned twice"},
+        {head + ".Process \"P2\"\r\n..processParent \"P2\"\r\n", 10, "refers to itself"},
+        {head + ".Process \"P2\"\r\n..processParent \"P3\"\r\n.Process \"P3\"\r\n..processParent \"P2\"\r\n", 0, "cycle"},
+        {head + ".Process \"P2\"\r\n..orderKey \"1.x\"\r\n", 10, "not an order key"},
+        {head + ".Process \"P2\"\r\n..shareData \"perhaps\"\r\n", 10, "not True or False"},
+        {head + "Section \"Processes\"\r\n", 9, "appears twice"},
+        {head + "Section \"Macros\"\r\n", 9, "unknown section"},
+        {head + ".Process \"P2\"\r\n..layerFrom 99999999999\r\n", 10, "not a whole number"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = dir.filePath("bad.mra");
+        writeBytes(path, c.data);
+        QFile::remove(log);
+        auto adm = classCreate_KalvexAdministrator();
+        const auto run = loadFrom(adm, path, SOURCE_ID_ADMIN_DB, log);
+        EXPECT_EQ(run.status, STORAGE_CONTENT_ERROR);
+        if (c.line)
+            EXPECT_EQ(run.conn->lastErrorLine(), c.line);
+        EXPECT_TRUE(run.conn->lastError().contains(c.what)) << run.conn->lastError().toStdString();
+        EXPECT_EQ(QString::fromUtf8(readAllOf(log)).count("*** Error"), 1);
+        // P1, complete before the fault, stays with its assignment.
+        const auto p1 = adm->processes()->item("P1");
+        ASSERT_TRUE(p1);
+        ASSERT_EQ(p1->generatorAssignments()->count(), 1);
+        EXPECT_EQ(p1->generatorAssignments()->item(1)->generator(), adm->generators()->item("G1"));
+        expectConsistent(adm);
+    }
+
+    // Every cut of the demo file loads or fails cleanly, never leaving a
+    // broken tree; cuts inside a line fail or load the part before.
+    for (int cut = 0; cut < demo.size(); cut += 97) {
+        const QString path = dir.filePath("cut.mra");
+        writeBytes(path, demo.left(cut));
+        auto adm = classCreate_KalvexAdministrator();
+        const auto run = loadFrom(adm, path, SOURCE_ID_ADMIN_DB);
+        EXPECT_TRUE(run.status == STORAGE_OK || run.status == STORAGE_CONTENT_ERROR) << cut;
+        expectConsistent(adm);
+    }
+}
+
+TEST(AdminStore, ADefaultsFileFillsGapsAndLeavesWhatTheDatabaseHas)
+{
+    auto adm = loadDemo();
+    adm->generators()->item("GERBER")->setName("Our own Gerber");
+    adm->generators()->remove("EXT_PNP");
+    adm->setResetTriggerFile("RESETTRIGGER_IGNORE");
+    EXPECT_EQ(adm->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, true), 1);
+    const auto run = loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB, {}, false);
+    ASSERT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString();
+    EXPECT_EQ(adm->generators()->item("GERBER")->name(), "Our own Gerber");
+    EXPECT_TRUE(adm->generators()->exists("EXT_PNP"));
+    EXPECT_EQ(adm->resetTriggerFile(), "RESETTRIGGER_IGNORE");
+
+    // Emptying the database first does not forget that it loads defaults.
+    ASSERT_EQ(loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    EXPECT_TRUE(adm->defaultsObjectFlag());
+    EXPECT_EQ(adm->objInitDate(), "");
+    EXPECT_EQ(adm->statusInfo()->modificationDate(OBJ_GENERATOR), "");
+    EXPECT_EQ(adm->generators()->item("GERBER")->name(), "Gerber photoplots");
+
+    // Without the flag the file's values win.
+    adm->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, false);
+    ASSERT_EQ(loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB, {}, false).status, STORAGE_OK);
+    EXPECT_EQ(adm->generators()->item("GERBER")->name(), "Gerber photoplots");
+    EXPECT_NE(adm->resetTriggerFile(), "RESETTRIGGER_IGNORE");
+    expectConsistent(adm);
+}
+
+TEST(AdminStore, ADumpAtLevelZeroLoadsAtLevelOneAndOneSectionCanBeRead)
+{
+    QTemporaryDir dir;
+    auto adm = loadDemo();
+    const QString path = dir.filePath("dump.mra");
+    ASSERT_EQ(saveTo(adm, path, 0).status, STORAGE_OK);
+    EXPECT_TRUE(readAllOf(path).contains("\r\nSection \"Generators\"\r\n.Generator \"GERBER\"\r\n..name "));
+
+    // Written at level 2: titles at 2, entries at 3, read with level 3.
+    const QString deep = dir.filePath("deep.mra");
+    ASSERT_EQ(saveTo(adm, deep, 2).status, STORAGE_OK);
+    auto back = classCreate_KalvexAdministrator();
+    ASSERT_EQ(loadFrom(back, deep, SOURCE_ID_ADMIN_DB, {}, true, 3).status, STORAGE_OK);
+    expectSameAdmin(adm, back);
+
+    auto only = classCreate_KalvexAdministrator();
+    auto conn = classCreate_KalvexRUVConnection();
+    conn->setFileIO(path);
+    conn->setKwLevel(1);
+    auto ctrl = classCreate_KalvexStorageCtrl();
+    ctrl->setStorageObject(conn);
+    ASSERT_EQ(ctrl->loadFromStorage(only, true, QStringLiteral("Generators")), STORAGE_OK);
+    EXPECT_EQ(only->generators()->count(), adm->generators()->count());
+    EXPECT_EQ(only->processes()->count(), 0);
+}
