@@ -42,6 +42,9 @@ int g_objects = 0;
 IKalvexAdministratorPtr makeDatabase(const Sizes& n)
 {
     auto adm = classCreate_KalvexAdministrator();
+    // Built as a reader builds it: with the database suspended it does not
+    // give every new process an assignment for every site.
+    adm->setModified(MODIFIED_SUSPEND);
     int objects = 1;
     const QString date = QStringLiteral("7 Dec 2026 8:05:09");
     adm->setObjInitDate(date);
@@ -124,6 +127,7 @@ IKalvexAdministratorPtr makeDatabase(const Sizes& n)
             p->generatorAssignments()->add(as);
         }
     }
+    adm->setModified(MODIFIED_RESUME);
     g_objects = objects;
     return adm;
 }

@@ -314,6 +314,7 @@ private:
         std::vector<PendingRef> refs;
         QSet<QString> seen;
         const QString kind = QLatin1String(what);
+        const bool startedEmpty = coll->count() == 0;
         return ruvReadEntries(
             m_conn, m_conn.readSectionLevel() + 1, keyword, title,
             [&](const KeywordLine& e) -> QString {
@@ -338,7 +339,7 @@ private:
                 auto obj = std::move(current);
                 settleEntry(obj);
                 std::shared_ptr<T> target = obj;
-                if (auto existing = coll->item(obj->id())) {
+                if (auto existing = startedEmpty ? nullptr : coll->item(obj->id())) {
                     if (m_merge == RUVMerge::Keep)
                         return {};
                     existing->setModified(MODIFIED_SUSPEND);
@@ -412,11 +413,24 @@ private:
         return false;
     }
 
+    // The generator collection looks ids up one by one; thousands of
+    // assignments are resolved through one table instead.
+    std::shared_ptr<IKalvexGenerator> generatorById(const QString& id)
+    {
+        if (m_genIndex.isEmpty()) {
+            const auto gens = m_adm->generators();
+            for (int i = 1; i <= gens->count(); ++i) {
+                const auto g = gens->item(i);
+                m_genIndex.insert(g->id().toCaseFolded(), g);
+            }
+        }
+        return m_genIndex.value(id.toCaseFolded());
+    }
+
     bool resolve(bool strict)
     {
         const auto procs = m_adm->processes();
         const auto sites = m_adm->productionSites();
-        const auto gens = m_adm->generators();
         for (const auto& r : m_refs) {
             auto owner = r.owner.lock();
             if (!owner)
@@ -431,7 +445,7 @@ private:
                 if (!site)
                     fail(QStringLiteral("\"%1\": production site \"%2\" does not exist").arg(r.ownerId, r.id));
                 else if (r.kind == PendingRef::GenAssignment && !r.generatorId.isEmpty() &&
-                         !(gen = gens->item(r.generatorId)))
+                         !(gen = generatorById(r.generatorId)))
                     fail(QStringLiteral("\"%1\": generator \"%2\" does not exist").arg(r.ownerId, r.generatorId));
                 else if (r.kind == PendingRef::SiteAssignment) {
                     auto d = std::dynamic_pointer_cast<IKalvexDistributor>(owner);
@@ -554,6 +568,7 @@ private:
     std::shared_ptr<IKalvexADMDbStatus> m_status;
     std::vector<PendingRef> m_refs;
     QSet<QString> m_titlesSeen;
+    QHash<QString, std::shared_ptr<IKalvexGenerator>> m_genIndex;
     bool m_refsFailed = false;
 };
 

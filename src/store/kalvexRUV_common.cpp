@@ -52,6 +52,11 @@ bool ruvDouble(const KeywordLine& line, int index, double* out, QString* error)
 bool ruvBool(const KeywordLine& line, int index, bool* out, QString* error)
 {
     const QString v = line.value(index);
+    // What writers write, without the general rule's lower-casing.
+    if (v == QLatin1String("True") || v == QLatin1String("False")) {
+        *out = v.size() == 4;
+        return true;
+    }
     if (!kalvexRUV_isBoolText(v)) {
         *error = wrongType(line, index, "True or False");
         return false;
@@ -89,7 +94,8 @@ bool ruvFail(KalvexRUVConnection& conn, const KeywordLine& line, const QString& 
 bool ruvReadMembers(KalvexRUVConnection& conn, int memberLevel,
                     const std::function<QString(const KeywordLine&)>& apply)
 {
-    KeywordLine line;
+    // Reused from entry to entry: its value list keeps its capacity.
+    static thread_local KeywordLine line;
     for (;;) {
         const auto st = conn.readLine(line);
         if (st == KalvexKeywordReader::End)

@@ -91,6 +91,9 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
 {
     IKalvexGeneratorPtr current;
     QSet<QString> seen;
+    // Ids are unique within the file; only a collection that had entries
+    // before needs asking (it looks ids up one by one).
+    const bool startedEmpty = gens->count() == 0;
     auto begin = [&](const KeywordLine& entry) -> QString {
         const QString id = entry.value(0).trimmed();
         const QString key = id.toLower();
@@ -115,7 +118,7 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
         g->setModified(MODIFIED_RESUME);
         g->setModified(0);
         ruvMarkParmsSaved(g->parameters());
-        if (auto existing = gens->item(g->id())) {
+        if (auto existing = startedEmpty ? nullptr : gens->item(g->id())) {
             if (merge == RUVMerge::Keep)
                 return {};
             existing->setModified(MODIFIED_SUSPEND);
