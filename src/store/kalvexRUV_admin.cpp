@@ -319,7 +319,9 @@ private:
             m_conn, m_conn.readSectionLevel() + 1, keyword, title,
             [&](const KeywordLine& e) -> QString {
                 const QString id = e.value(0).trimmed();
-                if (!markSeen(seen, id))
+                // Into an empty collection the collection itself refuses a
+                // second entry of an id; otherwise the file's ids are tracked.
+                if (!startedEmpty && !markSeen(seen, id))
                     return QStringLiteral("%1 \"%2\" appears twice").arg(kind, id);
                 current = make();
                 if (!current)
@@ -347,6 +349,8 @@ private:
                     existing->setModified(MODIFIED_RESUME);
                     target = existing;
                 } else if (!coll->addQuietly(obj)) {
+                    if (coll->exists(obj->id()))
+                        return QStringLiteral("%1 \"%2\" appears twice").arg(kind, obj->id());
                     return QStringLiteral("%1 \"%2\" could not be added").arg(kind, obj->id());
                 }
                 for (auto& r : refs) {

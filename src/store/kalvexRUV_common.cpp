@@ -184,7 +184,7 @@ bool ruvReadEntries(KalvexRUVConnection& conn, int entryLevel, const QString& en
                     const std::function<QString(const KeywordLine&)>& begin,
                     const std::function<QString(const KeywordLine&)>& member, const std::function<QString()>& end)
 {
-    KeywordLine line;
+    static thread_local KeywordLine line;
     KalvexKeywordReader::Status st;
     while ((st = conn.readLine(line)) == KalvexKeywordReader::Ok) {
         if (line.level < entryLevel) {
@@ -206,15 +206,17 @@ bool ruvReadEntries(KalvexRUVConnection& conn, int entryLevel, const QString& en
             return ruvFail(conn, line, err);
         if (line.value(0).trimmed().isEmpty())
             return ruvFail(conn, line, QStringLiteral("\"%1\" has an empty id").arg(line.keyword));
-        const KeywordLine entry = line;
-        err = begin(entry);
+        const int entryLine = line.lineNumber;
+        err = begin(line);
         if (!err.isEmpty())
-            return ruvFail(conn, entry, err);
+            return ruvFail(conn, line, err);
         if (!ruvReadMembers(conn, entryLevel + 1, member))
             return false;
         err = end();
-        if (!err.isEmpty())
-            return ruvFail(conn, entry, err);
+        if (!err.isEmpty()) {
+            conn.setError(err, entryLine);
+            return false;
+        }
     }
     return st == KalvexKeywordReader::End;
 }

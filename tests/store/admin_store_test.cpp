@@ -163,6 +163,7 @@ TEST(AdminStore, FaultsEndTheLoadWithTheirLineAndLeaveAConsistentTree)
         {head + ".Process \"P2\"\r\n..orderKey \"1.x\"\r\n", 10, "not an order key"},
         {head + ".Process \"P2\"\r\n..shareData \"perhaps\"\r\n", 10, "not True or False"},
         {head + "Section \"Processes\"\r\n", 9, "appears twice"},
+        {head + ".Process \"p1\"\r\n", 9, "process \"p1\" appears twice"},
         {head + "Section \"Macros\"\r\n", 9, "unknown section"},
         {head + ".Process \"P2\"\r\n..layerFrom 99999999999\r\n", 10, "not a whole number"},
     };
