@@ -1,5 +1,7 @@
 #include "foundation/KalvexKeywordWriter.h"
 
+#include <QStringEncoder>
+
 namespace kalvex {
 
 namespace {
@@ -34,15 +36,38 @@ void KalvexKeywordWriter::beginLine(int level, QStringView keyword)
     m_buffer.append(kw.toUtf8());
 }
 
+// UTF-8 straight into the buffer, without a QByteArray per value.
+static void appendUtf8(QByteArray& buffer, QStringView text)
+{
+    const qsizetype at = buffer.size();
+    buffer.resize(at + text.size() * 3);
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    char* end = encoder.appendToBuffer(buffer.data() + at, text);
+    buffer.truncate(end - buffer.constData());
+}
+
+static bool needsEscape(QStringView text)
+{
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == '"' || u == '^' || u == '\n' || u == '\r')
+            return true;
+    }
+    return false;
+}
+
 void KalvexKeywordWriter::appendValue(const KeywordValue& v)
 {
     m_buffer.append(' ');
     if (!v.quoted && safeBare(v.text)) {
-        m_buffer.append(v.text.toUtf8());
+        appendUtf8(m_buffer, v.text);
         return;
     }
     m_buffer.append('"');
-    m_buffer.append(kalvexRUV_escape(v.text).toUtf8());
+    if (needsEscape(v.text))
+        appendUtf8(m_buffer, kalvexRUV_escape(v.text));
+    else
+        appendUtf8(m_buffer, v.text);
     m_buffer.append('"');
 }
 

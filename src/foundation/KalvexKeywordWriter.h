@@ -14,7 +14,11 @@ namespace kalvex {
 
 class KalvexKeywordWriter {
 public:
-    explicit KalvexKeywordWriter(QIODevice* device = nullptr) : m_device(device) {}
+    explicit KalvexKeywordWriter(QIODevice* device = nullptr) : m_device(device)
+    {
+        if (device)
+            m_buffer.reserve(kReserve);
+    }
     ~KalvexKeywordWriter() { flush(); }
     void setDevice(QIODevice* device) { m_device = device; }
 
@@ -32,6 +36,9 @@ public:
     qint64 bytesWritten() const { return m_written + m_buffer.size(); }
 
 private:
+    // Room for a flush's worth of lines and the longest usual line.
+    static constexpr qsizetype kReserve = (1 << 20) + (1 << 16);
+
     void beginLine(int level, QStringView keyword);
     void appendValue(const KeywordValue& v);
     void endLine();
