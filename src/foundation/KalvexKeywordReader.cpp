@@ -8,9 +8,11 @@ namespace {
 
 inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-QString decode(const char* b, const char* e)
+// Pure ASCII lines (the usual case) take the cheaper Latin-1 widening.
+QString decode(const char* b, const char* e, bool ascii)
 {
-    return QString::fromUtf8(b, static_cast<qsizetype>(e - b));
+    const auto n = static_cast<qsizetype>(e - b);
+    return ascii ? QString::fromLatin1(b, n) : QString::fromUtf8(b, n);
 }
 
 } // namespace
@@ -121,10 +123,12 @@ KalvexKeywordReader::Status KalvexKeywordReader::next(KeywordLine& line)
 
 KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const char* e, KeywordLine& line)
 {
+    bool ascii = true;
     for (const char* q = p; q < e; ++q) {
         if (static_cast<unsigned char>(*q) >= 0x80) {
             if (!kalvexRUV_isValidUtf8(q, e))
                 return fail(QStringLiteral("the line is not valid UTF-8 text"));
+            ascii = false;
             break;
         }
     }
@@ -146,7 +150,7 @@ KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const 
     }
     if (p == kb)
         return fail(QStringLiteral("the line has level dots but no keyword"));
-    line.keyword = decode(kb, p);
+    line.keyword = decode(kb, p, ascii);
     for (;;) {
         while (p < e && isBlank(*p))
             ++p;
@@ -159,7 +163,7 @@ KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const 
                 return fail(QStringLiteral("unbalanced quote in value %1").arg(line.values.size() + 1));
             if (ve + 1 < e && !isBlank(ve[1]))
                 return fail(QStringLiteral("text follows the closing quote of value %1").arg(line.values.size() + 1));
-            QString text = decode(vb, ve);
+            QString text = decode(vb, ve, ascii);
             if (std::memchr(vb, '^', static_cast<size_t>(ve - vb)))
                 text = kalvexRUV_unescape(text);
             line.values.push_back({std::move(text), true});
@@ -171,7 +175,7 @@ KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const 
                     return fail(QStringLiteral("a quote inside the unquoted value %1").arg(line.values.size() + 1));
                 ++p;
             }
-            line.values.push_back({decode(vb, p), false});
+            line.values.push_back({decode(vb, p, ascii), false});
         }
     }
     return Ok;
