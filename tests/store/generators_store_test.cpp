@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "generators/KalvexGenerators.h"
 #include "store_test_support.h"
@@ -117,4 +120,37 @@ TEST(GeneratorsStore, FilesOfAnotherKindOrWithoutHeadAreRefused)
                     SOURCE_ID_ADMIN_DB);
     EXPECT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString();
     EXPECT_TRUE(gens->exists("G"));
+}
+
+TEST(GeneratorsStore, ASaveThatCannotBeWrittenWholeLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("gens.mra");
+    auto small = sampleGenerators();
+    ASSERT_EQ(saveTo(small, path).status, STORAGE_OK);
+    const QByteArray good = readAllOf(path);
+
+    auto big = classCreate_KalvexGenerators();
+    for (int i = 0; i < 200; ++i) {
+        auto g = big->add(QStringLiteral("G%1").arg(i), QString(200, QLatin1Char('n')));
+        for (int p = 0; p < 20; ++p)
+            g->parameters()->add(QStringLiteral("p%1").arg(p), QString(100, QLatin1Char('v')), 0);
+    }
+    // The file system refuses to let any file grow past 64 KiB, as a full
+    // disk would, part-way through the save.
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit capped = old;
+    capped.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &capped), 0);
+    const auto run = saveTo(big, path);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(run.status, STORAGE_FILE_ERROR);
+    EXPECT_TRUE(run.conn->lastError().contains("cannot write")) << run.conn->lastError().toStdString();
+    EXPECT_EQ(readAllOf(path), good);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"gens.mra"});
+    EXPECT_GT(big->modified(), 0); // not marked saved
 }
