@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include "foundation/vbl_err.h"
 #include "platform/OpenDialogWindow.h"
 
 namespace kalvex {
@@ -62,10 +63,16 @@ bool acceptedTabWord(quint32 word)
 QString mKeyboardHook_TabKeyProc_getTabState(quint32 keyWord, const HookKeyState& keys)
 {
     QString state = QStringLiteral("NODEF");
-    if (keys.ctrl)
-        return state;
-    if (keys.tab && acceptedTabWord(keyWord))
-        state = keys.shift ? QStringLiteral("SHIFT_TAB") : QStringLiteral("TAB");
+    try {
+        if (keys.ctrl)
+            return state;
+        if (keys.tab && acceptedTabWord(keyWord))
+            state = keys.shift ? QStringLiteral("SHIFT_TAB") : QStringLiteral("TAB");
+    } catch (...) {
+        vbl_err_log(QStringLiteral("mKeyboardHook_TabKeyProc_getTabState"), vbl_err_getInfo(QString()), QString(),
+                    0, VBL_LOG_DIALOGS);
+        state = QStringLiteral("NODEF");
+    }
     return state;
 }
 
@@ -82,7 +89,8 @@ int mKeyboardHook_TabKeyProc(int code, int virtualKey, quint32 keyWord, const Ho
         if (state == QLatin1String("TAB") && steering->SetForwardFocus())
             return 1;
     } catch (...) {
-        // Reported nowhere, as every report of the browser; the key goes on.
+        vbl_err_log(QStringLiteral("mKeyboardHook_TabKeyProc"), vbl_err_getInfo(QString()), QString(), 0,
+                    VBL_LOG_DIALOGS);
     }
     return callNextHook();
 }

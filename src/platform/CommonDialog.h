@@ -10,6 +10,7 @@ namespace kalvex {
 
 class CommonDialog : public QObject {
     Q_OBJECT
+    Q_CLASSINFO("vbKind", "MSComDlg.CommonDialog")
 public:
     // The error ShowOpen answers when the user cancels and CancelError is set.
     static constexpr int cdlCancel = 32755;

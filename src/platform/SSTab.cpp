@@ -1,5 +1,7 @@
 #include "platform/SSTab.h"
 
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 namespace kalvex {
@@ -15,6 +17,16 @@ SSTab::SSTab(QWidget* parent) : QTabWidget(parent)
         if (previous >= 0 && index >= 0)
             emit Click(previous);
     });
+}
+
+QSize SSTab::chromeSize() const
+{
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    const QSize probe(1000, 1000);
+    option.rect = QRect(QPoint(0, 0), probe);
+    const QRect contents = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
+    return probe - contents.size();
 }
 
 void SSTab::setTab(int index)

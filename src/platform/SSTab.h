@@ -8,6 +8,7 @@ namespace kalvex {
 
 class SSTab : public QTabWidget {
     Q_OBJECT
+    Q_CLASSINFO("vbKind", "TabDlg.SSTab")
 public:
     explicit SSTab(QWidget* parent = nullptr);
 
@@ -24,6 +25,10 @@ public:
     QWidget* focusWindow() const { return tabBar(); }
     bool hasFocusWindow(const QWidget* w) const { return w && w == tabBar(); }
     void SetFocus() { tabBar()->setFocus(Qt::OtherFocusReason); }
+
+    // What the tab strip takes around its pages (tabs and frame), in
+    // pixels; known before the strip is first shown.
+    QSize chromeSize() const;
 
 signals:
     void Click(int previousTab);

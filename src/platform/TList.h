@@ -16,6 +16,7 @@ namespace kalvex {
 
 class TList : public QTreeWidget {
     Q_OBJECT
+    Q_CLASSINFO("vbKind", "TListProLibCtl.TList")
 public:
     explicit TList(QWidget* parent = nullptr);
 

@@ -7,7 +7,7 @@
 #include "browser/cdialogEx.h"
 #include "platform/CommonDialogDirect6.h"
 #include "platform/OpenDialogWindow.h"
-#include "support/modal_answer.h"
+#include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
@@ -161,7 +161,7 @@ TEST(KeyboardHook, InstalledOnceItStopsRealTabPresses)
 
 TEST(KeyboardHook, FilePathFitsTheBufferOrIsEmpty)
 {
-    kalvex::test::Watchdog dog;
+    kalvex::test::ModalWatchdog dog;
     CommonDialogDirect6 cd;
     cd.setInitDir(QDir::tempPath());
     QString shortPath, longPath, noWindow;

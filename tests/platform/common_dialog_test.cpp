@@ -8,7 +8,7 @@
 
 #include "platform/CommonDialog.h"
 #include "platform/OpenDialogFilter.h"
-#include "support/modal_answer.h"
+#include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
@@ -49,7 +49,7 @@ TEST(CommonDialog, FiltersBecomeNameFiltersWithAllFilesMatchingEverything)
 
 TEST(CommonDialog, ShowOpenAnswersTheChosenFileAndTheFilterShown)
 {
-    kalvex::test::Watchdog dog;
+    kalvex::test::ModalWatchdog dog;
     QTemporaryDir dir;
     touch(dir.filePath("plot.gpf"));
     QWidget owner;
@@ -81,7 +81,7 @@ TEST(CommonDialog, ShowOpenAnswersTheChosenFileAndTheFilterShown)
 
 TEST(CommonDialog, CancelRaisesTheCancelErrorOnlyWhenAskedTo)
 {
-    kalvex::test::Watchdog dog;
+    kalvex::test::ModalWatchdog dog;
     CommonDialog cd;
     cd.setFileName("keep.txt");
     cd.setCancelError(true);
@@ -97,7 +97,7 @@ TEST(CommonDialog, CancelRaisesTheCancelErrorOnlyWhenAskedTo)
 
 TEST(CommonDialog, FileMustExistRefusesAMissingFile)
 {
-    kalvex::test::Watchdog dog;
+    kalvex::test::ModalWatchdog dog;
     QTemporaryDir dir;
     CommonDialog cd;
     cd.setInitDir(dir.path());
@@ -112,7 +112,7 @@ TEST(CommonDialog, FileMustExistRefusesAMissingFile)
             stayedOpen = w->isVisible();
             qobject_cast<QDialog*>(box)->accept();
             qobject_cast<QDialog*>(w)->reject();
-        }, w);
+        });
         QTest::keyClick(edit, Qt::Key_Return);
     });
     EXPECT_EQ(cd.ShowOpen(), CommonDialog::cdlCancel);

@@ -7,7 +7,7 @@
 
 #include "foundation/progid_registry.h"
 #include "platform/HvDirectorySelector.h"
-#include "support/modal_answer.h"
+#include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
@@ -15,7 +15,7 @@ using kalvex::test::whenModal;
 
 TEST(DirectorySelector, AnswersTheChosenDirectoryOrNodef)
 {
-    kalvex::test::Watchdog dog;
+    kalvex::test::ModalWatchdog dog;
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("out");
     auto sel = classCreate_HvDirectorySelector();

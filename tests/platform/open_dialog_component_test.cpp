@@ -8,7 +8,7 @@
 
 #include "platform/CommonDialogDirect6.h"
 #include "platform/OpenDialogWindow.h"
-#include "support/modal_answer.h"
+#include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
@@ -53,7 +53,7 @@ void clickRow(QListView* view, const QModelIndex& index, bool twice)
 
 TEST(OpenDialogComponent, RaisesTheHookEventsAsTheUserBrowses)
 {
-    kalvex::test::Watchdog dog;
+    kalvex::test::ModalWatchdog dog;
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("sub");
     touch(dir.filePath("sub/board.gpf"));
@@ -115,7 +115,7 @@ TEST(OpenDialogComponent, RaisesTheHookEventsAsTheUserBrowses)
 
 TEST(OpenDialogComponent, RefusedOkKeepsTheDialogAndEscapeEndsIt)
 {
-    kalvex::test::Watchdog dog;
+    kalvex::test::ModalWatchdog dog;
     QTemporaryDir dir;
     touch(dir.filePath("a.txt"));
     CommonDialogDirect6 cd;
@@ -143,7 +143,7 @@ TEST(OpenDialogComponent, RefusedOkKeepsTheDialogAndEscapeEndsIt)
 
 TEST(OpenDialogComponent, ItemsAreReachableByTemplateIdentifier)
 {
-    kalvex::test::Watchdog dog;
+    kalvex::test::ModalWatchdog dog;
     CommonDialogDirect6 cd;
     cd.setFlags(0); // read-only box offered
     QStringList names;
@@ -169,7 +169,7 @@ TEST(OpenDialogComponent, ItemsAreReachableByTemplateIdentifier)
 
 TEST(OpenDialogComponent, WithoutTheHookItIsAPlainOpenDialog)
 {
-    kalvex::test::Watchdog dog;
+    kalvex::test::ModalWatchdog dog;
     QTemporaryDir dir;
     touch(dir.filePath("a.txt"));
     CommonDialogDirect6 cd;

@@ -34,6 +34,15 @@ int main(int argc, char** argv)
     for (const auto& f : renderForms()) {
         if (f.name != args[0])
             continue;
+        if (f.renderTo) {
+            if (!f.renderTo(args[1])) {
+                std::fprintf(stderr, "kalvex-render: %s could not be drawn into %s\n", qPrintable(f.name),
+                             qPrintable(args[1]));
+                return 1;
+            }
+            std::printf("%s -> %s\n", qPrintable(f.name), qPrintable(args[1]));
+            return 0;
+        }
         QWidget* w = f.make();
         if (!w) {
             std::fprintf(stderr, "kalvex-render: %s could not be built\n", qPrintable(f.name));

@@ -4,6 +4,7 @@
 
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "render_browser.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "support/sample_parm_form.h"
@@ -61,6 +62,10 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmSampleParms_readonly"), sampleParmsLocked},
         {QStringLiteral("frmParmEdit"), [] { return parmEdit(false); }},
         {QStringLiteral("frmParmEdit_batch"), [] { return parmEdit(true); }},
+        {QStringLiteral("frmFileBrowser"), nullptr, [](const QString& f) { return renderFileBrowser(f, 0); }},
+        {QStringLiteral("frmFileBrowser_checkout"), nullptr, [](const QString& f) { return renderFileBrowser(f, 1); }},
+        {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
+        {QStringLiteral("morvObjs_dirBrowser"), nullptr, renderDirBrowser},
     };
     return forms;
 }

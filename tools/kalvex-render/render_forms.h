@@ -11,6 +11,8 @@ namespace kalvex::render {
 struct RenderForm {
     QString name;
     std::function<QWidget*()> make;
+    // For a modal dialog: opens it, draws it into the file and closes it.
+    std::function<bool(const QString& pngFile)> renderTo = {};
 };
 
 const std::vector<RenderForm>& renderForms();
