@@ -17,6 +17,10 @@
 #include "platform/TList.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbPictureBox.h"
+#include "admin/KalvexAdministrator.h"
+#include "interfaces/IKalvexRUVConnection.h"
+#include "store/KalvexRUVConnection.h"
+#include "store/KalvexStorageCtrl.h"
 #include "support/sample_admin_db.h"
 
 namespace kalvex::render {
@@ -66,16 +70,35 @@ QString makeFiles(const QTemporaryDir& dir)
     return QDir(dir.path()).absolutePath();
 }
 
+// The example database of the project; the small built-in one when it
+// cannot be read.
+IKalvexAdministratorPtr exampleDb(const QString& workDir)
+{
+    auto adm = classCreate_KalvexAdministrator();
+    auto conn = classCreate_KalvexRUVConnection();
+    conn->setFileIO(QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra"));
+    conn->setFileOpenMode(RUV_OPEN_READ);
+    conn->setKwLevel(1);
+    conn->setSourceId(SOURCE_ID_ADMIN_DB);
+    conn->setApplMode(2);
+    auto ctrl = classCreate_KalvexStorageCtrl();
+    ctrl->setStorageObject(conn);
+    if (ctrl->loadFromStorage(adm, true) != STORAGE_OK)
+        return test::makeSampleAdminDb(workDir);
+    adm->envirVars()->add(QStringLiteral("KVX_TASK_WORKDIR"), workDir);
+    return adm;
+}
+
 } // namespace
 
 bool renderFileBrowser(const QString& pngFile, int tab)
 {
     QTemporaryDir dir;
     const QString work = makeFiles(dir);
-    auto adm = test::makeSampleAdminDb(work);
+    auto adm = exampleDb(work);
     QWidget caller;
     const QString spec = tab == 0 ? QStringLiteral("${KVX_TASK_WORKDIR}/board_top.gpf")
-                                  : QStringLiteral("VM_DATA_CHECKOUT_NM><current>#Assembly#S2#Netlist =to= "
+                                  : QStringLiteral("VM_DATA_CHECKOUT><current>#P_PHOTO#SITE_FAB#P_DRILL =to= "
                                                    "${KVX_TASK_WORKDIR}\\checkedOut_file.dat");
     return drawModal(
         pngFile,
