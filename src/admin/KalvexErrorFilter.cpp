@@ -4,23 +4,6 @@
 
 namespace kalvex {
 
-bool KalvexErrorFilter::setId(const QString& id)
-{
-    const QString v = id.trimmed();
-    if (v.isEmpty())
-        return false;
-    if (v == m_id)
-        return true;
-    auto owner = parent();
-    auto* ids = dynamic_cast<IKalvexIdOwner*>(owner.get());
-    if (ids && ids->idTaken(v, static_cast<const IKalvexObject*>(this)))
-        return false;
-    upd(m_id, v, QStringLiteral("id"));
-    if (ids)
-        ids->keyChanged();
-    return true;
-}
-
 void KalvexErrorFilter::clone(const std::shared_ptr<IKalvexErrorFilter>& other)
 {
     if (!other || other.get() == this)

@@ -1,18 +1,18 @@
 // An error filter and the error-filter collection.
 #pragma once
 #include "foundation/KalvexItemsImpl.h"
-#include "foundation/KalvexModelObject.h"
+#include "foundation/KalvexKeyedItemImpl.h"
 #include "interfaces/IKalvexErrorFilter.h"
 
 namespace kalvex {
 
-class KalvexErrorFilter : public KalvexModelObject, public IKalvexErrorFilter {
+class KalvexErrorFilter : public KalvexKeyedItemImpl, public IKalvexErrorFilter {
 public:
     QString className() const override { return QStringLiteral("KalvexErrorFilter"); }
     QString objectKind() const override { return QStringLiteral("ERROR_FILTER"); }
 
     QString id() const override { return m_id; }
-    bool setId(const QString& id) override;
+    bool setId(const QString& id) override { return updId(m_id, id); }
     int order() const override { return m_order; }
     void setOrder(int order) override { upd(m_order, order, QStringLiteral("order")); }
     QString actionString() const override { return m_action; }

@@ -1,13 +1,12 @@
 // Shared implementation of a named administration entry (IKalvexAdmEntry).
 #pragma once
-#include "foundation/IKalvexIdOwner.h"
-#include "foundation/KalvexModelObject.h"
+#include "foundation/KalvexKeyedItemImpl.h"
 #include "interfaces/IKalvexAdmEntry.h"
 
 namespace kalvex {
 
 template <typename IFace>
-class KalvexAdmEntryImpl : public KalvexModelObject, public IFace {
+class KalvexAdmEntryImpl : public KalvexKeyedItemImpl, public IFace {
 public:
     QString id() const override { return m_id; }
     QString name() const override { return m_name; }
@@ -15,22 +14,7 @@ public:
     int reservedItem() const override { return m_reserved; }
     int intCounter() const override { return m_intCounter; }
 
-    bool setId(const QString& id) override
-    {
-        const QString v = id.trimmed();
-        if (v.isEmpty())
-            return false;
-        if (v == m_id)
-            return true;
-        auto owner = parent();
-        auto* ids = dynamic_cast<IKalvexIdOwner*>(owner.get());
-        if (ids && ids->idTaken(v, static_cast<const IKalvexObject*>(this)))
-            return false;
-        upd(m_id, v, QStringLiteral("id"));
-        if (ids)
-            ids->keyChanged();
-        return true;
-    }
+    bool setId(const QString& id) override { return updId(m_id, id); }
     void setName(const QString& name) override { upd(m_name, name.trimmed(), QStringLiteral("name")); }
     void setDescription(const QString& text) override { upd(m_description, text, QStringLiteral("description")); }
     void setReservedItem(int code) override { upd(m_reserved, code, QStringLiteral("reservedItem")); }

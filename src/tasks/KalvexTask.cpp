@@ -1,7 +1,5 @@
 #include "tasks/KalvexTask.h"
 
-#include "foundation/IKalvexIdOwner.h"
-
 namespace kalvex {
 
 QString morvObjs_taskStatusText(int status)
@@ -20,23 +18,6 @@ QString morvObjs_taskStatusText(int status)
     case TASK_PREREQ_OUTDATED: return QStringLiteral("Prerequisite out of date");
     default: return QStringLiteral("Unknown status ") + QString::number(status);
     }
-}
-
-bool KalvexTask::setId(const QString& id)
-{
-    const QString v = id.trimmed();
-    if (v.isEmpty())
-        return false;
-    if (v == m_id)
-        return true;
-    auto owner = parent();
-    auto* ids = dynamic_cast<IKalvexIdOwner*>(owner.get());
-    if (ids && ids->idTaken(v, static_cast<const IKalvexObject*>(this)))
-        return false;
-    upd(m_id, v, QStringLiteral("id"));
-    if (ids)
-        ids->keyChanged();
-    return true;
 }
 
 void KalvexTask::setProcess(const IKalvexProcessPtr& process)

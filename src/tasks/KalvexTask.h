@@ -1,17 +1,17 @@
 // A task of a task list.
 #pragma once
-#include "foundation/KalvexModelObject.h"
+#include "foundation/KalvexKeyedItemImpl.h"
 #include "interfaces/IKalvexTask.h"
 
 namespace kalvex {
 
-class KalvexTask : public KalvexModelObject, public IKalvexTask {
+class KalvexTask : public KalvexKeyedItemImpl, public IKalvexTask {
 public:
     QString className() const override { return QStringLiteral("KalvexTask"); }
     QString objectKind() const override { return QStringLiteral("TASK"); }
 
     QString id() const override { return m_id; }
-    bool setId(const QString& id) override;
+    bool setId(const QString& id) override { return updId(m_id, id); }
     IKalvexProcessPtr process() const override { return m_process.lock(); }
     void setProcess(const IKalvexProcessPtr& process) override;
     IKalvexProdSitePtr productionSite() const override { return m_site.lock(); }
