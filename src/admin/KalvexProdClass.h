@@ -5,21 +5,10 @@
 
 namespace kalvex {
 
-class KalvexProdClass : public KalvexAdmEntryImpl<IKalvexProdClass> {
+class KalvexProdClass : public KalvexPlainAdmEntryImpl<IKalvexProdClass> {
 public:
     QString className() const override { return QStringLiteral("KalvexProdClass"); }
     QString objectKind() const override { return QStringLiteral("PRODUCT_CLASS"); }
-    void clone(const std::shared_ptr<IKalvexProdClass>& other) override
-    {
-        if (other && other.get() != this)
-            copyEntryFrom(*other);
-    }
-    void initialize() override
-    {
-        resetEntry();
-        bumpModelGeneration();
-        setModified(0);
-    }
 };
 
 std::shared_ptr<IKalvexProdClass> classCreate_KalvexProdClass();

@@ -46,4 +46,21 @@ private:
     int m_intCounter = 0;
 };
 
+// An entry with nothing beyond the entry values (file types, product classes).
+template <typename IFace>
+class KalvexPlainAdmEntryImpl : public KalvexAdmEntryImpl<IFace> {
+public:
+    void clone(const std::shared_ptr<IFace>& other) override
+    {
+        if (other && other.get() != this)
+            this->copyEntryFrom(*other);
+    }
+    void initialize() override
+    {
+        this->resetEntry();
+        bumpModelGeneration();
+        this->setModified(0);
+    }
+};
+
 } // namespace kalvex
