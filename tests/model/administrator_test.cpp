@@ -14,6 +14,7 @@
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "interfaces/IKalvexGenerators.h"
 #include "interfaces/IKalvexParmForm.h"
+#include "model/named_parm_form.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
@@ -45,27 +46,6 @@ std::shared_ptr<IKalvexDistributor> distributor(const QString& id)
 
 QList<int> datedTypes(const IKalvexAdministratorPtr& adm) { return adm->statusInfo()->modificationDateTypes(); }
 
-class FakeForm : public IKalvexParmForm {
-public:
-    explicit FakeForm(QString name) : m_name(std::move(name)) {}
-    QString formName() const override { return m_name; }
-    void setParmsColl(const IKalvexGenParmsPtr& parms) override { m_parms = parms; }
-    IKalvexGenParmsPtr parmsColl() const override { return m_parms.lock(); }
-    void loadData() override {}
-    int persistData(bool&) override { return 0; }
-    int defaultHelpTopic() const override { return 0; }
-    bool formVisible() const override { return false; }
-    void setFormVisible(bool) override {}
-    bool formEnabled() const override { return true; }
-    void setFormEnabled(bool) override {}
-    QObject* formObject() override { return &m_object; }
-
-private:
-    QString m_name;
-    std::weak_ptr<IKalvexGenParms> m_parms;
-    QObject m_object;
-};
-
 class FakeChooser : public IKalvexEditFormChooser {
 public:
     IKalvexParmForm* editFormSelect(const QString& name) override
@@ -77,8 +57,8 @@ public:
     void focusForm(IKalvexParmForm*) override {}
 
     QStringList asked;
-    FakeForm grid{"frmParmEdit"};
-    FakeForm distributorForm{"frmDistribParms"};
+    test::NamedParmForm grid{"frmParmEdit"};
+    test::NamedParmForm distributorForm{"frmDistribParms"};
 };
 
 // Registers the chooser for one test and takes it away again.

@@ -7,32 +7,12 @@
 #include "generators/current_generator.h"
 #include "generators/gens_tooltip.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
+#include "model/named_parm_form.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
 
 namespace {
-
-class NamedForm : public IKalvexParmForm {
-public:
-    explicit NamedForm(QString name) : m_name(std::move(name)) {}
-    QString formName() const override { return m_name; }
-    void setParmsColl(const IKalvexGenParmsPtr& parms) override { m_parms = parms; }
-    IKalvexGenParmsPtr parmsColl() const override { return m_parms.lock(); }
-    void loadData() override {}
-    int persistData(bool&) override { return 0; }
-    int defaultHelpTopic() const override { return 0; }
-    bool formVisible() const override { return false; }
-    void setFormVisible(bool) override {}
-    bool formEnabled() const override { return true; }
-    void setFormEnabled(bool) override {}
-    QObject* formObject() override { return &m_widget; }
-
-private:
-    QString m_name;
-    QObject m_widget;
-    std::weak_ptr<IKalvexGenParms> m_parms;
-};
 
 // Chooses by command the way the dialog layer does: Gerber or the grid.
 class Chooser : public IKalvexEditFormChooser {
@@ -45,7 +25,7 @@ public:
     }
     IKalvexParmForm* defaultForm() override { return &grid; }
     void focusForm(IKalvexParmForm*) override {}
-    NamedForm grid{"frmParmEdit"}, gerber{"frmGerberParms"};
+    test::NamedParmForm grid{"frmParmEdit"}, gerber{"frmGerberParms"};
     QStringList asked;
 };
 
