@@ -88,27 +88,6 @@ void KalvexDistributor::initialize()
     setModified(0);
 }
 
-void KalvexDistributor::setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser)
-{
-    KalvexObjectBase::setEventRaiser(raiser);
-    m_sites->setEventRaiser(raiser);
-    m_parameters->setEventRaiser(raiser);
-}
-
-void KalvexDistributor::setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser)
-{
-    KalvexObjectBase::setInternalEventRaiser(raiser);
-    m_sites->setInternalEventRaiser(raiser);
-    m_parameters->setInternalEventRaiser(raiser);
-}
-
-void KalvexDistributor::setMessagesObj(QObject* sink)
-{
-    KalvexObjectBase::setMessagesObj(sink);
-    m_sites->setMessagesObj(sink);
-    m_parameters->setMessagesObj(sink);
-}
-
 } // namespace kalvex
 
 #include "admin/KalvexDistributors.h"

@@ -1,11 +1,12 @@
 // A distributor of the administration database.
 #pragma once
 #include "foundation/KalvexAdmEntryImpl.h"
+#include "foundation/KalvexOwnerImpl.h"
 #include "interfaces/IKalvexDistributor.h"
 
 namespace kalvex {
 
-class KalvexDistributor : public KalvexAdmEntryImpl<IKalvexDistributor> {
+class KalvexDistributor : public KalvexOwnerImpl<KalvexAdmEntryImpl<IKalvexDistributor>> {
 public:
     QString className() const override { return QStringLiteral("KalvexDistributor"); }
     QString objectKind() const override { return QStringLiteral("DISTRIBUTOR"); }
@@ -26,12 +27,10 @@ public:
     void clone(const std::shared_ptr<IKalvexDistributor>& other) override;
     void initialize() override;
 
-    // The parameter set and the site settings are parts of the distributor.
-    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
-    void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
-    void setMessagesObj(QObject* sink) override;
-
     static std::shared_ptr<KalvexDistributor> create();
+
+protected:
+    std::vector<std::shared_ptr<IKalvexObject>> ownedParts() const override { return {m_sites, m_parameters}; }
 
 private:
     // Gives the parameter set's editor the dialog that edits this program.

@@ -82,25 +82,4 @@ void KalvexProcess::initialize()
     setModified(0);
 }
 
-void KalvexProcess::setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser)
-{
-    KalvexObjectBase::setEventRaiser(raiser);
-    m_orderKey->setEventRaiser(raiser);
-    m_assignments->setEventRaiser(raiser);
-}
-
-void KalvexProcess::setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser)
-{
-    KalvexObjectBase::setInternalEventRaiser(raiser);
-    m_orderKey->setInternalEventRaiser(raiser);
-    m_assignments->setInternalEventRaiser(raiser);
-}
-
-void KalvexProcess::setMessagesObj(QObject* sink)
-{
-    KalvexObjectBase::setMessagesObj(sink);
-    m_orderKey->setMessagesObj(sink);
-    m_assignments->setMessagesObj(sink);
-}
-
 } // namespace kalvex

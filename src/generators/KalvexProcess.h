@@ -1,11 +1,12 @@
 // A process of the administration database.
 #pragma once
 #include "foundation/KalvexAdmEntryImpl.h"
+#include "foundation/KalvexOwnerImpl.h"
 #include "interfaces/IKalvexProcess.h"
 
 namespace kalvex {
 
-class KalvexProcess : public KalvexAdmEntryImpl<IKalvexProcess> {
+class KalvexProcess : public KalvexOwnerImpl<KalvexAdmEntryImpl<IKalvexProcess>> {
 public:
     QString className() const override { return QStringLiteral("KalvexProcess"); }
     QString objectKind() const override { return QStringLiteral("PROCESS"); }
@@ -47,13 +48,10 @@ public:
     void clone(const std::shared_ptr<IKalvexProcess>& other) override;
     void initialize() override;
 
-    // The order key and the assignments are parts of the process: they get
-    // its raisers and message object.
-    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
-    void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
-    void setMessagesObj(QObject* sink) override;
-
     static std::shared_ptr<KalvexProcess> create();
+
+protected:
+    std::vector<std::shared_ptr<IKalvexObject>> ownedParts() const override { return {m_orderKey, m_assignments}; }
 
 private:
     QString m_distribName;

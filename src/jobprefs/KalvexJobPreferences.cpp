@@ -29,25 +29,4 @@ void KalvexJobPreferences::initialize()
     setModified(0);
 }
 
-void KalvexJobPreferences::setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser)
-{
-    KalvexObjectBase::setEventRaiser(raiser);
-    m_layers->setEventRaiser(raiser);
-    m_viaSpans->setEventRaiser(raiser);
-}
-
-void KalvexJobPreferences::setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser)
-{
-    KalvexObjectBase::setInternalEventRaiser(raiser);
-    m_layers->setInternalEventRaiser(raiser);
-    m_viaSpans->setInternalEventRaiser(raiser);
-}
-
-void KalvexJobPreferences::setMessagesObj(QObject* sink)
-{
-    KalvexObjectBase::setMessagesObj(sink);
-    m_layers->setMessagesObj(sink);
-    m_viaSpans->setMessagesObj(sink);
-}
-
 } // namespace kalvex

@@ -1,11 +1,12 @@
 // The job preferences of a design.
 #pragma once
 #include "foundation/KalvexModelObject.h"
+#include "foundation/KalvexOwnerImpl.h"
 #include "interfaces/IKalvexJobPreferences.h"
 
 namespace kalvex {
 
-class KalvexJobPreferences : public KalvexModelObject, public IKalvexJobPreferences {
+class KalvexJobPreferences : public KalvexOwnerImpl<KalvexModelObject>, public IKalvexJobPreferences {
 public:
     QString className() const override { return QStringLiteral("KalvexJobPreferences"); }
     QString objectKind() const override { return QStringLiteral("JOB_PREFERENCES"); }
@@ -30,13 +31,10 @@ public:
     std::shared_ptr<IKalvexJobViaSpans> viaSpans() const override { return m_viaSpans; }
     void initialize() override;
 
-    // The layer stack and the via list are parts: they get the raisers and
-    // the message object.
-    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
-    void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
-    void setMessagesObj(QObject* sink) override;
-
     static std::shared_ptr<KalvexJobPreferences> create();
+
+protected:
+    std::vector<std::shared_ptr<IKalvexObject>> ownedParts() const override { return {m_layers, m_viaSpans}; }
 
 private:
     int m_numLayers = 0;
