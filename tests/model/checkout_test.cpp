@@ -114,11 +114,12 @@ TEST(Checkout, AnyTextDecodesToOneOrMinusOne)
         const int r = morvObjs_KVOCheckout_decode(text, rec);
         ASSERT_TRUE(r == 1 || r == -1) << text.toStdString();
         EXPECT_EQ(rec.valid, r == 1);
-        if (r == 1) // what decodes encodes back to the same fields
+        if (r == 1) { // what decodes encodes back to the same fields
             EXPECT_EQ(morvObjs_KVOCheckout_decode(
                           morvObjs_KVOCheckout_Encode(rec.keyword, rec.destination, rec.masterSite, rec.masterProcess,
                                                       rec.variantSite, rec.variantProcess, rec.byName),
                           rec),
                       1);
+        }
     }
 }
