@@ -3,6 +3,8 @@
 // with every value changed and with nothing changed.
 #include <benchmark/benchmark.h>
 
+#include "widget_bench_main.h"
+
 #include <QApplication>
 
 #include "dialogs/frmParmEdit.h"
@@ -104,13 +106,4 @@ BENCHMARK(BM_ParmEditPersistUnchanged1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KALVEX_WIDGET_BENCHMARK_MAIN()

@@ -2,6 +2,8 @@
 // for 1,000 rows of six columns.
 #include <benchmark/benchmark.h>
 
+#include "widget_bench_main.h"
+
 #include <QApplication>
 
 #include "platform/vaSpread.h"
@@ -61,13 +63,4 @@ BENCHMARK(BM_SpreadSort1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KALVEX_WIDGET_BENCHMARK_MAIN()
