@@ -1,5 +1,7 @@
 // The dialog table: one line per dialog, then the chooser handed to the model.
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "dialogs/frmDRCParms.h"
+#include "dialogs/frmDrillParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "platform/VbForm.h"
 #include "platform/vbl_errDisplay.h"
@@ -13,6 +15,8 @@ void dialogs_install()
         return;
     installed = true;
     // registerEditForm("(INTERNAL)Kalvex Gerber Generator", [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex NC Drill Generator"), [] { return vbl_formInstance<frmDrillParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex DRC generator"), [] { return vbl_formInstance<frmDRCParms>(); });
     // The grid edits every set without a dedicated dialog; the batch-file
     // generator's set in batch mode.
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex batchfile Generator"), [] {
