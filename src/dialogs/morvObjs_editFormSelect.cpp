@@ -54,6 +54,10 @@ void registerEditForm(const QString& command, ParmFormFactory factory)
 
 void registerDefaultEditForm(ParmFormFactory factory) { table().fallback = std::move(factory); }
 
+ParmFormFactory registeredEditForm(const QString& command) { return table().byCommand.value(command.toLower()); }
+
+ParmFormFactory registeredDefaultEditForm() { return table().fallback; }
+
 IKalvexParmForm* morvObjs_editFormSelect(const QString& name)
 {
     if (!widgetsAvailable())

@@ -20,6 +20,10 @@ void registerEditForm(const QString& command, ParmFormFactory factory);
 // The dialog for every other name (and the editor's default form). The
 // factory prepares the dialog for that use (the grid leaves batch mode).
 void registerDefaultEditForm(ParmFormFactory factory);
+// What is registered now (an empty factory when nothing is), so that a
+// caller that puts another dialog in place can put the old one back.
+ParmFormFactory registeredEditForm(const QString& command);
+ParmFormFactory registeredDefaultEditForm();
 
 // The shared dialog for a command; no form while no default is registered,
 // or when the process has no widget application.

@@ -20,17 +20,32 @@ public:
     }
 };
 
-void registerSampleTable()
-{
-    dialogs_install();
-    registerEditForm("(INTERNAL)Kalvex Sample Generator", [] { return vbl_formInstance<frmSampleParms>(); });
-    registerDefaultEditForm([] { return vbl_formInstance<frmFallbackParms>(); });
-}
+const QString kSampleCommand = "(INTERNAL)Kalvex Sample Generator";
+
+// Puts the sample dialog and a fallback in place; the installed table comes
+// back when it ends.
+struct SampleTable {
+    SampleTable()
+    {
+        dialogs_install();
+        sample = registeredEditForm(kSampleCommand);
+        fallback = registeredDefaultEditForm();
+        registerEditForm(kSampleCommand, [] { return vbl_formInstance<frmSampleParms>(); });
+        registerDefaultEditForm([] { return vbl_formInstance<frmFallbackParms>(); });
+    }
+    ~SampleTable()
+    {
+        registerEditForm(kSampleCommand, sample);
+        registerDefaultEditForm(fallback);
+    }
+    ParmFormFactory sample;
+    ParmFormFactory fallback;
+};
 } // namespace
 
 TEST(EditFormSelect, LowerCasedWholeNamesElseTheDefaultDialog)
 {
-    registerSampleTable();
+    SampleTable table;
     EXPECT_EQ(editFormChooser(), dialogFormChooser());
     IKalvexParmForm* sample = morvObjs_editFormSelect("(internal)KALVEX sample GENERATOR");
     ASSERT_NE(sample, nullptr);
@@ -46,7 +61,7 @@ TEST(EditFormSelect, LowerCasedWholeNamesElseTheDefaultDialog)
 
 TEST(EditFormSelect, SettingACommandHandsTheDialogToTheEditorWhichDrivesIt)
 {
-    registerSampleTable();
+    SampleTable table;
     auto gen = classCreate_KalvexGenerator();
     gen->setCmdGen("(INTERNAL)Kalvex Sample Generator");
     auto editor = gen->parameters()->editor();
