@@ -40,6 +40,7 @@ frmDRCParms::frmDRCParms()
                 QStringLiteral("<title_str>"));
     bindControl(checkHazardsOnly, QStringLiteral("list_hazards_only"), QStringLiteral("Hazards only flag"));
     setPanel(parmsPanel, frameParms);
+    setFocusTarget(textTitle);
 
     connect(textConfigFile, &VbTextBox::Change, this, &frmDRCParms::textConfigFile_Change);
     connect(browseConfigFile, &VbCommandButton::Click, this, &frmDRCParms::browseConfigFile_Click);

@@ -32,7 +32,6 @@ public:
 
 protected:
     bool layoutPanel() override;
-    QObject* firstEditControl() const override { return textTitle; }
 };
 
 } // namespace kalvex

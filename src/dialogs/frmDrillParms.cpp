@@ -85,6 +85,7 @@ frmDrillParms::frmDrillParms()
     bindControl(checkKeepFlag, QStringLiteral("copy_flag"), QStringLiteral("Keep data in layout"));
     bindControl(CheckAppendSum, QStringLiteral("sum_to_log"), QStringLiteral("Append summary file to log file"));
     setPanel(parmsPanel, nullptr);
+    setFocusTarget(OptOperations[0]);
 
     connect(&OptOperations, &VbOptionArray::Click, this, &frmDrillParms::OptOperations_Click);
     connect(&optCheckIn, &VbOptionArray::Click, this, &frmDrillParms::optCheckIn_Click);
@@ -113,8 +114,6 @@ void frmDrillParms::Form_Resize()
     gui_formResizePanel(txtFormatFile, browseFMTFile);
     vbl_form_size(this, QStringLiteral("STORE_VALUES"));
 }
-
-QObject* frmDrillParms::firstEditControl() const { return OptOperations[0]; }
 
 void frmDrillParms::OptOperations_Click(int index)
 {

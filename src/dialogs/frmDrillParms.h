@@ -59,7 +59,6 @@ public:
 protected:
     void dialogLoad() override;
     void Form_Resize() override;
-    QObject* firstEditControl() const override;
     void loadGroups() override;
     int persistGroups() override;
 

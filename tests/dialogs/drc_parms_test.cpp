@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "dialogs/dedicated_dialog_fixture.h"
-#include "dialogs/file_browser_answer.h"
+#include "support/browser_answer.h"
 #include "dialogs/frmDRCParms.h"
 #include "dialogs/guiLib.h"
 

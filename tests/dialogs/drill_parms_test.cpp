@@ -7,7 +7,7 @@
 
 #include "admin/KalvexDistributor.h"
 #include "dialogs/dedicated_dialog_fixture.h"
-#include "dialogs/file_browser_answer.h"
+#include "support/browser_answer.h"
 #include "dialogs/frmDrillParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/guiLib.h"

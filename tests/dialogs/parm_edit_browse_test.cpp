@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "dialogs/file_browser_answer.h"
-#include "platform/VbPictureBox.h"
+#include "support/browser_answer.h"
+#include "support/modal_driver.h"
 
 namespace kalvex::test {
 

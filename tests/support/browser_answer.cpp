@@ -1,10 +1,8 @@
-// Answers the file browser that a dialog's browse button opens, as a user:
-// types the answer into its result line and clicks OK, or clicks Cancel.
-#pragma once
+#include "support/browser_answer.h"
+
 #include <QTest>
 
 #include "browser/frmFileBrowser.h"
-#include "platform/CommonDialogDirect6.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbPictureBox.h"
 #include "platform/VbTextBox.h"
@@ -12,15 +10,7 @@
 
 namespace kalvex::test {
 
-struct BrowserSeen {
-    bool shown = false;
-    QString spec;      // the incoming text
-    bool checkout = false;
-    QString title;     // the Open dialog's title
-};
-
-// An empty answer cancels. `seen` must outlive the browser.
-inline void answerBrowser(BrowserSeen& seen, const QString& answer)
+void answerBrowser(BrowserSeen& seen, const QString& answer)
 {
     whenModal([&seen, answer](QWidget* w) {
         frmFileBrowser* b = vbl_formExists<frmFileBrowser>() ? vbl_formInstance<frmFileBrowser>() : nullptr;
@@ -28,7 +18,7 @@ inline void answerBrowser(BrowserSeen& seen, const QString& answer)
             seen.shown = true;
             seen.spec = b->inFileSpec();
             seen.checkout = b->enable_checkoutTab();
-            seen.title = b->cD() ? b->cD()->DialogTitle() : QString();
+            seen.title = w->windowTitle();
             if (answer.isEmpty()) {
                 clickWidget(b->cmdCancel);
             } else {
