@@ -121,20 +121,25 @@ int OptionGroup::persistWord(const IKalvexGenParmsPtr& parms, const QString& wor
         if (!parm) {
             value = word;
             type = PARM_TYPE_SYSTEM;
-            morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
-            return 0;
+            parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
+            if (parm && m_rule.markCreatedModified)
+                parm->setModified(1);
         }
-        if (word == reference())
+        // Added with the word shown: counted only when that word is a change.
+        if (!parm || word == reference())
             return 0;
         parm->setValue(false, word);
         return 1;
     }
     if (word == reference())
         return 0;
+    const bool existed = parms->itemByName(m_rule.key) != nullptr;
     IKalvexGenParmPtr parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
     if (!parm)
         return 0;
     parm->setValue(false, word);
+    if (!existed && m_rule.markCreatedModified)
+        parm->setModified(1);
     return 1;
 }
 

@@ -45,8 +45,9 @@ enum class OptMatch {
 enum class OptCreate {
     AtLoad,              // at load, with the default word and type 1
     WhenChanged,         // at persist, when the word differs from the reference (counted)
-    AtPersistUncounted,  // at persist always when missing, not counted; an existing
-                         // parameter is written (and counted) only when its word differs
+    AtPersistUncounted,  // at persist always when missing, the addition not counted; the
+                         // parameter is then written (and counted) only when its word
+                         // differs from the reference
 };
 
 struct OptionGroupRule {
@@ -67,6 +68,8 @@ struct OptionGroupRule {
     // in another letter case is rewritten (and counted). False: the reference is
     // the matched word, so "TH" stays as stored.
     bool rewriteLetterCase = true;
+    // A parameter created at persist gets the change count 1.
+    bool markCreatedModified = false;
     // Replaces the match rule (e.g. a Boolean reading); answers the option.
     std::function<int(const QString& value)> mapValue = {};
 };
