@@ -6,6 +6,7 @@
 // missing, without counting them).
 #pragma once
 #include "dialogs/KalvexParmFormBase.h"
+#include "dialogs/morvObj_optionGroup.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbLabel.h"
@@ -63,11 +64,15 @@ protected:
     int persistGroups() override;
 
 private:
+    // Each keeps the value read at load as its reference.
+    struct Groups {
+        Groups();
+        OptionGroup sumUnits, units, sweep;
+        OptionGroup checkIn; // reads the check-in kind of "operation"
+        OptionGroup mode;    // reads the mode, writes the current operation
+    };
+    Groups m_groups;
     QString m_curOperation;
-    QString m_loadedOperation;
-    QString m_loadedSumUnits;
-    QString m_loadedUnits;
-    QString m_loadedSweep;
 };
 
 } // namespace kalvex

@@ -106,6 +106,18 @@ TEST_F(DrillParms, MissingGroupsOpenInGenerateAndGetTheirDefaultsUncountedAtPers
     }
     EXPECT_EQ(persist(), 0);
     EXPECT_EQ(parms->count(), 3);
+
+    // Missing and changed: added with the choice shown, and the change counts.
+    while (parms->count() > 0)
+        parms->remove(1);
+    form->loadData();
+    click(form->OptSweep[1]);
+    click(form->OptOperations[1]);
+    EXPECT_EQ(persist(), 2);
+    EXPECT_EQ(value("sweep_axis"), "Vertical");
+    EXPECT_EQ(value("operation"), "check_in_data");
+    EXPECT_EQ(parms->item("operation")->modified(), 1);
+    EXPECT_EQ(parms->item("operation")->parmType(), PARM_TYPE_SYSTEM);
 }
 
 TEST_F(DrillParms, UnitAndAxisValuesAreMatchedByContainmentInAnyLetterCase)
