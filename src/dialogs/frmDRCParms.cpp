@@ -32,7 +32,7 @@ frmDRCParms::frmDRCParms()
     checkHazardsOnly = addControl(
         new VbCheckBox(QStringLiteral("Limit log data to hazards (non- hazards are skipped)"), frameParms),
         "checkHazardsOnly");
-    vb::move(checkHazardsOnly, 120, 1560, 4875, 255);
+    vb::move(checkHazardsOnly, 120, 1560, 6000, 255);
 
     bindControl(textConfigFile, QStringLiteral("scheme_file"), QStringLiteral("Configuration file"),
                 QStringLiteral("<settings_file>"), browseConfigFile);
@@ -44,7 +44,7 @@ frmDRCParms::frmDRCParms()
 
     connect(textConfigFile, &VbTextBox::Change, this, &frmDRCParms::textConfigFile_Change);
     connect(browseConfigFile, &VbCommandButton::Click, this, &frmDRCParms::browseConfigFile_Click);
-    vb::move(this, 1500, 1500, 5400, 2100);
+    vb::move(this, 1500, 1500, 6600, 2100);
 }
 
 // "nameE2E.dat" names the same settings as "name.dat". Surrounding blanks go

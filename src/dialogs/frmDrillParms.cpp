@@ -90,7 +90,7 @@ frmDrillParms::frmDrillParms()
     connect(&OptOperations, &VbOptionArray::Click, this, &frmDrillParms::OptOperations_Click);
     connect(&optCheckIn, &VbOptionArray::Click, this, &frmDrillParms::optCheckIn_Click);
     connect(browseFMTFile, &VbCommandButton::Click, this, &frmDrillParms::browseFMTFile_Click);
-    vb::move(this, 1500, 1500, 5980, 3960);
+    vb::move(this, 1500, 1500, 5760, 3600);
 }
 
 void frmDrillParms::dialogLoad()

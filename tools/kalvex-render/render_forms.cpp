@@ -2,9 +2,11 @@
 // right gets a small function here that prepares it.
 #include "render_forms.h"
 
+#include "dialogs/frmDrillParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "render_browser.h"
+#include "render_demo.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "support/sample_parm_form.h"
@@ -53,6 +55,15 @@ QWidget* parmEdit(bool batch)
     editor->initialize(false);
     return dynamic_cast<QWidget*>(editor->formObj()->formObject());
 }
+
+// The example drill generator switched to checking files in.
+QWidget* drillCheckIn()
+{
+    QWidget* w = demoGeneratorDialog(QStringLiteral("NCDRILL"));
+    if (auto* drill = qobject_cast<frmDrillParms*>(w))
+        drill->OptOperations[1]->setValue(true);
+    return w;
+}
 } // namespace
 
 const std::vector<RenderForm>& renderForms()
@@ -62,6 +73,9 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmSampleParms_readonly"), sampleParmsLocked},
         {QStringLiteral("frmParmEdit"), [] { return parmEdit(false); }},
         {QStringLiteral("frmParmEdit_batch"), [] { return parmEdit(true); }},
+        {QStringLiteral("frmDrillParms"), [] { return demoGeneratorDialog(QStringLiteral("NCDRILL")); }},
+        {QStringLiteral("frmDrillParms_checkin"), drillCheckIn},
+        {QStringLiteral("frmDRCParms"), [] { return demoGeneratorDialog(QStringLiteral("DRC")); }},
         {QStringLiteral("frmFileBrowser"), nullptr, [](const QString& f) { return renderFileBrowser(f, 0); }},
         {QStringLiteral("frmFileBrowser_checkout"), nullptr, [](const QString& f) { return renderFileBrowser(f, 1); }},
         {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
