@@ -41,6 +41,7 @@ frmDRCParms::frmDRCParms()
     bindControl(checkHazardsOnly, QStringLiteral("list_hazards_only"), QStringLiteral("Hazards only flag"));
     setPanel(parmsPanel, frameParms);
     setFocusTarget(textTitle);
+    helpSettingsFirst = true;
 
     connect(textConfigFile, &VbTextBox::Change, this, &frmDRCParms::textConfigFile_Change);
     connect(browseConfigFile, &VbCommandButton::Click, this, &frmDRCParms::browseConfigFile_Click);

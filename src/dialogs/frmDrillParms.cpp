@@ -86,6 +86,7 @@ frmDrillParms::frmDrillParms()
     bindControl(CheckAppendSum, QStringLiteral("sum_to_log"), QStringLiteral("Append summary file to log file"));
     setPanel(parmsPanel, nullptr);
     setFocusTarget(OptOperations[0]);
+    helpSettingsFirst = true;
 
     connect(&OptOperations, &VbOptionArray::Click, this, &frmDrillParms::OptOperations_Click);
     connect(&optCheckIn, &VbOptionArray::Click, this, &frmDrillParms::optCheckIn_Click);
