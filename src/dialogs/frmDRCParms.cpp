@@ -60,9 +60,7 @@ void frmDRCParms::textConfigFile_Change()
 
 void frmDRCParms::browseConfigFile_Click()
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
-    const auto adm = parms ? morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()))
-                           : nullptr;
+    const auto adm = morvObjs_parmsGetAdminObj(parmsColl());
     const QString chosen = morvObjs_parmBrowseFile(textConfigFile->text().trimmed(), QStringLiteral("scheme_file"),
                                                    this, adm, true, false);
     if (chosen != PICKER_NODEF)

@@ -34,8 +34,7 @@ frmDrillParms::frmDrillParms()
     vb::move(FrameOperations, 120, 60, 5500, 600);
     addOptions(this, OptOperations, FrameOperations, QStringLiteral("OptOperations"),
                {QStringLiteral("Generate"), QStringLiteral("Check In")}, 240, 260, 1500, 0);
-    vb::setLeft(OptOperations[1], 2040);
-    vb::setTop(OptOperations[1], 260);
+    vb::setLeft(OptOperations[1], 2040); // side by side
 
     frameGenerate = addControl(new VbFrame(QStringLiteral("Drill generation options"), parmsPanel), "frameGenerate");
     vb::move(frameGenerate, 120, 780, 5500, 2640);
@@ -146,9 +145,7 @@ QString frmDrillParms::checkIn_getOperFromGUI() const
 
 void frmDrillParms::browseFMTFile_Click()
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
-    const auto adm = parms ? morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()))
-                           : nullptr;
+    const auto adm = morvObjs_parmsGetAdminObj(parmsColl());
     const QString chosen = morvObjs_parmBrowseFile(txtFormatFile->text().trimmed(),
                                                    QStringLiteral("NCDRILL_FORMAT_FILE"), this, adm, true, false);
     if (chosen != PICKER_NODEF)
