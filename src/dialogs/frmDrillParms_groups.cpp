@@ -19,7 +19,6 @@ OptionGroupRule unitRule(const QString& key, const QString& first, const QString
             .defaultWord = first,
             .create = OptCreate::AtPersistUncounted,
             .rewriteLetterCase = false,
-            .markCreatedModified = true,
             .mapValue = [needle](const QString& v) { return v.toLower().contains(needle) ? 0 : 1; }};
 }
 } // namespace

@@ -122,7 +122,7 @@ int OptionGroup::persistWord(const IKalvexGenParmsPtr& parms, const QString& wor
             value = word;
             type = PARM_TYPE_SYSTEM;
             parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
-            if (parm && m_rule.markCreatedModified)
+            if (parm)
                 parm->setModified(1);
         }
         // Added with the word shown: counted only when that word is a change.
@@ -133,13 +133,10 @@ int OptionGroup::persistWord(const IKalvexGenParmsPtr& parms, const QString& wor
     }
     if (word == reference())
         return 0;
-    const bool existed = parms->itemByName(m_rule.key) != nullptr;
     IKalvexGenParmPtr parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
     if (!parm)
         return 0;
     parm->setValue(false, word);
-    if (!existed && m_rule.markCreatedModified)
-        parm->setModified(1);
     return 1;
 }
 

@@ -45,9 +45,9 @@ enum class OptMatch {
 enum class OptCreate {
     AtLoad,              // at load, with the default word and type 1
     WhenChanged,         // at persist, when the word differs from the reference (counted)
-    AtPersistUncounted,  // at persist always when missing, the addition not counted; the
-                         // parameter is then written (and counted) only when its word
-                         // differs from the reference
+    AtPersistUncounted,  // at persist always when missing, added with modified 1 and
+                         // not counted; the parameter is then written (and counted)
+                         // only when its word differs from the reference
 };
 
 struct OptionGroupRule {
@@ -68,8 +68,6 @@ struct OptionGroupRule {
     // in another letter case is rewritten (and counted). False: the reference is
     // the matched word, so "TH" stays as stored.
     bool rewriteLetterCase = true;
-    // A parameter created at persist gets the change count 1.
-    bool markCreatedModified = false;
     // Replaces the match rule (e.g. a Boolean reading); answers the option.
     std::function<int(const QString& value)> mapValue = {};
 };
