@@ -47,7 +47,7 @@ frmDrillParms::Groups::Groups()
             .unmatched = 1,
             .defaultWord = QStringLiteral("generate"),
             .create = OptCreate::WhenChanged,
-            .markCreatedModified = true})
+            .countCreated = true})
 {
 }
 
