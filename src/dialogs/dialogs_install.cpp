@@ -15,8 +15,8 @@ void dialogs_install()
         return;
     installed = true;
     // registerEditForm("(INTERNAL)Kalvex Gerber Generator", [] { return vbl_formInstance<frmGerberParms>(); });
-    registerEditForm(QStringLiteral("(INTERNAL)Kalvex NC Drill Generator"), [] { return vbl_formInstance<frmDrillParms>(); });
-    registerEditForm(QStringLiteral("(INTERNAL)Kalvex DRC generator"), [] { return vbl_formInstance<frmDRCParms>(); });
+    registerEditForm("(INTERNAL)Kalvex NC Drill Generator", [] { return vbl_formInstance<frmDrillParms>(); });
+    registerEditForm("(INTERNAL)Kalvex DRC generator", [] { return vbl_formInstance<frmDRCParms>(); });
     // The grid edits every set without a dedicated dialog; the batch-file
     // generator's set in batch mode.
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex batchfile Generator"), [] {

@@ -3,9 +3,7 @@
 #include "dialogs/frmDRCParms.h"
 
 #include "dialogs/guiLib.h"
-#include "dialogs/morvObjs_pickers.h"
 #include "foundation/vbl_str.h"
-#include "generators/generatorAdminObj.h"
 #include "platform/VbIcons.h"
 
 namespace kalvex {
@@ -58,14 +56,8 @@ void frmDRCParms::textConfigFile_Change()
         textConfigFile->setText(r);
 }
 
-void frmDRCParms::browseConfigFile_Click()
-{
-    const auto adm = morvObjs_parmsGetAdminObj(parmsColl());
-    const QString chosen = morvObjs_parmBrowseFile(textConfigFile->text().trimmed(), QStringLiteral("scheme_file"),
-                                                   this, adm, true, false);
-    if (chosen != PICKER_NODEF)
-        textConfigFile->setText(chosen);
-}
+// Files only; a picked name goes through the name rule like a typed one.
+void frmDRCParms::browseConfigFile_Click() { browseFileInto(textConfigFile, QStringLiteral("scheme_file"), false); }
 
 bool frmDRCParms::layoutPanel()
 {

@@ -3,8 +3,6 @@
 #include "dialogs/frmDrillParms.h"
 
 #include "dialogs/guiLib.h"
-#include "dialogs/morvObjs_pickers.h"
-#include "generators/generatorAdminObj.h"
 #include "platform/VbIcons.h"
 #include "platform/VbTwips.h"
 #include "platform/vbl_form.h"
@@ -143,13 +141,10 @@ QString frmDrillParms::checkIn_getOperFromGUI() const
     }
 }
 
+// Files only: a drill format file is never a check-out.
 void frmDrillParms::browseFMTFile_Click()
 {
-    const auto adm = morvObjs_parmsGetAdminObj(parmsColl());
-    const QString chosen = morvObjs_parmBrowseFile(txtFormatFile->text().trimmed(),
-                                                   QStringLiteral("NCDRILL_FORMAT_FILE"), this, adm, true, false);
-    if (chosen != PICKER_NODEF)
-        txtFormatFile->setText(chosen);
+    browseFileInto(txtFormatFile, QStringLiteral("NCDRILL_FORMAT_FILE"), false);
 }
 
 } // namespace kalvex

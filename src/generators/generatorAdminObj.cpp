@@ -14,10 +14,4 @@ IKalvexAdministratorPtr morvObjs_generatorGetAdminObj(const IKalvexGeneratorPtr&
     return std::dynamic_pointer_cast<IKalvexAdministrator>(generators->parent());
 }
 
-IKalvexAdministratorPtr morvObjs_parmsGetAdminObj(const IKalvexGenParmsPtr& parms)
-{
-    return parms ? morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()))
-                 : nullptr;
-}
-
 } // namespace kalvex
