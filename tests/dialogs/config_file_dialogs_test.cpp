@@ -238,6 +238,19 @@ TEST_P(ConfigFileDialogs, OddValuesLoadAndStayAsStored)
     EXPECT_EQ(parms->count(), 2);
 }
 
+TEST_P(ConfigFileDialogs, ALongValueIsHeldWholeAndNotRewritten)
+{
+    const QString path = "${KVX_CFG}\\" + QString(40000, QLatin1Char('d')) + "\\a.cfg";
+    parms->add(fileKey(), path, 1);
+    load();
+    EXPECT_EQ(form->textConfigFile->text().size(), path.size());
+    EXPECT_EQ(persist(), 0);
+    EXPECT_EQ(value(fileKey()), path);
+    typeInto(form->textConfigFile, "x", false);
+    EXPECT_EQ(persist(), 1);
+    EXPECT_EQ(value(fileKey()), path + "x");
+}
+
 TEST_P(ConfigFileDialogs, AReleasedSetIsLeftAlone)
 {
     parms->add("title", "T", 1);
