@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "dialogs/dedicated_dialog_fixture.h"
+#include "dialogs/drill_drc_fixture.h"
 #include "support/browser_answer.h"
 #include "dialogs/frmDRCParms.h"
 #include "dialogs/guiLib.h"
@@ -12,7 +12,7 @@
 namespace kalvex::test {
 
 namespace {
-class DRCParms : public DedicatedDialogTest<frmDRCParms> {
+class DRCParms : public DrillDrcDialogTest<frmDRCParms> {
 protected:
     QString command() const override { return QStringLiteral("(INTERNAL)Kalvex DRC generator"); }
     QString configText() const { return form->textConfigFile->text(); }

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "admin/KalvexDistributor.h"
-#include "dialogs/dedicated_dialog_fixture.h"
+#include "dialogs/drill_drc_fixture.h"
 #include "support/browser_answer.h"
 #include "dialogs/frmDrillParms.h"
 #include "dialogs/frmParmEdit.h"
@@ -32,7 +32,7 @@ void PrintTo(const Shown& s, std::ostream* os)
         << "}";
 }
 
-class DrillParms : public DedicatedDialogTest<frmDrillParms> {
+class DrillParms : public DrillDrcDialogTest<frmDrillParms> {
 protected:
     QString command() const override { return QStringLiteral("(INTERNAL)Kalvex NC Drill Generator"); }
 

@@ -1,5 +1,6 @@
-// A generator whose command chooses a dedicated dialog, the dialog loaded and
-// shown through the set's editor as the host does, and the user's actions.
+// A generator whose command chooses the NC drill or DRC dialog, the dialog
+// loaded and shown through the set's editor as the host does, and the
+// user's actions.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@
 namespace kalvex::test {
 
 template <class F>
-class DedicatedDialogTest : public ::testing::Test {
+class DrillDrcDialogTest : public ::testing::Test {
 protected:
     virtual QString command() const = 0;
 
