@@ -1,6 +1,8 @@
 // The dialog table: one line per dialog, then the chooser handed to the model.
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "dialogs/frmDistribParms.h"
 #include "dialogs/frmParmEdit.h"
+#include "dialogs/frmVarsetupParms.h"
 #include "platform/VbForm.h"
 #include "platform/vbl_errDisplay.h"
 
@@ -13,6 +15,8 @@ void dialogs_install()
         return;
     installed = true;
     // registerEditForm("(INTERNAL)Kalvex Gerber Generator", [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex Distributor"), [] { return vbl_formInstance<frmDistribParms>(); }); // programs and commands alike
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex PCB Design Manipulations"), [] { return vbl_formInstance<frmVarsetupParms>(); });
     // The grid edits every set without a dedicated dialog; the batch-file
     // generator's set in batch mode.
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex batchfile Generator"), [] {
