@@ -19,6 +19,9 @@ public:
     frmDistribParms();
 
     int defaultHelpTopic() const override { return 1004; }
+    // A set whose owner is not a distributor is not loaded, and no set is
+    // written until a distributor's set has been loaded.
+    void loadData() override;
     int persistData(bool& flag) override;
 
     // The word of an optCompress index; a negative index takes the selected
@@ -83,6 +86,7 @@ private:
     double m_minWidth = 0;
     // The words read at load, as stored. Kept here, not in Tags, so that a
     // word holding "#" never reads as a binding.
+    std::weak_ptr<IKalvexGenParms> m_loadedSet;
     QString m_compressWord;
     QString m_transferWord;
     QString m_emailDataWord;

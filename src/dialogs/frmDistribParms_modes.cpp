@@ -6,6 +6,7 @@
 #include "dialogs/morvObj_parmBinding.h"
 #include "dialogs/morvObjs_pickers.h"
 #include "interfaces/IBrenloEnvirVars.h"
+#include "interfaces/IKalvexDistributor.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbLabel.h"
@@ -85,6 +86,29 @@ void frmDistribParms::optCompress_Click(int index)
     } else {
         vb::setEnabled(textCompressedFile, false);
     }
+}
+
+// ---- Load and persist
+
+void frmDistribParms::loadData()
+{
+    const IKalvexGenParmsPtr parms = parmsColl();
+    if (parms && parms->parent() && !std::dynamic_pointer_cast<IKalvexDistributor>(parms->parent())) {
+        m_loadedSet.reset();
+        return;
+    }
+    KalvexParmFormBase::loadData();
+    m_loadedSet = parms;
+}
+
+// The controls still show the last distributor's set: a set handed in
+// without being loaded must not receive them.
+int frmDistribParms::persistData(bool& flag)
+{
+    const IKalvexGenParmsPtr parms = parmsColl();
+    if (!parms || parms != m_loadedSet.lock())
+        return 0;
+    return KalvexParmFormBase::persistData(flag);
 }
 
 // ---- Readers: a missing key is added as "ignore"; each reader re-applies
