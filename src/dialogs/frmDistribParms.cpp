@@ -44,6 +44,8 @@ frmDistribParms::frmDistribParms()
     bindControl(CheckEmailDataConfirm, QStringLiteral("email_data_confirm"), QStringLiteral("Send data email"));
     bindControl(CheckRemoveTemp, QStringLiteral("cleanup"), QStringLiteral("Cleanup temporary files"));
     setPanel(parmsPanel, nullptr); // no parameter frame: the four frames lie on the panel
+    setFocusTarget(optCompress[0]);
+    buildModeGroups();
     connectEvents();
     vb::move(this, 1500, 1500, 7200, 4500);
 }
@@ -117,15 +119,6 @@ void frmDistribParms::connectEvents()
     connect(browseTransfer, &VbCommandButton::Click, this, &frmDistribParms::browseTransfer_Click);
 }
 
-QString frmDistribParms::compressOpt_toMode(int index) const
-{
-    static const QStringList words = {QStringLiteral("ignore"), QStringLiteral("one_to_one"),
-                                      QStringLiteral("all_to_one")};
-    if (index < 0)
-        index = optCompress.selectedIndex();
-    return index >= 0 && index < words.size() ? words[index] : words[0];
-}
-
 void frmDistribParms::tooltip_toOptBut(VbOptionButton* button, const QString& key)
 {
     vb::setToolTipText(button, morvGens_toolTip_compose(button->text(), key, compressOpt_toMode(vb::index(button))));
@@ -176,7 +169,5 @@ bool frmDistribParms::layoutPanel()
          && ok;
     return ok;
 }
-
-QObject* frmDistribParms::firstEditControl() const { return optCompress[0]; }
 
 } // namespace kalvex

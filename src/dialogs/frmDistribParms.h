@@ -4,6 +4,7 @@
 // follow them through the click rules.
 #pragma once
 #include "dialogs/KalvexParmFormBase.h"
+#include "dialogs/morvObj_optionGroup.h"
 #include "platform/VbOptionButton.h"
 
 namespace kalvex {
@@ -19,9 +20,8 @@ public:
     frmDistribParms();
 
     int defaultHelpTopic() const override { return 1004; }
-    // A set whose owner is not a distributor is not loaded, and no set is
-    // written until a distributor's set has been loaded.
-    void loadData() override;
+    // Writes only into the set last loaded: a set handed in afterwards, or
+    // one whose owner is not a distributor, gets nothing until it is loaded.
     int persistData(bool& flag) override;
 
     // The word of an optCompress index; a negative index takes the selected
@@ -64,7 +64,7 @@ protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
     bool layoutPanel() override;
-    QObject* firstEditControl() const override;
+    bool acceptsParms(const IKalvexGenParmsPtr& parms) override;
     void loadGroups() override;
     int persistGroups() override;
 
@@ -73,6 +73,7 @@ private:
     void buildTransferFrame();
     void buildEmailFrames();
     void connectEvents();
+    void buildModeGroups();
     void tooltip_toOptBut(VbOptionButton* button, const QString& key);
 
     void loadData_transfer(const IKalvexGenParmsPtr& parms);
@@ -84,13 +85,13 @@ private:
 
     double m_emailGap = 0;
     double m_minWidth = 0;
-    // The words read at load, as stored. Kept here, not in Tags, so that a
-    // word holding "#" never reads as a binding.
     std::weak_ptr<IKalvexGenParms> m_loadedSet;
-    QString m_compressWord;
-    QString m_transferWord;
-    QString m_emailDataWord;
-    QString m_emailNotifyWord;
+    // The four mode words. Each keeps the word read at load inside the group,
+    // never in a Tag, so that a word holding "#" never reads as a binding.
+    OptionGroup m_compressMode;
+    OptionGroup m_transferMode;
+    OptionGroup m_emailDataMode;
+    OptionGroup m_emailNotifyMode;
 };
 
 } // namespace kalvex

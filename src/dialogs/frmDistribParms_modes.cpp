@@ -3,7 +3,8 @@
 // controls that set them, and the transfer-directory picker.
 #include "dialogs/frmDistribParms.h"
 
-#include "dialogs/morvObj_parmBinding.h"
+#include <algorithm>
+
 #include "dialogs/morvObjs_pickers.h"
 #include "interfaces/IBrenloEnvirVars.h"
 #include "interfaces/IKalvexDistributor.h"
@@ -16,46 +17,38 @@
 namespace kalvex {
 
 namespace {
-const QString wordIgnore = QStringLiteral("ignore");
-const QString wordCopy = QStringLiteral("copy");
-const QString wordNotify = QStringLiteral("notify");
-const QString wordOneToOne = QStringLiteral("one_to_one");
-const QString wordAllToOne = QStringLiteral("all_to_one");
-
-// Index of the candidate equal to the stored word (both lower-cased), -1 for
-// any other word. The key is added as "ignore" when missing.
-int readWord(const IKalvexGenParmsPtr& parms, const QString& key, const QStringList& candidates, QString& remembered)
-{
-    QString value = wordIgnore;
-    int type = PARM_TYPE_SYSTEM;
-    morvObjs_parms_getParm(parms, key, value, type, true);
-    remembered = value;
-    const QString lower = value.toLower();
-    for (int i = 0; i < candidates.size(); ++i)
-        if (candidates[i] == lower)
-            return i;
-    return -1;
-}
-
-int writeWord(const IKalvexGenParmsPtr& parms, const QString& key, const QString& word, const QString& remembered)
-{
-    if (word == remembered)
-        return 0;
-    QString value = word;
-    int type = PARM_TYPE_SYSTEM;
-    const IKalvexGenParmPtr parm = morvObjs_parms_getParm(parms, key, value, type, true);
-    if (!parm)
-        return 0;
-    parm->setValue(false, word);
-    return 1;
-}
-
 void setEnabledAll(std::initializer_list<QObject*> controls, bool on)
 {
     for (QObject* c : controls)
         vb::setEnabled(c, on);
 }
+
+// A mode word: compared lower-cased, any other word means the first one
+// ("ignore"), a missing key is added as "ignore" at load.
+OptionGroupRule modeRule(const QString& key, const QStringList& words)
+{
+    return {.key = key, .words = words, .match = OptMatch::LowerEqual, .unmatched = 0, .defaultWord = words[0]};
+}
 } // namespace
+
+void frmDistribParms::buildModeGroups()
+{
+    const QString ignore = QStringLiteral("ignore");
+    m_compressMode = OptionGroup(modeRule(QStringLiteral("compress_mode"), {ignore, QStringLiteral("one_to_one"),
+                                                                           QStringLiteral("all_to_one")}));
+    m_transferMode = OptionGroup(modeRule(QStringLiteral("transfer_mode"), {ignore, QStringLiteral("copy")}));
+    m_emailDataMode = OptionGroup(modeRule(QStringLiteral("email_data_mode"), {ignore, QStringLiteral("all_to_one"),
+                                                                             QStringLiteral("one_to_one")}));
+    m_emailNotifyMode = OptionGroup(modeRule(QStringLiteral("email_notify_mode"), {ignore, QStringLiteral("notify")}));
+}
+
+QString frmDistribParms::compressOpt_toMode(int index) const
+{
+    const QStringList& words = m_compressMode.rule().words;
+    if (index < 0)
+        index = optCompress.selectedIndex();
+    return index >= 0 && index < words.size() ? words[index] : words[0];
+}
 
 // ---- Click rules: a read-only dialog keeps every dependent control disabled.
 
@@ -90,19 +83,16 @@ void frmDistribParms::optCompress_Click(int index)
 
 // ---- Load and persist
 
-void frmDistribParms::loadData()
+// The dialog edits a distributor's own set; a generator whose command names
+// the internal distributor gets the dialog, not its data.
+bool frmDistribParms::acceptsParms(const IKalvexGenParmsPtr& parms)
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
-    if (parms && parms->parent() && !std::dynamic_pointer_cast<IKalvexDistributor>(parms->parent())) {
-        m_loadedSet.reset();
-        return;
-    }
-    KalvexParmFormBase::loadData();
-    m_loadedSet = parms;
+    const auto owner = parms->parent();
+    return !owner || std::dynamic_pointer_cast<IKalvexDistributor>(owner);
 }
 
-// The controls still show the last distributor's set: a set handed in
-// without being loaded must not receive them.
+// The controls still show the set last loaded: a set handed in since must
+// not receive them.
 int frmDistribParms::persistData(bool& flag)
 {
     const IKalvexGenParmsPtr parms = parmsColl();
@@ -111,32 +101,28 @@ int frmDistribParms::persistData(bool& flag)
     return KalvexParmFormBase::persistData(flag);
 }
 
-// ---- Readers: a missing key is added as "ignore"; each reader re-applies
-// its click rule, so a dialog loaded again with the same words still gets
-// its dependent controls right.
+// ---- Readers: each re-applies its click rule, so a dialog loaded again with
+// the same words still gets its dependent controls right.
 
 void frmDistribParms::loadData_transfer(const IKalvexGenParmsPtr& parms)
 {
-    const int i = readWord(parms, QStringLiteral("transfer_mode"), {wordCopy}, m_transferWord);
-    checkTransferData->setValue(i == 0 ? 1 : 0);
+    checkTransferData->setValue(m_transferMode.load(parms) == 1 ? 1 : 0);
     checkTransferData_Click();
 }
 
 void frmDistribParms::loadData_email(const IKalvexGenParmsPtr& parms)
 {
-    const int data = readWord(parms, QStringLiteral("email_data_mode"), {wordAllToOne, wordOneToOne}, m_emailDataWord);
-    CheckEmailData->setValue(data >= 0 ? 1 : 0);
-    CheckEmailDataSeparate->setValue(data == 1 ? 1 : 0);
-    const int notify = readWord(parms, QStringLiteral("email_notify_mode"), {wordNotify}, m_emailNotifyWord);
-    checkEmailNotify->setValue(notify == 0 ? 1 : 0);
+    const int data = m_emailDataMode.load(parms);
+    CheckEmailData->setValue(data > 0 ? 1 : 0);
+    CheckEmailDataSeparate->setValue(data == 2 ? 1 : 0);
+    checkEmailNotify->setValue(m_emailNotifyMode.load(parms) == 1 ? 1 : 0);
     CheckEmailData_Click();
     checkEmailNotify_Click();
 }
 
 void frmDistribParms::loadData_compress(const IKalvexGenParmsPtr& parms)
 {
-    const int i = readWord(parms, QStringLiteral("compress_mode"), {wordAllToOne, wordOneToOne}, m_compressWord);
-    const int index = i == 0 ? 2 : i == 1 ? 1 : 0;
+    const int index = std::max(m_compressMode.load(parms, optCompress), 0);
     optCompress[index]->setValue(true);
     optCompress_Click(index);
 }
@@ -147,31 +133,26 @@ void frmDistribParms::loadGroups()
     loadData_email(parms);
     loadData_compress(parms);
     loadData_transfer(parms);
+    m_loadedSet = parms;
 }
 
-// ---- Writers: a word is written when it differs exactly from the word read
-// at load; each group that wrote counts once.
+// ---- Writers: each group that wrote a word counts once.
 
 int frmDistribParms::persistData_compress(const IKalvexGenParmsPtr& parms)
 {
-    return writeWord(parms, QStringLiteral("compress_mode"), compressOpt_toMode(-1), m_compressWord);
+    return m_compressMode.persistWord(parms, compressOpt_toMode(-1));
 }
 
 int frmDistribParms::persistData_transfer(const IKalvexGenParmsPtr& parms)
 {
-    return writeWord(parms, QStringLiteral("transfer_mode"),
-                     vbl_chk_isChecked(checkTransferData) ? wordCopy : wordIgnore, m_transferWord);
+    return m_transferMode.persist(parms, vbl_chk_isChecked(checkTransferData) ? 1 : 0);
 }
 
 int frmDistribParms::persistData_email(const IKalvexGenParmsPtr& parms)
 {
-    const QString data = !vbl_chk_isChecked(CheckEmailData)       ? wordIgnore
-                         : vbl_chk_isChecked(CheckEmailDataSeparate) ? wordOneToOne
-                                                                     : wordAllToOne;
-    const int wroteData = writeWord(parms, QStringLiteral("email_data_mode"), data, m_emailDataWord);
-    const int wroteNotify = writeWord(parms, QStringLiteral("email_notify_mode"),
-                                      vbl_chk_isChecked(checkEmailNotify) ? wordNotify : wordIgnore,
-                                      m_emailNotifyWord);
+    const int data = !vbl_chk_isChecked(CheckEmailData) ? 0 : vbl_chk_isChecked(CheckEmailDataSeparate) ? 2 : 1;
+    const int wroteData = m_emailDataMode.persist(parms, data);
+    const int wroteNotify = m_emailNotifyMode.persist(parms, vbl_chk_isChecked(checkEmailNotify) ? 1 : 0);
     return wroteData || wroteNotify ? 1 : 0;
 }
 

@@ -61,12 +61,15 @@ frmVarsetupParms::frmVarsetupParms()
     }
     vb::move(frameVarsetupParms, 60, 725, 6840, y + 60);
     TimerInit = addControl(new VbTimer(this, 30), "TimerInit");
+    TimerInit->setEnabled(false); // Form_Load starts it
 
     bindControl(textSourceDBPCB, QStringLiteral("master_db_pcb"), QStringLiteral("Master Report Writer PCB db"),
                 QStringLiteral("<db_name>"), browseSourceDBPCB);
     bindControl(textSourceDBCAE, QStringLiteral("master_db_cae"), QStringLiteral("Master Report Writer XAE db"),
                 QStringLiteral("<db_name>"), browseSourceDBCAE);
     setPanel(parmsPanel, nullptr); // no parameter frame whose border goes
+    setFocusTarget(optVarsetup[0]);
+    buildOperationGroup();
 
     connect(&optVarsetup, &VbOptionArray::Click, this, &frmVarsetupParms::optVarsetup_Click);
     connect(browseSourceDBPCB, &VbCommandButton::Click, this, &frmVarsetupParms::browseSourceDBPCB_Click);
@@ -121,8 +124,6 @@ bool frmVarsetupParms::layoutPanel()
     gui_formResizePanel(textSourceDBCAE, browseSourceDBCAE);
     return ok;
 }
-
-QObject* frmVarsetupParms::firstEditControl() const { return optVarsetup[0]; }
 
 // ---- Browse: a file, or a check-out expression, through the file browser.
 

@@ -4,6 +4,7 @@
 // report-writer operation are brought up to date when the dialog loads.
 #pragma once
 #include "dialogs/KalvexParmFormBase.h"
+#include "dialogs/morvObj_optionGroup.h"
 #include "platform/VbOptionButton.h"
 
 namespace kalvex {
@@ -23,7 +24,7 @@ public:
     // The operation of an option; a negative index takes the selected one.
     QString variantMode_fromGUI(int index) const;
     // The operation found at load, as stored; "XXXX" when missing or unknown.
-    QString loadedOperation() const { return m_loadedOperation; }
+    QString loadedOperation() const { return m_operation.reference(); }
 
     void optVarsetup_Click(int index);
     void browseSourceDBPCB_Click();
@@ -45,20 +46,23 @@ public:
 protected:
     void dialogLoad() override;
     bool layoutPanel() override;
-    QObject* firstEditControl() const override;
+    void loadAfterLock(const IKalvexGenParmsPtr& parms) override;
     void loadGroups() override;
     int persistGroups() override;
 
 private:
     void buildSourceRow(double top, const QString& suffix, VbLabel*& label, VbTextBox*& text,
                         VbCommandButton*& browse);
+    void buildOperationGroup();
     void legacy_fixBNREPGen(const IKalvexGenParmsPtr& parms);
     void fill_variantMode(const IKalvexGenParmsPtr& parms);
     void tooltip_toVarmode(VbOptionButton* button, const QString& key);
     void setSourceRowEnabled(VbLabel* label, VbTextBox* text, VbCommandButton* browse, bool on);
     void browseSource(VbTextBox* text, const QString& browseId);
 
-    QString m_loadedOperation;
+    // "operation": not created at load; missing or unknown reads as "XXXX",
+    // so that persisting writes it.
+    OptionGroup m_operation;
 };
 
 } // namespace kalvex

@@ -4,7 +4,6 @@
 // write of the chosen operation.
 #include "dialogs/frmVarsetupParms.h"
 
-#include "dialogs/morvObj_parmBinding.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbLabel.h"
 #include "platform/VbTextBox.h"
@@ -40,6 +39,23 @@ const StoredOperation storedOperations[] = {
 };
 } // namespace
 
+void frmVarsetupParms::buildOperationGroup()
+{
+    m_operation = OptionGroup({.key = operationKey,
+                               .words = optionOperations,
+                               .unmatched = 0,
+                               .create = OptCreate::WhenChanged,
+                               .marker = noOperation,
+                               .mapValue = [](const QString& value) {
+                                   for (const StoredOperation& s : storedOperations)
+                                       if (value.compare(s.word, Qt::CaseInsensitive) == 0)
+                                           return s.option;
+                                   return -1;
+                               }});
+}
+
+void frmVarsetupParms::loadAfterLock(const IKalvexGenParmsPtr& parms) { legacy_fixBNREPGen(parms); }
+
 // The older operation becomes the PCB one, and its source database takes
 // the PCB key. The set refuses a rename onto an existing name: an existing
 // master_db_pcb then stays as it is, and so does master_db.
@@ -57,27 +73,13 @@ void frmVarsetupParms::legacy_fixBNREPGen(const IKalvexGenParmsPtr& parms)
     }
 }
 
+// Selects the option of the stored operation (none without a set) and
+// applies its click rule.
 void frmVarsetupParms::fill_variantMode(const IKalvexGenParmsPtr& parms)
 {
-    if (!parms) {
-        for (int i = 0; i < optVarsetup.count(); ++i)
-            optVarsetup[i]->setValue(false);
-        return;
-    }
-    int option = 0;
-    m_loadedOperation = noOperation;
-    if (const IKalvexGenParmPtr operation = parms->itemByName(operationKey)) {
-        const QString stored = operation->value(false);
-        for (const StoredOperation& s : storedOperations) {
-            if (stored.compare(s.word, Qt::CaseInsensitive) == 0) {
-                option = s.option;
-                m_loadedOperation = stored;
-                break;
-            }
-        }
-    }
-    optVarsetup[option]->setValue(true);
-    optVarsetup_Click(option);
+    const int option = m_operation.load(parms, optVarsetup);
+    if (option >= 0)
+        optVarsetup_Click(option);
 }
 
 QString frmVarsetupParms::variantMode_fromGUI(int index) const
@@ -118,18 +120,6 @@ void frmVarsetupParms::setSourceRowEnabled(VbLabel* label, VbTextBox* text, VbCo
 
 void frmVarsetupParms::loadGroups() { fill_variantMode(parmsColl()); }
 
-// The loaded operation is never updated here: a changed choice is written
-// (and counted) at every persist.
-int frmVarsetupParms::persistGroups()
-{
-    const QString current = variantMode_fromGUI(-1);
-    if (current == m_loadedOperation)
-        return 0;
-    QString value = current;
-    int type = PARM_TYPE_SYSTEM;
-    if (const IKalvexGenParmPtr parm = morvObjs_parms_getParm(parmsColl(), operationKey, value, type, true))
-        parm->setValue(false, current);
-    return 1;
-}
+int frmVarsetupParms::persistGroups() { return m_operation.persistWord(parmsColl(), variantMode_fromGUI(-1)); }
 
 } // namespace kalvex

@@ -141,10 +141,16 @@ TEST_F(VarsetupParmsTest, FormCarriesEveryControlTextToolTipAndHelpTopic)
 
 TEST_F(VarsetupParmsTest, InitTimerRunsThePanelLayoutOnceAfterLoad)
 {
-    auto* fresh = vbl_formInstance<frmVarsetupParms>();
-    EXPECT_FALSE(fresh->TimerInit->isEnabled()) << "disabled when created";
-    EXPECT_EQ(fresh->TimerInit->interval(), 30);
-    fresh->resize(900, fresh->height());
+    frmVarsetupParms fresh;
+    EXPECT_FALSE(fresh.TimerInit->isEnabled()) << "disabled when created";
+    EXPECT_EQ(fresh.TimerInit->interval(), 30);
+    fresh.ensureLoaded();
+    EXPECT_TRUE(fresh.TimerInit->isEnabled()) << "started by Form_Load";
+    const double before = vb::width(fresh.FrameDesignOper);
+    EXPECT_TRUE(QTest::qWaitFor([&fresh] { return !fresh.TimerInit->isEnabled(); }, 1000));
+    EXPECT_NE(vb::width(fresh.FrameDesignOper), before) << "the tick laid the panel out";
+    EXPECT_FALSE(fresh.TimerInit->isEnabled()) << "fires once";
+
     ASSERT_TRUE(open());
     EXPECT_TRUE(form->form_loaded);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !form->TimerInit->isEnabled(); }, 1000));
