@@ -47,7 +47,7 @@ frmDistribParms::frmDistribParms()
     setFocusTarget(optCompress[0]);
     buildModeGroups();
     connectEvents();
-    vb::move(this, 1500, 1500, 7200, 4500);
+    vb::move(this, 1500, 1500, 7200, 4200);
 }
 
 void frmDistribParms::buildCompressFrame()
@@ -57,10 +57,10 @@ void frmDistribParms::buildCompressFrame()
     vb::move(frameCompressParms, 120, 0, 6735, 1335);
     for (int i = 0; i < compressCaptions.size(); ++i) {
         optCompress.append(addControl(new VbOptionButton(compressCaptions[i], frameCompressParms), "optCompress", i));
-        vb::move(optCompress[i], 120, 270 + i * 300, 2460, 255);
+        vb::move(optCompress[i], 120, 270 + i * 300, 3000, 255);
     }
     textCompressedFile = addControl(new VbTextBox(frameCompressParms), "textCompressedFile");
-    vb::move(textCompressedFile, 2640, 855, 3600, 285);
+    vb::move(textCompressedFile, 3120, 855, 3180, 285);
 }
 
 void frmDistribParms::buildTransferFrame()
@@ -69,9 +69,9 @@ void frmDistribParms::buildTransferFrame()
     vb::move(frameTransfer, 120, 1440, 6735, 735);
     checkTransferData = addControl(new VbCheckBox(QStringLiteral("Transfer data to directory:"), frameTransfer),
                                    "checkTransferData");
-    vb::move(checkTransferData, 120, 375, 2460, 255);
+    vb::move(checkTransferData, 120, 375, 3000, 255);
     textTransferDest = addControl(new VbTextBox(frameTransfer), "textTransferDest");
-    vb::move(textTransferDest, 2640, 360, 3600, 285);
+    vb::move(textTransferDest, 3120, 360, 3180, 285);
     browseTransfer = addControl(new VbCommandButton(frameTransfer), "browseTransfer");
     browseTransfer->setPicture(vbIcon_browse());
     vb::move(browseTransfer, 6300, 345, 315, 315);

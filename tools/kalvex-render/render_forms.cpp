@@ -5,6 +5,8 @@
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "render_browser.h"
+#include "render_demo.h"
+#include "render_distrib_varsetup.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "support/sample_parm_form.h"
@@ -66,6 +68,9 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmFileBrowser_checkout"), nullptr, [](const QString& f) { return renderFileBrowser(f, 1); }},
         {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
         {QStringLiteral("morvObjs_dirBrowser"), nullptr, renderDirBrowser},
+        {QStringLiteral("frmDistribParms"), distribParms},
+        {QStringLiteral("frmVarsetupParms"), varsetupParms},
+        {QStringLiteral("frmVarsetupParms_readonly"), [] { return demoGeneratorDialog(QStringLiteral("VARSETUP")); }},
     };
     return forms;
 }
