@@ -28,8 +28,8 @@ frmDistribParms::frmDistribParms()
     buildCompressFrame();
     buildTransferFrame();
     buildEmailFrames();
-    CheckRemoveTemp = addControl(new VbCheckBox(QStringLiteral("Remove temporary files after distribution"), parmsPanel),
-                                 "CheckRemoveTemp");
+    CheckRemoveTemp = addControl(
+        new VbCheckBox(QStringLiteral("Remove temporary files after distribution"), parmsPanel), "CheckRemoveTemp");
     vb::move(CheckRemoveTemp, 240, 3720, 4500, 255);
 
     bindControl(textCompressedFile, QStringLiteral("compressed_fname"), QStringLiteral("Compressed file name"),

@@ -1,27 +1,92 @@
 // The distributor dialog driven as a user drives it: its four mode words,
 // the enabling chain, the read-only lock, the directory picker and the
 // frame layout.
-#include "dialogs/distrib_parms_fixture.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QListView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <cmath>
 
+#include "admin/KalvexDistributor.h"
+#include "dialogs/frmDistribParms.h"
+#include "dialogs/guiLib.h"
+#include "dialogs/morvObjs_editFormSelect.h"
 #include "foundation/BrenloEnvirVars.h"
 #include "generators/KalvexGenerator.h"
-#include "dialogs/guiLib.h"
+#include "interfaces/IKalvexGenParmsEditor.h"
+#include "platform/VbCheckBox.h"
 #include "platform/VbColors.h"
-
-#include <cmath>
+#include "platform/VbCommandButton.h"
+#include "platform/VbLabel.h"
+#include "platform/VbTextBox.h"
+#include "support/modal_driver.h"
+#include "support/qt_printers.h"
 
 namespace kalvex::test {
 
 namespace {
+
 const QStringList modeKeys = {"compress_mode", "transfer_mode", "email_data_mode", "email_notify_mode"};
-}
+
+const QString DISTRIBUTOR_PROGRAM = QStringLiteral("(INTERNAL)Kalvex Distributor");
+
+class DistribParmsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialogs_install();
+        distrib = classCreate_KalvexDistributor();
+        distrib->setDistribExe(DISTRIBUTOR_PROGRAM);
+        parms = distrib->parameters();
+    }
+    void TearDown() override { vbl_formRelease<frmDistribParms>(); }
+
+    // The editor loads and shows the dialog.
+    frmDistribParms* open(const IKalvexGenParmsPtr& set = nullptr)
+    {
+        auto editor = (set ? set : parms)->editor();
+        if (IKalvexParmForm* f = editor->formObj())
+            f->setParmsColl(set ? set : parms); // the editor hands its set to the shared dialog
+        editor->initialize(true);
+        form = dynamic_cast<frmDistribParms*>(editor->formObj());
+        if (form) {
+            form->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+        }
+        return form;
+    }
+    int persist()
+    {
+        bool flag = false;
+        return form->persistData(flag);
+    }
+    QString value(const QString& name) const { return valueIn(parms, name); }
+    static QString valueIn(const IKalvexGenParmsPtr& set, const QString& name)
+    {
+        auto p = set->item(name);
+        return p ? p->value(false) : QStringLiteral("<missing>");
+    }
+    void add(const QString& name, const QString& v) { parms->add(name, v, PARM_TYPE_SYSTEM); }
+    static bool enabled(QObject* c) { return vb::enabled(c); }
+    // The controls the e-mail check boxes enable.
+    std::vector<QObject*> emailDependents() const
+    {
+        return {form->textEmailDataAddress, form->CheckEmailDataConfirm, form->CheckEmailDataSeparate,
+                form->labelAddrData,        form->labelAddrNoty,         form->textEmailNotyAddress,
+                form->CheckEmailNotyConfirm};
+    }
+
+    std::shared_ptr<IKalvexDistributor> distrib;
+    IKalvexGenParmsPtr parms;
+    frmDistribParms* form = nullptr;
+};
+
+} // namespace
 
 TEST_F(DistribParmsTest, FormCarriesEveryControlTextToolTipAndHelpTopic)
 {
@@ -86,12 +151,9 @@ TEST_F(DistribParmsTest, ASetWithoutModeKeysGetsThemAsIgnoreAndShowsEverythingOf
     EXPECT_EQ(form->checkTransferData->value(), 0);
     EXPECT_EQ(form->CheckEmailData->value(), 0);
     EXPECT_EQ(form->checkEmailNotify->value(), 0);
-    for (QObject* c : {static_cast<QObject*>(form->textCompressedFile), static_cast<QObject*>(form->textTransferDest),
-                       static_cast<QObject*>(form->browseTransfer), static_cast<QObject*>(form->textEmailDataAddress),
-                       static_cast<QObject*>(form->CheckEmailDataConfirm),
-                       static_cast<QObject*>(form->CheckEmailDataSeparate), static_cast<QObject*>(form->labelAddrData),
-                       static_cast<QObject*>(form->labelAddrNoty), static_cast<QObject*>(form->textEmailNotyAddress),
-                       static_cast<QObject*>(form->CheckEmailNotyConfirm)})
+    std::vector<QObject*> dependents = emailDependents();
+    dependents.insert(dependents.end(), {form->textCompressedFile, form->textTransferDest, form->browseTransfer});
+    for (QObject* c : dependents)
         EXPECT_FALSE(enabled(c)) << c->objectName().toStdString();
     EXPECT_TRUE(enabled(form->CheckRemoveTemp));
     EXPECT_EQ(persist(), 0) << "nothing changed";
@@ -159,11 +221,7 @@ TEST_F(DistribParmsTest, EmailGroupWritesTwoKeysAndCountsOne)
     EXPECT_EQ(form->CheckEmailData->value(), 1);
     EXPECT_EQ(form->CheckEmailDataSeparate->value(), 1);
     EXPECT_EQ(form->checkEmailNotify->value(), 1);
-    for (QObject* c : {static_cast<QObject*>(form->textEmailDataAddress),
-                       static_cast<QObject*>(form->CheckEmailDataConfirm),
-                       static_cast<QObject*>(form->CheckEmailDataSeparate), static_cast<QObject*>(form->labelAddrData),
-                       static_cast<QObject*>(form->labelAddrNoty), static_cast<QObject*>(form->textEmailNotyAddress),
-                       static_cast<QObject*>(form->CheckEmailNotyConfirm)})
+    for (QObject* c : emailDependents())
         EXPECT_TRUE(enabled(c)) << c->objectName().toStdString();
 
     clickIndicator(form->CheckEmailData);
@@ -171,6 +229,8 @@ TEST_F(DistribParmsTest, EmailGroupWritesTwoKeysAndCountsOne)
     EXPECT_EQ(form->CheckEmailDataSeparate->value(), 1) << "keeps its check while disabled";
     EXPECT_FALSE(enabled(form->textEmailDataAddress));
     EXPECT_TRUE(enabled(form->textEmailNotyAddress)) << "the notification side is independent";
+    EXPECT_EQ(vb::backColor(form->textEmailDataAddress), VbColor::WindowBackground)
+        << "the click rules change no colour; only the lock does";
     EXPECT_EQ(persist(), 1) << "both keys differ from what was read: one group, one count";
     EXPECT_EQ(value("email_data_mode"), "ignore");
     EXPECT_EQ(value("email_notify_mode"), "notify");

@@ -87,8 +87,14 @@ protected:
         EXPECT_EQ(vb::enabled(browse), on) << what;
         EXPECT_EQ(vb::backColor(text), on ? VbColor::WindowBackground : VbColor::ButtonFace) << what;
     }
-    void expectPcbRow(bool on) { expectRow(form->labelSourceDBPCB, form->textSourceDBPCB, form->browseSourceDBPCB, on, "PCB row"); }
-    void expectCaeRow(bool on) { expectRow(form->labelSourceDBCAE, form->textSourceDBCAE, form->browseSourceDBCAE, on, "CAE row"); }
+    void expectPcbRow(bool on)
+    {
+        expectRow(form->labelSourceDBPCB, form->textSourceDBPCB, form->browseSourceDBPCB, on, "PCB row");
+    }
+    void expectCaeRow(bool on)
+    {
+        expectRow(form->labelSourceDBCAE, form->textSourceDBCAE, form->browseSourceDBCAE, on, "CAE row");
+    }
 
     IKalvexGeneratorPtr gen;
     IKalvexGenParmsPtr parms;
@@ -230,7 +236,8 @@ TEST_F(VarsetupParmsTest, EveryStoredOperationInAnyCaseSelectsItsOptionAndComesB
 
 TEST_F(VarsetupParmsTest, OlderReportWriterOperationIsUpgradedOnLoad)
 {
-    for (const QString& older : {QString("VAR_CREATE_BNREP"), QString("var_create_bnrep"), QString("Var_Create_BNREP")}) {
+    for (const QString& older :
+         {QString("VAR_CREATE_BNREP"), QString("var_create_bnrep"), QString("Var_Create_BNREP")}) {
         parms->initialize();
         add("operation", older);
         add("master_db", "${KVX_JOB}\\master.mdc");
