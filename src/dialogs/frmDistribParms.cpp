@@ -126,11 +126,14 @@ void frmDistribParms::tooltip_toOptBut(VbOptionButton* button, const QString& ke
 
 // The frames are laid out before anything else: the e-mail gap and the
 // minimum width come from the design positions, then every frame moves to
-// the panel's left edge.
+// the panel's left edge. An unloaded form keeps its controls where the
+// layout left them, so the two numbers are taken at the first load only.
 void frmDistribParms::Form_Load()
 {
-    m_emailGap = vb::left(frameEmail) - (vb::left(FrameEmailNoty) + vb::width(FrameEmailNoty));
-    m_minWidth = vb::left(frameEmail) + vb::width(frameEmail);
+    if (m_minWidth <= 0) {
+        m_emailGap = vb::left(frameEmail) - (vb::left(FrameEmailNoty) + vb::width(FrameEmailNoty));
+        m_minWidth = vb::left(frameEmail) + vb::width(frameEmail);
+    }
     vb::setLeft(frameCompressParms, 5);
     vb::setLeft(frameTransfer, vb::left(frameCompressParms));
     vb::setLeft(FrameEmailNoty, vb::left(frameCompressParms));

@@ -461,6 +461,15 @@ TEST_F(DistribParmsTest, FramesKeepTheMinimumWidthAndShareTheEmailRowInHalves)
     QTest::qWait(20);
     EXPECT_DOUBLE_EQ(vb::width(form->parmsPanel), vb::scaleWidth(form));
     check(vb::width(form->parmsPanel) - 10);
+
+    // Loaded again after an unload, the widened form keeps the design's numbers.
+    form->unloadForm(1);
+    ASSERT_TRUE(open());
+    EXPECT_DOUBLE_EQ(form->emailGap(), 105);
+    EXPECT_DOUBLE_EQ(form->minContentWidth(), 6855);
+    form->resize(200, form->height());
+    QTest::qWait(20);
+    check(6855);
 }
 
 } // namespace kalvex::test
