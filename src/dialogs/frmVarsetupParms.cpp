@@ -17,7 +17,6 @@
 namespace kalvex {
 
 namespace {
-const QString operationKey = QStringLiteral("operation");
 const QStringList optionCaptions = {
     QStringLiteral("Create PCB view for the master design."),
     QStringLiteral("Create schematics for a variant design."),
@@ -100,7 +99,7 @@ void frmVarsetupParms::tooltip_toVarmode(VbOptionButton* button, const QString& 
 void frmVarsetupParms::dialogLoad()
 {
     for (int i = 0; i <= 4; ++i)
-        tooltip_toVarmode(optVarsetup[i], operationKey);
+        tooltip_toVarmode(optVarsetup[i], m_operation.rule().key);
     TimerInit->setEnabled(true);
 }
 
