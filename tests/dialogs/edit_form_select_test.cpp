@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "admin/KalvexDistributor.h"
+#include "dialogs/frmConfigFileParms.h"
 #include "dialogs/frmDistribParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/frmVarsetupParms.h"
@@ -36,6 +37,9 @@ void release()
 }
 
 const SelectRow kRows[] = {
+    {"(INTERNAL)Kalvex DXF Output generator", "frmDXFOutParms", Grid::No, release<frmDXFOutParms>},
+    {"(INTERNAL)Kalvex planes generator", "frmPlanesParms", Grid::No, release<frmPlanesParms>},
+    {"(INTERNAL)Kalvex ODBG Generator", "frmODBGParms", Grid::No, release<frmODBGParms>},
     {"(INTERNAL)Kalvex batchfile Generator", "frmParmEdit", Grid::Batch, release<frmParmEdit>},
     {"${KVX_TOOLS}\\outgen.exe", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
     {"", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
