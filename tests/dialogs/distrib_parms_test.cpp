@@ -17,6 +17,7 @@
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "foundation/BrenloEnvirVars.h"
+#include "generators/KalvexGenParms.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "platform/VbCheckBox.h"
@@ -267,7 +268,8 @@ TEST_F(DistribParmsTest, ReloadWithTheSameWordsReappliesEveryClickRule)
     auto second = classCreate_KalvexDistributor();
     second->setDistribExe(DISTRIBUTOR_PROGRAM);
     second->parameters()->add("compress_mode", "all_to_one", 1);
-    ASSERT_EQ(open(second->parameters()), form) << "one shared dialog";
+    frmDistribParms* const shared = form;
+    ASSERT_EQ(open(second->parameters()), shared) << "one shared dialog";
     EXPECT_TRUE(form->optCompress[2]->value());
     EXPECT_TRUE(enabled(form->textCompressedFile));
     ASSERT_TRUE(open());
@@ -342,7 +344,8 @@ TEST_F(DistribParmsTest, ASetNotOwnedByADistributorIsNeverWritten)
     auto gen = classCreate_KalvexGenerator();
     gen->setCmdGen(DISTRIBUTOR_PROGRAM);
     auto genParms = gen->parameters();
-    ASSERT_EQ(open(genParms), form);
+    frmDistribParms* const shared = form;
+    ASSERT_EQ(open(genParms), shared);
     EXPECT_EQ(form->parmsColl(), genParms);
     EXPECT_EQ(genParms->count(), 0) << "no mode key added to a generator's set";
     EXPECT_EQ(form->textTransferDest->text(), "D:\\site") << "stopped before any control was filled";
@@ -354,7 +357,7 @@ TEST_F(DistribParmsTest, ASetNotOwnedByADistributorIsNeverWritten)
     distrib->setReservedItem(NOT_RESERVED);
     ASSERT_TRUE(open());
     clickIndicator(form->optCompress[2]);
-    ASSERT_EQ(open(genParms), form);
+    ASSERT_EQ(open(genParms), shared);
     EXPECT_FALSE(form->locked());
     typeInto(form->textTransferDest, "E:\\other");
     EXPECT_EQ(persist(), 0);
@@ -366,6 +369,15 @@ TEST_F(DistribParmsTest, ASetNotOwnedByADistributorIsNeverWritten)
     typeInto(form->textTransferDest, "E:\\other");
     EXPECT_EQ(persist(), 1);
     EXPECT_EQ(value("transfer_destination"), "E:\\other");
+    // A set without an owner is edited, unlocked.
+    auto loose = classCreate_KalvexGenParms();
+    loose->editor()->setFormObj(morvObjs_editFormSelect(DISTRIBUTOR_PROGRAM));
+    ASSERT_EQ(open(loose), shared);
+    EXPECT_FALSE(form->locked());
+    EXPECT_EQ(valueIn(loose, "compress_mode"), "ignore");
+    clickIndicator(form->optCompress[1]);
+    EXPECT_EQ(persist(), 1);
+    EXPECT_EQ(valueIn(loose, "compress_mode"), "one_to_one");
 }
 
 TEST_F(DistribParmsTest, ReleasedSetMakesLoadPersistAndBrowseDoNothing)
