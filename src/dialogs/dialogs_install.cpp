@@ -1,5 +1,7 @@
 // The dialog table: one line per dialog, then the chooser handed to the model.
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "dialogs/frmBNREPParms.h"
+#include "dialogs/frmGerberParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "platform/VbForm.h"
 #include "platform/vbl_errDisplay.h"
@@ -12,7 +14,8 @@ void dialogs_install()
     if (installed)
         return;
     installed = true;
-    // registerEditForm("(INTERNAL)Kalvex Gerber Generator", [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex Gerber Generator"), [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex Report Writer Generator"), [] { return vbl_formInstance<frmBNREPParms>(); });
     // The grid edits every set without a dedicated dialog; the batch-file
     // generator's set in batch mode.
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex batchfile Generator"), [] {
