@@ -1,10 +1,7 @@
-// The report writer dialog's controls, binding, load and write steps, and
-// browsing for its two files.
+// The report writer dialog's controls, binding, and its load and write steps.
 #include "dialogs/frmBNREPParms.h"
 
 #include "dialogs/morvGens_bnrepTabClear.h"
-#include "dialogs/morvObjs_pickers.h"
-#include "generators/generatorAdminObj.h"
 #include "platform/CommonDialog.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbCommandButton.h"
@@ -26,19 +23,19 @@ frmBNREPParms::frmBNREPParms()
     buildDbTypeFrame();
 
     FrameGenOpt = addControl(new VbFrame(QStringLiteral("Generation options"), parmsPanel), "FrameGenOpt");
-    vb::move(FrameGenOpt, 120, 1860, 3300, 900);
+    vb::move(FrameGenOpt, 120, 1860, 3720, 900);
     CheckRemoveDB =
         addControl(new VbCheckBox(QStringLiteral("Remove database after check in"), FrameGenOpt), "CheckRemoveDB");
     CheckRemoveWorkfiles =
         addControl(new VbCheckBox(QStringLiteral("Remove work files"), FrameGenOpt), "CheckRemoveWorkfiles");
-    vb::move(CheckRemoveDB, 120, 270, 3060, 270);
-    vb::move(CheckRemoveWorkfiles, 120, 570, 3060, 270);
+    vb::move(CheckRemoveDB, 120, 270, 3480, 270);
+    vb::move(CheckRemoveWorkfiles, 120, 570, 3480, 270);
 
     FrameTableRem = addControl(new VbFrame(QStringLiteral("Table data removal"), parmsPanel), "FrameTableRem");
-    vb::move(FrameTableRem, 3540, 1860, 3580, 2700);
+    vb::move(FrameTableRem, 3960, 1860, 3160, 2700);
     tableList = addControl(new VbListBox(FrameTableRem), "tableList");
     tableList->setCheckMarks(true);
-    vb::move(tableList, 120, 270, 3340, 2310);
+    vb::move(tableList, 120, 270, 2920, 2310);
     cDialog = addControl(new CommonDialog(this), "cDialog");
 
     bindControl(TextLMC, QStringLiteral("lmc_file"), QStringLiteral("Central library file"),
@@ -49,14 +46,15 @@ frmBNREPParms::frmBNREPParms()
     bindControl(CheckRemoveDB, QStringLiteral("cleanup_db"), QStringLiteral("Cleanup database file"));
     // The frames keep their places: no parameter frame fills the panel.
     setPanel(parmsPanel, nullptr);
+    setFocusTarget(OptDBType[BNPCB]);
 
     connect(&OptDBType, &VbOptionArray::Click, this, [this](int index) { OptDBType_Click(index); });
     connect(tableList, &VbListBox::ItemCheck, this, [this](int entry) { tableList_ItemCheck(entry); });
     connect(tableList, &VbListBox::Click, this, [this] { tableList_Click(); });
     connect(browseLMC, &VbCommandButton::Click, this,
-            [this] { browseInto(TextLMC, QStringLiteral("LMC_FILE"), false); });
+            [this] { browseFileInto(TextLMC, QStringLiteral("LMC_FILE"), false); });
     connect(browsePDB, &VbCommandButton::Click, this,
-            [this] { browseInto(textPDB, QStringLiteral("PDB_FILE"), true); });
+            [this] { browseFileInto(textPDB, QStringLiteral("PDB_FILE"), true); });
     vb::move(this, 1500, 1500, 7260, 4700);
 }
 
@@ -87,8 +85,6 @@ void frmBNREPParms::buildDbTypeFrame()
     }
 }
 
-QObject* frmBNREPParms::firstEditControl() const { return OptDBType[BNPCB]; }
-
 void frmBNREPParms::loadGroups()
 {
     fill_clearTableArrays();
@@ -97,30 +93,11 @@ void frmBNREPParms::loadGroups()
 
 int frmBNREPParms::persistGroups()
 {
-    int count = 0;
-    if (m_currentDbType != m_loadedDbType)
-        count += writeGroupParm(QStringLiteral("db_type"), m_currentDbType);
-    const QString active = morvGens_bnrepTabClear_getActiveList(tableList);
-    if (active != m_loadedTableList)
-        count += writeGroupParm(QStringLiteral("table_clear"), active);
-    return count;
-}
-
-// Sets the parameter, or adds it as a system parameter counted modified.
-int frmBNREPParms::writeGroupParm(const QString& key, const QString& value)
-{
     const IKalvexGenParmsPtr parms = parmsColl();
-    if (!parms)
-        return 0;
-    if (const IKalvexGenParmPtr parm = parms->itemByName(key)) {
-        parm->setValue(false, value);
-        return 1;
-    }
-    const IKalvexGenParmPtr added = parms->add(key, value, PARM_TYPE_SYSTEM);
-    if (!added)
-        return 0;
-    added->setModified(1);
-    return 1;
+    int count = m_dbType.persistWord(parms, m_currentDbType);
+    // Only the marks of the type chosen now, in the list's case and order.
+    count += m_tableClear.persistWord(parms, morvGens_bnrepTabClear_getActiveList(tableList));
+    return count;
 }
 
 void frmBNREPParms::fill_dbtype()
@@ -128,34 +105,13 @@ void frmBNREPParms::fill_dbtype()
     const IKalvexGenParmsPtr parms = parmsColl();
     if (!parms)
         return;
-    int index = BNPCB;
-    m_loadedDbType = unknownDbType;
-    if (const IKalvexGenParmPtr parm = parms->itemByName(QStringLiteral("db_type"))) {
-        const QString stored = parm->value(false).toUpper();
-        const int found = dbTypeWords.indexOf(stored);
-        if (found >= 0) {
-            index = found;
-            m_loadedDbType = stored;
-        }
-    }
+    const int index = m_dbType.load(parms);
     // Selecting raises the click; an option already selected is clicked here.
     VbOptionButton* opt = OptDBType[index];
     const bool wasSelected = opt->value();
     opt->setValue(true);
     if (wasSelected)
         OptDBType_Click(index);
-}
-
-void frmBNREPParms::browseInto(VbTextBox* box, const QString& browseId, bool allowCheckout)
-{
-    const IKalvexGenParmsPtr parms = parmsColl();
-    const auto adm = parms
-        ? morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()))
-        : nullptr;
-    const QString chosen =
-        morvObjs_parmBrowseFile(box->text().trimmed(), browseId, this, adm, true, allowCheckout);
-    if (chosen != PICKER_NODEF)
-        box->setText(chosen);
 }
 
 } // namespace kalvex

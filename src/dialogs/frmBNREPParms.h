@@ -5,6 +5,7 @@
 // switch to another and back; only the type chosen at confirm is stored.
 #pragma once
 #include "dialogs/KalvexParmFormBase.h"
+#include "dialogs/morvObj_optionGroup.h"
 #include "platform/VbOptionButton.h"
 
 namespace kalvex {
@@ -30,8 +31,8 @@ public:
 
     // The type chosen (a keyword), and what db_type and table_clear held at load.
     QString currentDbType() const { return m_currentDbType; }
-    QString loadedDbType() const { return m_loadedDbType; }
-    QString loadedTableList() const { return m_loadedTableList; }
+    QString loadedDbType() const { return m_dbType.reference(); }
+    QString loadedTableList() const { return m_tableClear.reference(); }
 
     VbPanel3D* parmsPanel;
     VbFrame* frameDBType;
@@ -48,7 +49,6 @@ public:
     CommonDialog* cDialog;
 
 protected:
-    QObject* firstEditControl() const override;
     void loadGroups() override;
     int persistGroups() override;
 
@@ -59,12 +59,22 @@ private:
     void OptDBType_Click(int index);
     void tableList_ItemCheck(int entry);
     void tableList_Click();
-    void browseInto(VbTextBox* box, const QString& browseId, bool allowCheckout);
-    int writeGroupParm(const QString& key, const QString& value);
 
+    // Neither is created at load; a missing or unknown type reads as "XXXX",
+    // so the first persist writes it. The references stay what was loaded.
+    OptionGroup m_dbType{{.key = QStringLiteral("db_type"),
+                          .words = dbTypeWords,
+                          .match = OptMatch::UpperEqual,
+                          .unmatched = BNPCB,
+                          .create = OptCreate::WhenChanged,
+                          .marker = unknownDbType,
+                          .rewriteLetterCase = false,
+                          .countCreated = true}};
+    OptionGroup m_tableClear{{.key = QStringLiteral("table_clear"),
+                              .words = {},
+                              .create = OptCreate::WhenChanged,
+                              .countCreated = true}};
     QString m_currentDbType;
-    QString m_loadedDbType;
-    QString m_loadedTableList;
     bool m_refilling = false;
 };
 

@@ -47,11 +47,10 @@ void frmBNREPParms::fill_clearTableArrays()
     const IKalvexGenParmsPtr parms = parmsColl();
     if (!parms)
         return;
-    const IKalvexGenParmPtr parm = parms->itemByName(QStringLiteral("table_clear"));
-    m_loadedTableList = parm ? parm->value(false) : QString();
+    m_tableClear.load(parms);
     for (int t = 0; t < DbTypeCount; ++t)
         morvGens_bnrep_fillTableArray(tableArrays()[static_cast<size_t>(t)], QString::fromLatin1(tableLists[t]),
-                                      m_loadedTableList);
+                                      m_tableClear.valueRead());
 }
 
 void frmBNREPParms::OptDBType_Click(int index)

@@ -1,11 +1,9 @@
-// The Gerber dialog's controls, binding, loading, writing and browsing.
+// The Gerber dialog's controls, binding, loading and writing.
 #include "dialogs/frmGerberParms.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
 
-#include "dialogs/morvObjs_pickers.h"
-#include "generators/generatorAdminObj.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbIcons.h"
@@ -38,22 +36,23 @@ frmGerberParms::frmGerberParms()
                 QStringLiteral("<file_path>"), browseMachFile);
     bindControl(checkCleanup, QStringLiteral("tmpfile_cleanup"), QStringLiteral("Temporary file cleanup"));
     bindControl(checkProgress, QStringLiteral("progress_dialog"), QStringLiteral("Show progress dialog"));
-    bindControl(listTrailerLines, TrailerPrefix, QString());
-    bindControl(listHeaderLines, HeaderPrefix, QString());
+    bindTagOnly(listTrailerLines, TrailerPrefix);
+    bindTagOnly(listHeaderLines, HeaderPrefix);
     setPanel(parmsPanel, frameGerbGenParms);
+    setFocusTarget(textpsetupFile);
     // Read-only, the user may still switch between the lines and read them.
     setLockExempt({QStringLiteral("optionTrailers"), QStringLiteral("optionHeaders"),
                    QStringLiteral("FrameGerbHeadFoot"), vb::name(parmsPanel)});
 
     connect(browsePdesc, &VbCommandButton::Click, this,
-            [this] { browseInto(textpsetupFile, QStringLiteral("GERBER_PLOT_SETUP")); });
+            [this] { browseFileInto(textpsetupFile, QStringLiteral("GERBER_PLOT_SETUP"), false); });
     connect(browseMachFile, &VbCommandButton::Click, this,
-            [this] { browseInto(textmachFmtFile, QStringLiteral("GERBER_MACHINE")); });
+            [this] { browseFileInto(textmachFmtFile, QStringLiteral("GERBER_MACHINE"), false); });
     connect(browseDCODEFile, &VbCommandButton::Click, this,
-            [this] { browseInto(textdcodeFile, QStringLiteral("GERBER_APER_CORR")); });
+            [this] { browseFileInto(textdcodeFile, QStringLiteral("GERBER_APER_CORR"), false); });
     connect(optionHeaders, &VbOptionButton::Click, this, [this] { switch_HeadTrailGrids(); });
     connect(optionTrailers, &VbOptionButton::Click, this, [this] { switch_HeadTrailGrids(); });
-    vb::move(this, 1500, 1500, 7200, 4900);
+    vb::move(this, 1500, 1500, 7200, 4650);
 }
 
 void frmGerberParms::buildGenParmsFrame()
@@ -145,8 +144,6 @@ void frmGerberParms::Form_Unload(int& cancel)
     form_loaded = false;
 }
 
-QObject* frmGerberParms::firstEditControl() const { return textpsetupFile; }
-
 // After the lock: the grids' colours follow it.
 void frmGerberParms::loadGroups()
 {
@@ -169,17 +166,6 @@ int frmGerberParms::persistGroups()
             count += written;
     }
     return count;
-}
-
-void frmGerberParms::browseInto(VbTextBox* box, const QString& browseId)
-{
-    const IKalvexGenParmsPtr parms = parmsColl();
-    const auto adm = parms
-        ? morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()))
-        : nullptr;
-    const QString chosen = morvObjs_parmBrowseFile(box->text().trimmed(), browseId, this, adm, true, false);
-    if (chosen != PICKER_NODEF)
-        box->setText(chosen);
 }
 
 } // namespace kalvex

@@ -62,7 +62,6 @@ protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
     bool layoutPanel() override;
-    QObject* firstEditControl() const override;
     void loadGroups() override;
     int persistGroups() override;
 
@@ -72,7 +71,6 @@ private:
     void set_headTrailColWidths();
     void resize_genParmsFrame();
     bool resize_headFootFrame();
-    void browseInto(VbTextBox* box, const QString& browseId);
 };
 
 } // namespace kalvex

@@ -1,20 +1,18 @@
 // A generator whose command selects a dedicated dialog, edited through its
 // parameter set's editor as the host does, with the user's actions on the
-// dialog and on the file browser its pickers open.
+// dialog (support/browser_answer.h answers the file browser its pickers open).
 #pragma once
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
 
-#include "browser/frmFileBrowser.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
-#include "platform/VbCommandButton.h"
-#include "platform/VbPictureBox.h"
 #include "platform/VbTextBox.h"
+#include "support/browser_answer.h"
 #include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
@@ -72,35 +70,6 @@ protected:
         for (int i = 1; i <= parms->count(); ++i)
             all << parms->item(i)->name() + "=" + parms->item(i)->value(false);
         return all;
-    }
-
-    struct BrowserSeen {
-        bool shown = false;
-        QString spec;
-        QString title;
-        bool checkout = false;
-    };
-    // Answers the next file browser as a user: types `answer` into its
-    // result line and clicks OK, or clicks Cancel when `answer` is empty.
-    static void answerBrowser(BrowserSeen& seen, const QString& answer)
-    {
-        whenModal([&seen, answer](QWidget* w) {
-            frmFileBrowser* b = vbl_formExists<frmFileBrowser>() ? vbl_formInstance<frmFileBrowser>() : nullptr;
-            if (b && QTest::qWaitFor([b] { return b->m_controls->isVisible(); }, 3000)) {
-                seen.shown = true;
-                seen.spec = b->inFileSpec();
-                seen.title = w->windowTitle();
-                seen.checkout = b->enable_checkoutTab();
-                if (answer.isEmpty()) {
-                    clickWidget(b->cmdCancel);
-                } else {
-                    typeInto(b->textResult, answer);
-                    clickWidget(b->cmdOk);
-                }
-            }
-            if (w->isVisible() && b)
-                b->cmdCancel->click();
-        });
     }
 
     IKalvexGeneratorPtr gen;

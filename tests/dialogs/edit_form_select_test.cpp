@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "admin/KalvexDistributor.h"
+#include "dialogs/frmBNREPParms.h"
+#include "dialogs/frmGerberParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "generators/KalvexGenerator.h"
@@ -37,6 +39,8 @@ const SelectRow kRows[] = {
     {"(INTERNAL)Kalvex batchfile Generator", "frmParmEdit", Grid::Batch, release<frmParmEdit>},
     {"${KVX_TOOLS}\\outgen.exe", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
     {"", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
+    {"(INTERNAL)Kalvex Gerber Generator", "frmGerberParms", Grid::No, release<frmGerberParms>},
+    {"(INTERNAL)Kalvex Report Writer Generator", "frmBNREPParms", Grid::No, release<frmBNREPParms>},
 };
 
 // A registration that is put back when the test ends.

@@ -2,13 +2,14 @@
 // right gets a small function here that prepares it.
 #include "render_forms.h"
 
-#include "dialogs/frmBNREPParms.h"
 #include "dialogs/frmGerberParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "render_browser.h"
+#include "render_demo.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
+#include "interfaces/IKalvexGenerators.h"
 #include "support/sample_parm_form.h"
 
 namespace kalvex::render {
@@ -55,45 +56,20 @@ QWidget* parmEdit(bool batch)
     editor->initialize(false);
     return dynamic_cast<QWidget*>(editor->formObj()->formObject());
 }
-// A dedicated dialog as its editor shows it, on a generator set up by `fill`.
-template <class F>
-QWidget* dedicatedDialog(const QString& command, int reservedItem,
-                         const std::function<void(const IKalvexGenParmsPtr&)>& fill)
+
+// The example database's Gerber generator made a system one: read-only.
+QWidget* gerberReadOnly()
 {
     dialogs_install();
-    static std::vector<std::shared_ptr<IKalvexGenerator>> gens;
-    auto gen = gens.emplace_back(classCreate_KalvexGenerator());
-    gen->setCmdGen(command);
-    gen->setReservedItem(reservedItem);
-    fill(gen->parameters());
-    gen->parameters()->editor()->initialize(false);
-    return vbl_formInstance<F>();
-}
-
-QWidget* gerberParms(int reservedItem)
-{
-    return dedicatedDialog<frmGerberParms>(
-        QStringLiteral("(INTERNAL)Kalvex Gerber Generator"), reservedItem, [](const IKalvexGenParmsPtr& p) {
-            p->add(QStringLiteral("aper_to_dcode"), QStringLiteral("${KVX_JOB_PCB_PATH}\\config\\dcodes.dac"), 1);
-            p->add(QStringLiteral("gerber_config_file"), QStringLiteral("${KVX_JOB_PCB_PATH}\\config\\photo.gpf"), 1);
-            p->add(QStringLiteral("gerber_machine_format"), QStringLiteral("${KVX_GENSYS_PATH}\\formats\\rs274x.gmf"), 1);
-            p->add(QStringLiteral("tmpfile_cleanup"), QStringLiteral("True"), 1);
-            p->add(QStringLiteral("header_line1"), QStringLiteral("G04 Board ${KVX_JOB_NAME}*"), 1);
-            p->add(QStringLiteral("header_line2"), QStringLiteral("G04 Produced for ${KVX_PSITE_NAME}*"), 1);
-            p->add(QStringLiteral("trailer_line1"), QStringLiteral("G04 End of data*"), 1);
-        });
-}
-
-QWidget* bnrepParms()
-{
-    return dedicatedDialog<frmBNREPParms>(
-        QStringLiteral("(INTERNAL)Kalvex Report Writer Generator"), NOT_RESERVED, [](const IKalvexGenParmsPtr& p) {
-            p->add(QStringLiteral("db_type"), QStringLiteral("PDB"), 1);
-            p->add(QStringLiteral("pdb_file"), QStringLiteral("${KVX_LIBRARY_PATH}\\parts.pdb"), 1);
-            p->add(QStringLiteral("lmc_file"), QStringLiteral("${KVX_LIBRARY_PATH}\\central.lmc"), 1);
-            p->add(QStringLiteral("cleanup_work"), QStringLiteral("1"), 1);
-            p->add(QStringLiteral("table_clear"), QStringLiteral("PartNumberTable#SymbolPins#TNet"), 1);
-        });
+    static const IKalvexAdministratorPtr adm = loadDemoAdminDb();
+    const auto gen = adm ? adm->generators()->item(QStringLiteral("GERBER")) : nullptr;
+    if (!gen)
+        return nullptr;
+    gen->setReservedItem(SYSTEM);
+    auto editor = gen->parameters()->editor();
+    editor->setFormObj(morvObjs_editFormSelect(gen->cmdGen(false)));
+    editor->initialize(false);
+    return vbl_formInstance<frmGerberParms>();
 }
 } // namespace
 
@@ -104,9 +80,9 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmSampleParms_readonly"), sampleParmsLocked},
         {QStringLiteral("frmParmEdit"), [] { return parmEdit(false); }},
         {QStringLiteral("frmParmEdit_batch"), [] { return parmEdit(true); }},
-        {QStringLiteral("frmGerberParms"), [] { return gerberParms(NOT_RESERVED); }},
-        {QStringLiteral("frmGerberParms_readonly"), [] { return gerberParms(SYSTEM); }},
-        {QStringLiteral("frmBNREPParms"), bnrepParms},
+        {QStringLiteral("frmGerberParms"), [] { return demoGeneratorDialog(QStringLiteral("GERBER")); }},
+        {QStringLiteral("frmGerberParms_readonly"), gerberReadOnly},
+        {QStringLiteral("frmBNREPParms"), [] { return demoGeneratorDialog(QStringLiteral("BNREP")); }},
         {QStringLiteral("frmFileBrowser"), nullptr, [](const QString& f) { return renderFileBrowser(f, 0); }},
         {QStringLiteral("frmFileBrowser_checkout"), nullptr, [](const QString& f) { return renderFileBrowser(f, 1); }},
         {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
