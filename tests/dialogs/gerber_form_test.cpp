@@ -110,6 +110,16 @@ TEST_F(GerberTest, LayoutFillsTheWidthAndFitsTheFrameToOneGrid)
     }
 }
 
+TEST_F(GerberTest, AFormTooSmallForTheLinesGetsItsLastSizeBack)
+{
+    ASSERT_TRUE(open());
+    const QSize good = form->size();
+    form->resize(good.width(), 100); // the header frame would need a negative height
+    QTest::qWait(1);
+    EXPECT_EQ(form->size(), good);
+    EXPECT_FALSE(form->form_set_size);
+}
+
 TEST_F(GerberTest, BrowseButtonsFillOnlyTheirBoxWithCheckOutUnavailable)
 {
     ModalWatchdog dog(20000);

@@ -72,6 +72,44 @@ TEST_F(GerberTest, PersistWhileACellIsStillBeingTypedTakesTheTypedText)
     EXPECT_EQ(persist(), 0);
 }
 
+TEST_F(GerberTest, LeavingACellByKeyOrClickKeepsWhatWasTyped)
+{
+    ASSERT_TRUE(open());
+    typeLine(headers(), 1, "left by arrow");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !headers()->isEditing(); }, 1000));
+    EXPECT_EQ(headers()->activeRow(), 2);
+    typeLine(headers(), 2, "left by click");
+    clickCell(headers(), 4);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return line(headers(), 2) == "left by click"; }, 1000));
+    typeLine(headers(), 4, "left by switching grids");
+    showTrailers();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return line(headers(), 4) == "left by switching grids"; }, 1000));
+    EXPECT_EQ(lines(headers()), QStringList({"left by arrow", "left by click", "", "left by switching grids"}));
+    EXPECT_EQ(persist(), 3);
+    EXPECT_EQ(value("header_line4"), "left by switching grids");
+}
+
+TEST_F(GerberTest, ALineThatCannotBeAddedStopsItsGridButNotTheOther)
+{
+    ASSERT_TRUE(open());
+    enterLine(headers(), 1, "first");
+    enterLine(headers(), 2, "second");
+    enterLine(headers(), 3, "third");
+    showTrailers();
+    enterLine(trailers(), 1, "trailer");
+    // Row 2's hidden name is a blank one, which a set refuses to add.
+    headers()->setCol(frmGerberParms::ColName);
+    headers()->setRow(2);
+    headers()->setText(" ");
+    EXPECT_EQ(form->headTrailGrid_persist(parms, headers()), -1);
+    EXPECT_EQ(value("header_line1"), "first");
+    EXPECT_EQ(value("header_line3"), "<missing>") << "rows after the failure are not written";
+    EXPECT_EQ(persist(), 1) << "the failed grid adds nothing; the trailer line counts";
+    EXPECT_EQ(value("trailer_line1"), "trailer");
+    EXPECT_EQ(parms->count(), 2);
+}
+
 TEST_F(GerberTest, ClearingALineWritesItEmptyAndKeepsTheParameter)
 {
     parms->add("header_line2", "G04 header*", 1);
