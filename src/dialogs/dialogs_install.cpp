@@ -2,6 +2,7 @@
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "dialogs/frmBNREPParms.h"
 #include "dialogs/frmGerberParms.h"
+#include "dialogs/frmConfigFileParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "platform/VbForm.h"
 #include "platform/vbl_errDisplay.h"
@@ -16,6 +17,9 @@ void dialogs_install()
     installed = true;
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex Gerber Generator"), [] { return vbl_formInstance<frmGerberParms>(); });
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex Report Writer Generator"), [] { return vbl_formInstance<frmBNREPParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex DXF Output generator"), [] { return vbl_formInstance<frmDXFOutParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex planes generator"), [] { return vbl_formInstance<frmPlanesParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex ODBG Generator"), [] { return vbl_formInstance<frmODBGParms>(); });
     // The grid edits every set without a dedicated dialog; the batch-file
     // generator's set in batch mode.
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex batchfile Generator"), [] {

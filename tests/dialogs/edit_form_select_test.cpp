@@ -8,6 +8,7 @@
 #include "admin/KalvexDistributor.h"
 #include "dialogs/frmBNREPParms.h"
 #include "dialogs/frmGerberParms.h"
+#include "dialogs/frmConfigFileParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "generators/KalvexGenerator.h"
@@ -36,6 +37,9 @@ void release()
 }
 
 const SelectRow kRows[] = {
+    {"(INTERNAL)Kalvex DXF Output generator", "frmDXFOutParms", Grid::No, release<frmDXFOutParms>},
+    {"(INTERNAL)Kalvex planes generator", "frmPlanesParms", Grid::No, release<frmPlanesParms>},
+    {"(INTERNAL)Kalvex ODBG Generator", "frmODBGParms", Grid::No, release<frmODBGParms>},
     {"(INTERNAL)Kalvex batchfile Generator", "frmParmEdit", Grid::Batch, release<frmParmEdit>},
     {"${KVX_TOOLS}\\outgen.exe", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
     {"", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
