@@ -63,12 +63,14 @@ protected:
         auto p = parms->item(name);
         return p ? p->value(false) : QStringLiteral("<missing>");
     }
-    // Every parameter as "name=value", in set order.
+    // Every parameter as "name=value|type", in set order.
     QStringList snapshot()
     {
         QStringList all;
-        for (int i = 1; i <= parms->count(); ++i)
-            all << parms->item(i)->name() + "=" + parms->item(i)->value(false);
+        for (int i = 1; i <= parms->count(); ++i) {
+            const auto p = parms->item(i);
+            all << QStringLiteral("%1=%2|%3").arg(p->name(), p->value(false)).arg(p->parmType());
+        }
         return all;
     }
 
