@@ -1,5 +1,7 @@
 // The dialog table: one line per dialog, then the chooser handed to the model.
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "dialogs/frmBNREPParms.h"
+#include "dialogs/frmGerberParms.h"
 #include "dialogs/frmConfigFileParms.h"
 #include "dialogs/frmDistribParms.h"
 #include "dialogs/frmParmEdit.h"
@@ -15,7 +17,8 @@ void dialogs_install()
     if (installed)
         return;
     installed = true;
-    // registerEditForm("(INTERNAL)Kalvex Gerber Generator", [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex Gerber Generator"), [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex Report Writer Generator"), [] { return vbl_formInstance<frmBNREPParms>(); });
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex DXF Output generator"), [] { return vbl_formInstance<frmDXFOutParms>(); });
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex planes generator"), [] { return vbl_formInstance<frmPlanesParms>(); });
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex ODBG Generator"), [] { return vbl_formInstance<frmODBGParms>(); });

@@ -133,11 +133,19 @@ int OptionGroup::persistWord(const IKalvexGenParmsPtr& parms, const QString& wor
     }
     if (unchanged(word))
         return 0;
-    IKalvexGenParmPtr parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
+    IKalvexGenParmPtr parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, false);
+    const bool created = !parm;
+    if (created) {
+        value = word;
+        type = PARM_TYPE_SYSTEM;
+        parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
+    }
     if (!parm)
         return 0;
     parm->setValue(false, word);
     m_written = word;
+    if (created && m_rule.countCreated)
+        parm->setModified(1);
     return 1;
 }
 

@@ -70,6 +70,9 @@ struct OptionGroupRule {
     bool rewriteLetterCase = true;
     // Replaces the match rule (e.g. a Boolean reading); answers the option.
     std::function<int(const QString& value)> mapValue = {};
+    // WhenChanged: a parameter created by persist gets one change counted on
+    // itself (the dialogs whose rule is "added, then modified 1").
+    bool countCreated = false;
 };
 
 class OptionGroup {

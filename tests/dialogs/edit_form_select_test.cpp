@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "admin/KalvexDistributor.h"
+#include "dialogs/frmBNREPParms.h"
+#include "dialogs/frmGerberParms.h"
 #include "dialogs/frmConfigFileParms.h"
 #include "dialogs/frmDistribParms.h"
 #include "dialogs/frmParmEdit.h"
@@ -45,6 +47,8 @@ const SelectRow kRows[] = {
     {"", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
     {"(INTERNAL)Kalvex Distributor", "frmDistribParms", Grid::No, release<frmDistribParms>},
     {"(INTERNAL)Kalvex PCB Design Manipulations", "frmVarsetupParms", Grid::No, release<frmVarsetupParms>},
+    {"(INTERNAL)Kalvex Gerber Generator", "frmGerberParms", Grid::No, release<frmGerberParms>},
+    {"(INTERNAL)Kalvex Report Writer Generator", "frmBNREPParms", Grid::No, release<frmBNREPParms>},
 };
 
 // A registration that is put back when the test ends.

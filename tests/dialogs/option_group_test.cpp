@@ -262,6 +262,27 @@ TEST_F(OptionGroupTest, UpperCasedReferenceKeepsAnUnchangedValue)
     EXPECT_EQ(value("db_type"), "BNPCB");
 }
 
+TEST_F(OptionGroupTest, CountCreatedMarksOnlyAParameterThePersistAdded)
+{
+    open({.key = "db_type",
+          .words = {"BNPCB", "PDB"},
+          .match = OptMatch::UpperEqual,
+          .unmatched = 0,
+          .create = OptCreate::WhenChanged,
+          .marker = "XXXX",
+          .rewriteLetterCase = false,
+          .countCreated = true});
+    load();
+    EXPECT_EQ(persist(), 1);
+    ASSERT_NE(parms->item("db_type"), nullptr);
+    EXPECT_EQ(parms->item("db_type")->modified(), 1);
+    EXPECT_EQ(persist(), 1) << "the reference stays XXXX until the next load";
+    EXPECT_EQ(parms->item("db_type")->modified(), 1) << "an existing parameter set to its own value is no change";
+    choose(1);
+    EXPECT_EQ(persist(), 1);
+    EXPECT_EQ(parms->item("db_type")->modified(), 2);
+}
+
 TEST_F(OptionGroupTest, ReferenceInTheGroupNeverReadsAsABinding)
 {
     // Kept inside the group (the default), a word holding "#" stays a word;

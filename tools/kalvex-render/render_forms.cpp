@@ -2,6 +2,7 @@
 // right gets a small function here that prepares it.
 #include "render_forms.h"
 
+#include "dialogs/frmGerberParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "render_browser.h"
@@ -9,6 +10,7 @@
 #include "render_distrib_varsetup.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
+#include "interfaces/IKalvexGenerators.h"
 #include "support/sample_parm_form.h"
 
 namespace kalvex::render {
@@ -55,6 +57,21 @@ QWidget* parmEdit(bool batch)
     editor->initialize(false);
     return dynamic_cast<QWidget*>(editor->formObj()->formObject());
 }
+
+// The example database's Gerber generator made a system one: read-only.
+QWidget* gerberReadOnly()
+{
+    dialogs_install();
+    static const IKalvexAdministratorPtr adm = loadDemoAdminDb();
+    const auto gen = adm ? adm->generators()->item(QStringLiteral("GERBER")) : nullptr;
+    if (!gen)
+        return nullptr;
+    gen->setReservedItem(SYSTEM);
+    auto editor = gen->parameters()->editor();
+    editor->setFormObj(morvObjs_editFormSelect(gen->cmdGen(false)));
+    editor->initialize(false);
+    return vbl_formInstance<frmGerberParms>();
+}
 } // namespace
 
 const std::vector<RenderForm>& renderForms()
@@ -64,6 +81,9 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmSampleParms_readonly"), sampleParmsLocked},
         {QStringLiteral("frmParmEdit"), [] { return parmEdit(false); }},
         {QStringLiteral("frmParmEdit_batch"), [] { return parmEdit(true); }},
+        {QStringLiteral("frmGerberParms"), [] { return demoGeneratorDialog(QStringLiteral("GERBER")); }},
+        {QStringLiteral("frmGerberParms_readonly"), gerberReadOnly},
+        {QStringLiteral("frmBNREPParms"), [] { return demoGeneratorDialog(QStringLiteral("BNREP")); }},
         {QStringLiteral("frmDXFOutParms"), [] { return demoGeneratorDialog(QStringLiteral("DXFOUT")); }},
         {QStringLiteral("frmPlanesParms"), [] { return demoGeneratorDialog(QStringLiteral("PLANES")); }},
         {QStringLiteral("frmODBGParms"), [] { return demoGeneratorDialog(QStringLiteral("ODBG")); }},
