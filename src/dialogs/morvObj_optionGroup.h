@@ -17,7 +17,8 @@
 // Persist writes the chosen option's word, in the rule's letter case, when it
 // differs exactly from that reference. The reference is never updated by a
 // write: persisting again after a change writes and counts the group again,
-// until the next load.
+// until the next load. A choice put back to the loaded word after another
+// word was written is written (and counted) once.
 #pragma once
 #include <QPointer>
 #include <QString>
@@ -112,12 +113,14 @@ public:
 
 private:
     void setReference(const QString& ref);
+    bool unchanged(const QString& word) const;
 
     OptionGroupRule m_rule;
     QPointer<QObject> m_tagHolder;
     bool m_useTag = false;
     QString m_reference;
     QString m_valueRead;
+    QString m_written; // the last word written since the load; null when none
 };
 
 } // namespace kalvex

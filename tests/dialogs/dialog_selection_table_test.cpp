@@ -60,10 +60,7 @@ constexpr int kBuiltInRows = 13;
 
 // ---- Dialogs not registered yet on this branch. Their rows are skipped;
 // ---- empty this list once every dedicated dialog is in the table.
-const QSet<QString> kNotYetRegistered = {
-    "frmGerberParms",   "frmBNREPParms",   "frmDistribParms", "frmBNREPNTLParms",
-    "frmGFmanipParms",  "frmGENIFParms",   "frmVarsetupParms",
-};
+const QSet<QString> kNotYetRegistered = {"frmBNREPNTLParms", "frmGFmanipParms", "frmGENIFParms"};
 
 bool builtIn(const SelectionRow& row) { return &row < kRows + kBuiltInRows; }
 

@@ -6,10 +6,14 @@
 #include <gtest/gtest.h>
 
 #include "admin/KalvexDistributor.h"
+#include "dialogs/frmBNREPParms.h"
+#include "dialogs/frmGerberParms.h"
 #include "dialogs/frmConfigFileParms.h"
 #include "dialogs/frmDRCParms.h"
 #include "dialogs/frmDrillParms.h"
+#include "dialogs/frmDistribParms.h"
 #include "dialogs/frmParmEdit.h"
+#include "dialogs/frmVarsetupParms.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
@@ -45,6 +49,10 @@ const SelectRow kRows[] = {
     {"", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
     {"(INTERNAL)Kalvex NC Drill Generator", "frmDrillParms", Grid::No, release<frmDrillParms>},
     {"(INTERNAL)Kalvex DRC generator", "frmDRCParms", Grid::No, release<frmDRCParms>},
+    {"(INTERNAL)Kalvex Distributor", "frmDistribParms", Grid::No, release<frmDistribParms>},
+    {"(INTERNAL)Kalvex PCB Design Manipulations", "frmVarsetupParms", Grid::No, release<frmVarsetupParms>},
+    {"(INTERNAL)Kalvex Gerber Generator", "frmGerberParms", Grid::No, release<frmGerberParms>},
+    {"(INTERNAL)Kalvex Report Writer Generator", "frmBNREPParms", Grid::No, release<frmBNREPParms>},
 };
 
 // A registration that is put back when the test ends.

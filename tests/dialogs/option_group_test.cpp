@@ -130,6 +130,19 @@ TEST_F(OptionGroupTest, RepeatedPersistAfterAChangeWritesAndCountsAgain)
     EXPECT_EQ(persist(), 0);
 }
 
+TEST_F(OptionGroupTest, BackToTheLoadedWordAfterAWriteIsWrittenOnce)
+{
+    open(interfaceRule());
+    parms->add("if_name", "AIS", 1);
+    load();
+    choose(3);
+    EXPECT_EQ(persist(), 1);
+    choose(0); // AIS again
+    EXPECT_EQ(persist(), 1);
+    EXPECT_EQ(value("if_name"), "AIS") << "the user's choice, not the word written before";
+    EXPECT_EQ(persist(), 0);
+}
+
 TEST_F(OptionGroupTest, BooleanReadingKeepsTheCanonicalReference)
 {
     open({.key = "part_labels",
