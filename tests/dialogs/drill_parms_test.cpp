@@ -9,11 +9,8 @@
 #include "dialogs/drill_drc_fixture.h"
 #include "support/browser_answer.h"
 #include "dialogs/frmDrillParms.h"
-#include "dialogs/frmParmEdit.h"
 #include "dialogs/guiLib.h"
-#include "dialogs/morvObjs_parmGridFillRow.h"
 #include "generators/KalvexGenParms.h"
-#include "platform/vaSpread.h"
 
 namespace kalvex::test {
 
@@ -353,45 +350,6 @@ TEST_F(DrillParms, ResizeLinesTheBrowseButtonUpWithTheSweepFrame)
                   vb::left(form->browseFMTFile) - guiLib().quarterGap);
         EXPECT_EQ(form->last_width, vb::width(form));
     }
-}
-
-TEST_F(DrillParms, RoundTripWithTheGridDialog)
-{
-    add("operation", "generate");
-    ASSERT_TRUE(open());
-    click(form->OptOperations[1]);
-    click(form->optCheckIn[1]);
-    click(form->OptSweep[1]);
-    typeInto(form->txtFormatFile, "fmt.mmm");
-    EXPECT_EQ(persist(), 3);
-
-    // The same set edited in the grid: every value the drill dialog wrote.
-    gen->setCmdGen("C:\\tools\\drill.exe");
-    editor()->initialize(true);
-    auto* grid = dynamic_cast<frmParmEdit*>(editor()->formObj());
-    ASSERT_NE(grid, nullptr);
-    QStringList rows;
-    vaSpread* g = grid->parmsGrid;
-    for (int r = 1; r <= g->maxRows(); ++r) {
-        g->setRow(r);
-        g->setCol(ParmGridCol::Name);
-        const QString name = g->text();
-        g->setCol(ParmGridCol::Value);
-        rows << name + "=" + g->text();
-    }
-    for (const char* row : {"operation=check_in_sum", "sweep_axis=Vertical", "units=th", "sum_units=English",
-                            "format_file=fmt.mmm"})
-        EXPECT_TRUE(rows.contains(row)) << row << " in " << rows.join(", ").toStdString();
-    grid->hide();
-    parms->item("operation")->setValue(false, "check_in_map");
-
-    gen->setCmdGen(command());
-    editor()->initialize(true);
-    EXPECT_EQ(editor()->formObj(), form);
-    EXPECT_EQ(shown(), (Shown{1, 2, 0, 0, 1, false, true}));
-    EXPECT_EQ(form->txtFormatFile->text(), "fmt.mmm");
-    EXPECT_EQ(persist(), 0);
-    vbl_formRelease<frmParmEdit>();
 }
 
 } // namespace kalvex::test
