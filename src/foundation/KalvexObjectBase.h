@@ -19,6 +19,8 @@ public:
 
     std::shared_ptr<IKalvexObject> parent() const override { return m_parent.lock(); }
     void setParent(const std::shared_ptr<IKalvexObject>& parent) override { m_parent = parent; }
+    // Cheaper than parent() where only the presence counts.
+    bool hasParent() const { return !m_parent.expired(); }
 
     void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override { m_raiser = raiser; }
     void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override { m_intRaiser = raiser; }
