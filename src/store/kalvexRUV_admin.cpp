@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include "admin/KalvexADMDbStatus.h"
+#include "admin/KalvexAdministrator.h"
 #include "admin/KalvexDistributor.h"
 #include "admin/KalvexErrorFilter.h"
 #include "admin/KalvexFileType.h"
@@ -16,6 +17,7 @@
 #include "interfaces/IKalvexProcess.h"
 #include "store/kalvexRUV_common.h"
 #include "store/kalvexRUV_generators.h"
+#include "store/kalvexRUV_scratch.h"
 
 namespace kalvex {
 
@@ -713,32 +715,52 @@ void markSaved(const IKalvexAdministratorPtr& adm)
     adm->setModified(0);
 }
 
-bool load(KalvexRUVConnection& conn, const IKalvexAdministratorPtr& adm, const RUVLoadOptions& opt)
+// Fills a database that no host sees yet (empty, or a copy of the target
+// when the load keeps what the target holds), with tracking suspended.
+bool readInto(KalvexRUVConnection& conn, const IKalvexAdministratorPtr& adm, const RUVLoadOptions& opt,
+              bool defaults)
 {
-    // A load is one reload for the host, not thousands of adds and changes:
-    // the public raiser is held back while the file is read (the database
-    // itself, as internal raiser, ignores what happens while it is
-    // suspended) and hears of one EV_RELOAD afterwards.
-    auto* admBase = dynamic_cast<KalvexObjectBase*>(adm.get());
-    const auto pubRaiser = admBase ? admBase->eventRaiser() : nullptr;
-    adm->setEventRaiser(nullptr);
-
-    // Emptying the database clears its defaults flag; the flag describes
-    // this load, so it is taken before and kept.
-    const bool defaults = adm->defaultsObjectFlag();
-    adm->setModified(MODIFIED_SUSPEND);
-    if (opt.clearFirst) {
-        adm->initialize();
-        adm->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, defaults);
-    }
     const std::vector<IKalvexObjectPtr> tracked = {adm->statusInfo(),     adm->errorFilters(), adm->fileTypes(),
                                                    adm->productClasses(), adm->productionSites(), adm->generators(),
                                                    adm->distributors(),   adm->processes(),    adm};
     for (const auto& o : tracked)
         o->setModified(MODIFIED_SUSPEND);
-
     const bool ok = AdminReader(conn, adm, opt, defaults).read();
+    for (const auto& o : tracked) {
+        o->setModified(MODIFIED_RESUME);
+        o->setModified(0);
+    }
+    return ok;
+}
 
+// Puts the loaded database's content into the target. A load is one reload
+// for the host, not thousands of adds and changes: the public raiser is held
+// back while the entries move (the database itself, as internal raiser,
+// ignores what happens while it is suspended) and hears of one EV_RELOAD.
+void takeOver(const IKalvexAdministratorPtr& adm, const IKalvexAdministratorPtr& loaded)
+{
+    auto* admBase = dynamic_cast<KalvexObjectBase*>(adm.get());
+    const auto pubRaiser = admBase ? admBase->eventRaiser() : nullptr;
+    adm->setEventRaiser(nullptr);
+    // Emptying the database clears its defaults flag, which belongs to the load.
+    const bool defaults = adm->defaultsObjectFlag();
+    const std::vector<IKalvexObjectPtr> tracked = {adm->statusInfo(),     adm->errorFilters(), adm->fileTypes(),
+                                                   adm->productClasses(), adm->productionSites(), adm->generators(),
+                                                   adm->distributors(),   adm->processes(),    adm};
+    for (const auto& o : tracked)
+        o->setModified(MODIFIED_SUSPEND);
+    adm->initialize();
+    adm->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, defaults);
+    adm->setResetTriggerFile(loaded->resetTriggerFile());
+    adm->setObjInitDate(loaded->objInitDate());
+    adm->statusInfo()->clone(loaded->statusInfo());
+    ruvMoveItems(adm->errorFilters(), loaded->errorFilters());
+    ruvMoveItems(adm->fileTypes(), loaded->fileTypes());
+    ruvMoveItems(adm->productClasses(), loaded->productClasses());
+    ruvMoveItems(adm->productionSites(), loaded->productionSites());
+    ruvMoveGenerators(adm->generators(), loaded->generators());
+    ruvMoveItems(adm->distributors(), loaded->distributors());
+    ruvMoveItems(adm->processes(), loaded->processes());
     for (const auto& o : tracked) {
         o->setModified(MODIFIED_RESUME);
         o->setModified(0);
@@ -746,7 +768,32 @@ bool load(KalvexRUVConnection& conn, const IKalvexAdministratorPtr& adm, const R
     adm->setEventRaiser(pubRaiser);
     if (admBase && pubRaiser)
         admBase->raiseEvent(EV_RELOAD);
-    return ok;
+}
+
+bool load(KalvexRUVConnection& conn, const IKalvexAdministratorPtr& adm, const RUVLoadOptions& opt)
+{
+    // The file is read into a database of its own (a copy of the target when
+    // the target is not emptied first), taken over only when the whole file
+    // was read: a failed load leaves the target as it was.
+    const bool defaults = adm->defaultsObjectFlag();
+    auto loaded = classCreate_KalvexAdministrator();
+    if (!loaded) {
+        conn.setError(QStringLiteral("no administration database could be made for the load"));
+        return false;
+    }
+    loaded->setEnvirVars(adm->envirVars());
+    loaded->setMessagesObj(adm->messagesObj());
+    if (!opt.clearFirst && !ruvCopyThroughMemory(kalvexRUV_adminHandler(), adm, loaded)) {
+        conn.setError(QStringLiteral("the administration database could not be copied for the load"));
+        return false;
+    }
+    loaded->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, defaults);
+    RUVLoadOptions into = opt;
+    into.clearFirst = false;
+    if (!readInto(conn, loaded, into, defaults))
+        return false;
+    takeOver(adm, loaded);
+    return true;
 }
 
 } // namespace
