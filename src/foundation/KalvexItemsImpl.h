@@ -116,8 +116,8 @@ protected:
     int positionOfKey(const QString& key) const
     {
         const auto& items = Base::items();
-        return m_index.find(key.toCaseFolded(), static_cast<qsizetype>(items.size()),
-                            [&](qsizetype i) { return keyOf(items[static_cast<size_t>(i)]).toCaseFolded(); });
+        return m_index.find(key, static_cast<qsizetype>(items.size()),
+                            [&](qsizetype i) { return keyOf(items[static_cast<size_t>(i)]); });
     }
 
 private:
@@ -133,7 +133,7 @@ private:
     void noteAppended(const ItemPtr& it)
     {
         // Called before the item is stored: it takes the next position.
-        m_index.appended(keyOf(it).toCaseFolded(), Base::count() + 1);
+        m_index.appended(keyOf(it), Base::count() + 1);
         bumpModelGeneration();
     }
     const std::vector<ItemPtr>& sortedView(int sortOrder) const
@@ -151,7 +151,7 @@ private:
         std::uint64_t generation = 0;
         std::vector<ItemPtr> items;
     };
-    KalvexKeyIndex m_index;
+    KalvexIdIndex m_index;
     mutable std::map<int, SortCache> m_sorted;
 };
 

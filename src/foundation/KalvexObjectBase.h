@@ -33,6 +33,8 @@ public:
     // Handles SET_EV_RAISER and SET_INT_EV_RAISER; -1 for anything else.
     int setInternalValue(const QString& key, const QVariant& value) override;
 
+    // Whether an event would reach anyone: objects being read have no raiser.
+    bool raisesEvents() const { return m_raiser || !m_intRaiser.expired(); }
     // Raises an event on the public and the internal raiser.
     void raiseEvent(const QString& eventType, const QString& property = QString(),
                     const QVariant& oldValue = QVariant(), const QVariant& newValue = QVariant());

@@ -39,7 +39,7 @@ private:
 
     std::shared_ptr<IBrenloEnvirVars> m_vars;
     std::shared_ptr<IKalvexGenParmsEditor> m_editor;
-    KalvexKeyIndex m_names;
+    KalvexNameIndex m_names;
 };
 
 std::shared_ptr<IKalvexGenParms> classCreate_KalvexGenParms();

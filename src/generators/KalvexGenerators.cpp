@@ -8,8 +8,8 @@ namespace kalvex {
 int KalvexGenerators::positionOfId(const QString& id) const
 {
     const auto& all = items();
-    return m_ids.find(id.toCaseFolded(), static_cast<qsizetype>(all.size()),
-                      [&](qsizetype i) { return all[static_cast<size_t>(i)]->id().toCaseFolded(); });
+    return m_ids.find(id, static_cast<qsizetype>(all.size()),
+                      [&](qsizetype i) { return all[static_cast<size_t>(i)]->id(); });
 }
 
 IKalvexGeneratorPtr KalvexGenerators::item(const QString& id) const
@@ -55,7 +55,7 @@ bool KalvexGenerators::add(const IKalvexGeneratorPtr& generator)
     if (!generator || generator->id().trimmed().isEmpty() || exists(generator->id()) || holds(generator))
         return false;
     insertItem(generator);
-    m_ids.appended(generator->id().toCaseFolded(), count());
+    m_ids.appended(generator->id(), count());
     m_names.appended(generator->name(), count());
     if (m_vars)
         generator->setEnvirVars(m_vars);

@@ -41,9 +41,8 @@ private:
     bool holds(const IKalvexGeneratorPtr& generator) const;
 
     std::shared_ptr<IBrenloEnvirVars> m_vars;
-    // Ids ignore letter case (folded keys); names are exact.
-    KalvexKeyIndex m_ids;
-    KalvexKeyIndex m_names;
+    KalvexIdIndex m_ids;
+    KalvexNameIndex m_names;
 };
 
 std::shared_ptr<IKalvexGenerators> classCreate_KalvexGenerators();

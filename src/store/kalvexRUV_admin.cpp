@@ -172,7 +172,9 @@ QString idOf(const std::shared_ptr<IKalvexNamedItem>& item) { return item ? item
 
 struct PendingRef {
     enum Kind { Parent, Prereq, FileType, ProdClass, GenAssignment, SiteAssignment } kind;
-    std::weak_ptr<IKalvexObject> owner; // the process or distributor
+    // The owner: a process, or a distributor for site assignments.
+    std::weak_ptr<IKalvexProcess> process;
+    std::weak_ptr<IKalvexDistributor> distributor;
     QString ownerId;
     QString id;       // the referenced entry (the site for assignments)
     QString generatorId;
@@ -316,6 +318,7 @@ private:
         std::vector<PendingRef> refs;
         QSet<QString> seen;
         const QString kind = QLatin1String(what);
+        const QString aKind = QStringLiteral("a ") + kind;
         const bool startedEmpty = coll->count() == 0;
         return ruvReadEntries(
             m_conn, m_conn.readSectionLevel() + 1, keyword, title,
@@ -337,7 +340,7 @@ private:
                 QString err;
                 if (extraMember(*current, l, refs, &err))
                     return err;
-                return ruvApplyMember<T>(*current, l, members, QStringLiteral("a ") + kind);
+                return ruvApplyMember<T>(*current, l, members, aKind);
             },
             [&]() -> QString {
                 auto obj = std::move(current);
@@ -356,7 +359,10 @@ private:
                     return QStringLiteral("%1 \"%2\" could not be added").arg(kind, obj->id());
                 }
                 for (auto& r : refs) {
-                    r.owner = std::dynamic_pointer_cast<IKalvexObject>(target);
+                    if constexpr (std::is_same_v<T, IKalvexProcess>)
+                        r.process = target;
+                    if constexpr (std::is_same_v<T, IKalvexDistributor>)
+                        r.distributor = target;
                     r.ownerId = target->id();
                     m_refs.push_back(std::move(r));
                 }
@@ -386,7 +392,7 @@ private:
         }
         if (l.keyword != kSiteAssignment)
             return false;
-        PendingRef r{PendingRef::SiteAssignment, {}, {}, l.value(0), {}, false, l.value(2), l.lineNumber};
+        PendingRef r{PendingRef::SiteAssignment, {}, {}, {}, l.value(0), {}, false, l.value(2), l.lineNumber};
         if (ruvCount(l, 3, err) && ruvBool(l, 1, &r.inUse, err))
             refs.push_back(std::move(r));
         return true;
@@ -402,12 +408,12 @@ private:
         const auto kind = single.constFind(l.keyword);
         if (kind != single.constEnd()) {
             if (ruvCount(l, 1, err) && !l.value(0).trimmed().isEmpty())
-                refs.push_back({*kind, {}, {}, l.value(0).trimmed(), {}, false, {}, l.lineNumber});
+                refs.push_back({*kind, {}, {}, {}, l.value(0).trimmed(), {}, false, {}, l.lineNumber});
             return true;
         }
         if (l.keyword != kGenAssignment)
             return false;
-        PendingRef r{PendingRef::GenAssignment, {}, {}, l.value(0), l.value(1).trimmed(), false, l.value(3),
+        PendingRef r{PendingRef::GenAssignment, {}, {}, {}, l.value(0), l.value(1).trimmed(), false, l.value(3),
                      l.lineNumber};
         if (ruvCount(l, 4, err) && ruvBool(l, 2, &r.inUse, err))
             refs.push_back(std::move(r));
@@ -438,8 +444,9 @@ private:
         const auto procs = m_adm->processes();
         const auto sites = m_adm->productionSites();
         for (const auto& r : m_refs) {
-            auto owner = r.owner.lock();
-            if (!owner)
+            const auto p = r.process.lock();
+            const auto d = r.distributor.lock();
+            if (!p && !d)
                 continue;
             QString err;
             auto fail = [&](const QString& what) {
@@ -454,7 +461,6 @@ private:
                          !(gen = generatorById(r.generatorId)))
                     fail(QStringLiteral("\"%1\": generator \"%2\" does not exist").arg(r.ownerId, r.generatorId));
                 else if (r.kind == PendingRef::SiteAssignment) {
-                    auto d = std::dynamic_pointer_cast<IKalvexDistributor>(owner);
                     auto a = classCreate_KalvexPsiteAssignment();
                     a->setModified(MODIFIED_SUSPEND);
                     a->setProductionSite(site);
@@ -464,7 +470,6 @@ private:
                     if (!d->psiteAssignments()->addQuietly(a))
                         fail(QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(r.ownerId, r.id));
                 } else {
-                    auto p = std::dynamic_pointer_cast<IKalvexProcess>(owner);
                     auto a = classCreate_KalvexGenAssignment();
                     a->setModified(MODIFIED_SUSPEND);
                     a->setProductionSite(site);
@@ -476,7 +481,6 @@ private:
                         fail(QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(r.ownerId, r.id));
                 }
             } else {
-                auto p = std::dynamic_pointer_cast<IKalvexProcess>(owner);
                 p->setModified(MODIFIED_SUSPEND);
                 switch (r.kind) {
                 case PendingRef::Parent:

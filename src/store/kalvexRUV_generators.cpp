@@ -100,10 +100,14 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
     const bool startedEmpty = gens->count() == 0;
     auto begin = [&](const KeywordLine& entry) -> QString {
         const QString id = entry.value(0).trimmed();
-        const QString key = id.toLower();
-        if (seen.contains(key))
-            return QStringLiteral("generator \"%1\" appears twice").arg(id);
-        seen.insert(key);
+        // Into an empty collection the collection itself refuses a second
+        // generator of an id; otherwise the file's ids are tracked.
+        if (!startedEmpty) {
+            const QString key = id.toCaseFolded();
+            if (seen.contains(key))
+                return QStringLiteral("generator \"%1\" appears twice").arg(id);
+            seen.insert(key);
+        }
         current = classCreate_KalvexGenerator();
         if (!current)
             return QStringLiteral("no generator could be made");
@@ -130,8 +134,11 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
             existing->setModified(MODIFIED_RESUME);
             return {};
         }
-        if (!gens->add(g))
+        if (!gens->add(g)) {
+            if (gens->exists(g->id()))
+                return QStringLiteral("generator \"%1\" appears twice").arg(g->id());
             return QStringLiteral("generator \"%1\" could not be added").arg(g->id());
+        }
         return {};
     };
     return ruvReadEntries(conn, conn.readSectionLevel() + 1, kGenerator, RUV_TITLE_GENERATORS, begin, member, end);
