@@ -1,5 +1,8 @@
 // The dialog table: one line per dialog, then the chooser handed to the model.
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "dialogs/frmBNREPNTLParms.h"
+#include "dialogs/frmGENIFParms.h"
+#include "dialogs/frmGFmanipParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "platform/VbForm.h"
 #include "platform/vbl_errDisplay.h"
@@ -13,6 +16,9 @@ void dialogs_install()
         return;
     installed = true;
     // registerEditForm("(INTERNAL)Kalvex Gerber Generator", [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditForm("(INTERNAL)Kalvex Report Writer netlister", [] { return vbl_formInstance<frmBNREPNTLParms>(); });
+    registerEditForm("(INTERNAL)Kalvex file manipulator", [] { return vbl_formInstance<frmGFmanipParms>(); });
+    registerEditForm("(INTERNAL)Kalvex General Interfaces", [] { return vbl_formInstance<frmGENIFParms>(); });
     // The grid edits every set without a dedicated dialog; the batch-file
     // generator's set in batch mode.
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex batchfile Generator"), [] {

@@ -1,0 +1,176 @@
+#include "dialogs/frmGFmanipParms.h"
+
+#include "dialogs/guiLib.h"
+#include "dialogs/morvObj_parmBinding.h"
+#include "dialogs/morvObjs_pickers.h"
+#include "generators/generatorAdminObj.h"
+#include "generators/gens_tooltip.h"
+#include "platform/VbCommandButton.h"
+#include "platform/VbIcons.h"
+#include "platform/VbLabel.h"
+#include "platform/VbTextBox.h"
+
+namespace kalvex {
+
+namespace {
+const QString kOperation = QStringLiteral("operation");
+constexpr int kMakeDir = 2;
+// operation words by option index, the order in which a stored word is
+// searched for them, and the labels of their tool tips.
+const QStringList kOpWords = {QStringLiteral("move_file"), QStringLiteral("copy_file"), QStringLiteral("make_dir"),
+                              QStringLiteral("exec_bat_file")};
+const QList<int> kOpTestOrder = {1, 0, 2, 3};
+const QStringList kOpCaptions = {QStringLiteral("Move file from source to destination"),
+                                 QStringLiteral("Copy file from source to destination"),
+                                 QStringLiteral("Create directory"), QStringLiteral("Execute batch file or executable")};
+const QStringList kOpTipLabels = {QStringLiteral("Move file operation"), QStringLiteral("Copy file operation"),
+                                  QStringLiteral("Create directory operation"),
+                                  QStringLiteral("Execute batch file or executable")};
+
+// The administration database of the generator owning the set, if any.
+IKalvexAdministratorPtr ownerAdmin(const IKalvexGenParmsPtr& parms)
+{
+    return morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()));
+}
+} // namespace
+
+frmGFmanipParms::frmGFmanipParms()
+    : KalvexParmFormBase(QStringLiteral("frmGFmanipParms"))
+{
+    setCaption(QStringLiteral("File manipulator parameters"));
+    parmsPanel = addControl(new VbPanel3D(this), "parmsPanel");
+    frameParms = addControl(new VbFrame(parmsPanel), "frameParms");
+    for (int i = 0; i < kOpCaptions.size(); ++i)
+        OptFmanip.append(addControl(new VbOptionButton(kOpCaptions[i], frameParms), "OptFmanip", i));
+    labelTitle = addControl(new VbLabel(QStringLiteral("Title to be displayed in feedback menu:"), frameParms),
+                            "labelTitle");
+    textTitle = addControl(new VbTextBox(frameParms), "textTitle");
+    labelFrom = addControl(new VbLabel(QStringLiteral("Source file:"), frameParms), "labelFrom");
+    textFromFile = addControl(new VbTextBox(frameParms), "textFromFile");
+    browseFromFile = addControl(new VbCommandButton(frameParms), "browseFromFile");
+    labelTo = addControl(new VbLabel(QStringLiteral("Destination file:"), frameParms), "labelTo");
+    textToFile = addControl(new VbTextBox(frameParms), "textToFile");
+    browseToFile = addControl(new VbCommandButton(frameParms), "browseToFile");
+    browseFromFile->setPicture(vbIcon_browse());
+    browseToFile->setPicture(vbIcon_browse());
+
+    // Design positions (twips): two rows of operations, then a label column
+    // and the boxes; widths follow the panel in layoutPanel.
+    for (int i = 0; i < OptFmanip.count(); ++i)
+        vb::move(OptFmanip[i], 130 + (i % 2) * 3500, 130 + (i / 2) * 330, 3400, 255);
+    const double rowTop[] = {860, 1270, 1680};
+    const std::pair<VbLabel*, VbTextBox*> rows[] = {{labelTitle, textTitle}, {labelFrom, textFromFile},
+                                                    {labelTo, textToFile}};
+    for (int r = 0; r < 3; ++r) {
+        vb::move(rows[r].first, 130, rowTop[r] + 30, 3000, 255);
+        vb::move(rows[r].second, 3200, rowTop[r], 3600, 300);
+    }
+    vb::move(browseFromFile, 6900, rowTop[1], 315, 315);
+    vb::move(browseToFile, 6900, rowTop[2], 315, 315);
+
+    bindControl(textFromFile, QStringLiteral("parm1"), QStringLiteral("Source file"), QStringLiteral("<file_path>"),
+                browseFromFile);
+    bindControl(textToFile, QStringLiteral("parm2"), QStringLiteral("Destination file"),
+                QStringLiteral("<file_path>"), browseToFile);
+    bindControl(textTitle, QStringLiteral("title"), QStringLiteral("Feedback menu title"),
+                QStringLiteral("<title_string>"));
+    for (int i = 0; i < OptFmanip.count(); ++i)
+        vb::setToolTipText(OptFmanip[i], morvGens_toolTip_compose(kOpTipLabels[i], kOperation, kOpWords[i]));
+    setPanel(parmsPanel, frameParms);
+
+    connect(&OptFmanip, &VbOptionArray::Click, this, &frmGFmanipParms::OptFmanip_Click);
+    connect(browseFromFile, &VbCommandButton::Click, this, &frmGFmanipParms::browseFromFile_Click);
+    connect(browseToFile, &VbCommandButton::Click, this, &frmGFmanipParms::browseToFile_Click);
+    vb::move(this, 1500, 1500, 7650, 2700);
+}
+
+QObject* frmGFmanipParms::firstEditControl() const { return textTitle; }
+
+bool frmGFmanipParms::layoutPanel()
+{
+    const double right = gui_fillPanel(parmsPanel, frameParms);
+    gui_placeBrowseRow(textFromFile, browseFromFile, right);
+    vb::setLeft(browseToFile, right - vb::width(browseFromFile));
+    gui_formResizePanel(textToFile, browseToFile);
+    return vb::setWidth(textTitle, right - vb::left(textTitle));
+}
+
+QString frmGFmanipParms::checkIn_getOperationFromGUI() const
+{
+    for (int i : kOpTestOrder)
+        if (OptFmanip[i]->value())
+            return kOpWords[i];
+    return QString();
+}
+
+void frmGFmanipParms::OptFmanip_Click(int index)
+{
+    const bool makeDir = index == kMakeDir;
+    labelFrom->setCaption(makeDir ? QStringLiteral("Directory to create:") : QStringLiteral("Source file:"));
+    // Hidden, the destination keeps its text and is still written back.
+    for (QObject* c : {static_cast<QObject*>(labelTo), static_cast<QObject*>(textToFile),
+                       static_cast<QObject*>(browseToFile)})
+        vb::setVisible(c, !makeDir);
+}
+
+void frmGFmanipParms::loadGroups() { loadData_operation(); }
+
+void frmGFmanipParms::loadData_operation()
+{
+    QString value = kOpWords[1];
+    int type = PARM_TYPE_SYSTEM;
+    morvObjs_parms_getParm(parmsColl(), kOperation, value, type, true);
+    const QString lower = value.toLower();
+    int index = 1;
+    for (int i : kOpTestOrder)
+        if (lower.contains(kOpWords[i])) {
+            index = i;
+            break;
+        }
+    OptFmanip[index]->setValue(true);
+    vb::setTag(OptFmanip[0], value);
+    OptFmanip_Click(index);
+}
+
+int frmGFmanipParms::persistGroups()
+{
+    const QString word = checkIn_getOperationFromGUI();
+    if (word == vb::tag(OptFmanip[0]))
+        return 0;
+    QString value = word;
+    int type = PARM_TYPE_SYSTEM;
+    auto parm = morvObjs_parms_getParm(parmsColl(), kOperation, value, type, true);
+    if (!parm)
+        return 0;
+    parm->setValue(false, word);
+    return 1;
+}
+
+void frmGFmanipParms::browseFromFile_Click()
+{
+    const IKalvexGenParmsPtr parms = parmsColl();
+    if (!parms)
+        return;
+    const QString start = textFromFile->text().trimmed();
+    QString chosen;
+    if (OptFmanip[kMakeDir]->value())
+        chosen = morvObjs_dirBrowser(start, QStringLiteral("Select directory"), parms->envirVars(), QString(), true);
+    else
+        chosen = morvObjs_parmBrowseFile(start, QStringLiteral("BRID_FROM_FILE"), this, ownerAdmin(parms), true,
+                                         true);
+    if (chosen != PICKER_NODEF)
+        textFromFile->setText(chosen);
+}
+
+void frmGFmanipParms::browseToFile_Click()
+{
+    const IKalvexGenParmsPtr parms = parmsColl();
+    if (!parms)
+        return;
+    const QString chosen = morvObjs_parmBrowseFile(textToFile->text().trimmed(), QStringLiteral("BRID_TO_FILE"),
+                                                   this, ownerAdmin(parms), true, false);
+    if (chosen != PICKER_NODEF)
+        textToFile->setText(chosen);
+}
+
+} // namespace kalvex
