@@ -110,7 +110,7 @@ frmBNREPNTLParms::frmBNREPNTLParms()
     connect(&OptNTLType, &VbOptionArray::Click, this, &frmBNREPNTLParms::OptNTLType_Click);
     connect(checkCLINKTemplates, &VbCheckBox::Click, this, &frmBNREPNTLParms::checkCLINKTemplates_Click);
     connect(browseDatabase, &VbCommandButton::Click, this, &frmBNREPNTLParms::browseDatabase_Click);
-    vb::move(this, 1500, 1500, 6600, 4050);
+    vb::move(this, 1500, 1500, 6600, 3500);
 }
 
 QObject* frmBNREPNTLParms::firstEditControl() const { return textDatabase; }

@@ -59,7 +59,7 @@ frmGENIFParms::frmGENIFParms()
                 QStringLiteral("<title_string>"));
     bindControl(checkCleanup, QStringLiteral("clean_layout_dir"), QStringLiteral("Cleanup layout directory"));
     setPanel(parmsPanel, nullptr);
-    vb::move(this, 1500, 1500, 5900, 3650);
+    vb::move(this, 1500, 1500, 5900, 3250);
 }
 
 QObject* frmGENIFParms::firstEditControl() const { return textTitle; }

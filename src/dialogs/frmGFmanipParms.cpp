@@ -57,16 +57,16 @@ frmGFmanipParms::frmGFmanipParms()
     // Design positions (twips): two rows of operations, then a label column
     // and the boxes; widths follow the panel in layoutPanel.
     for (int i = 0; i < OptFmanip.count(); ++i)
-        vb::move(OptFmanip[i], 130 + (i % 2) * 3500, 130 + (i / 2) * 330, 3400, 255);
+        vb::move(OptFmanip[i], 130 + (i % 2) * 4200, 130 + (i / 2) * 330, 4100, 255);
     const double rowTop[] = {860, 1270, 1680};
     const std::pair<VbLabel*, VbTextBox*> rows[] = {{labelTitle, textTitle}, {labelFrom, textFromFile},
                                                     {labelTo, textToFile}};
     for (int r = 0; r < 3; ++r) {
-        vb::move(rows[r].first, 130, rowTop[r] + 30, 3000, 255);
-        vb::move(rows[r].second, 3200, rowTop[r], 3600, 300);
+        vb::move(rows[r].first, 130, rowTop[r] + 30, 3900, 255);
+        vb::move(rows[r].second, 4100, rowTop[r], 4300, 300);
     }
-    vb::move(browseFromFile, 6900, rowTop[1], 315, 315);
-    vb::move(browseToFile, 6900, rowTop[2], 315, 315);
+    vb::move(browseFromFile, 8500, rowTop[1], 315, 315);
+    vb::move(browseToFile, 8500, rowTop[2], 315, 315);
 
     bindControl(textFromFile, QStringLiteral("parm1"), QStringLiteral("Source file"), QStringLiteral("<file_path>"),
                 browseFromFile);
@@ -81,7 +81,7 @@ frmGFmanipParms::frmGFmanipParms()
     connect(&OptFmanip, &VbOptionArray::Click, this, &frmGFmanipParms::OptFmanip_Click);
     connect(browseFromFile, &VbCommandButton::Click, this, &frmGFmanipParms::browseFromFile_Click);
     connect(browseToFile, &VbCommandButton::Click, this, &frmGFmanipParms::browseToFile_Click);
-    vb::move(this, 1500, 1500, 7650, 2700);
+    vb::move(this, 1500, 1500, 9000, 2250);
 }
 
 QObject* frmGFmanipParms::firstEditControl() const { return textTitle; }

@@ -222,7 +222,7 @@ TEST_F(FileManipDialog, CaptionsToolTipsFocusHelpAndLayout)
     EXPECT_DOUBLE_EQ(vb::width(form->browseFromFile), 315);
     EXPECT_DOUBLE_EQ(vb::height(form->browseToFile), 315);
     EXPECT_EQ(form->frameParms->borderStyle(), 0);
-    for (double width : {9600.0, 7000.0}) {
+    for (double width : {11000.0, 9300.0}) {
         vb::setWidth(form, width);
         ASSERT_TRUE(QTest::qWaitFor([this] { return vb::width(form->parmsPanel) == vb::scaleWidth(form); }, 2000));
         const double right = std::nearbyint(vb::width(form->parmsPanel) - guiLib().gap);
