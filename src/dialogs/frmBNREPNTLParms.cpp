@@ -260,9 +260,8 @@ void frmBNREPNTLParms::browseDatabase_Click()
     const IKalvexGenParmsPtr parms = parmsColl();
     if (!parms)
         return;
-    const auto adm = morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()));
     const QString chosen = morvObjs_parmBrowseFile(textDatabase->text().trimmed(), QStringLiteral("BNREP_PCB_DB"),
-                                                   this, adm, true, true);
+                                                   this, morvObjs_parmsGetAdminObj(parms), true, true);
     if (chosen != PICKER_NODEF)
         textDatabase->setText(chosen);
 }

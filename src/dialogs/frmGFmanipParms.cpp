@@ -26,12 +26,6 @@ const QStringList kOpCaptions = {QStringLiteral("Move file from source to destin
 const QStringList kOpTipLabels = {QStringLiteral("Move file operation"), QStringLiteral("Copy file operation"),
                                   QStringLiteral("Create directory operation"),
                                   QStringLiteral("Execute batch file or executable")};
-
-// The administration database of the generator owning the set, if any.
-IKalvexAdministratorPtr ownerAdmin(const IKalvexGenParmsPtr& parms)
-{
-    return morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()));
-}
 } // namespace
 
 frmGFmanipParms::frmGFmanipParms()
@@ -156,8 +150,8 @@ void frmGFmanipParms::browseFromFile_Click()
     if (OptFmanip[kMakeDir]->value())
         chosen = morvObjs_dirBrowser(start, QStringLiteral("Select directory"), parms->envirVars(), QString(), true);
     else
-        chosen = morvObjs_parmBrowseFile(start, QStringLiteral("BRID_FROM_FILE"), this, ownerAdmin(parms), true,
-                                         true);
+        chosen = morvObjs_parmBrowseFile(start, QStringLiteral("BRID_FROM_FILE"), this,
+                                         morvObjs_parmsGetAdminObj(parms), true, true);
     if (chosen != PICKER_NODEF)
         textFromFile->setText(chosen);
 }
@@ -168,7 +162,7 @@ void frmGFmanipParms::browseToFile_Click()
     if (!parms)
         return;
     const QString chosen = morvObjs_parmBrowseFile(textToFile->text().trimmed(), QStringLiteral("BRID_TO_FILE"),
-                                                   this, ownerAdmin(parms), true, false);
+                                                   this, morvObjs_parmsGetAdminObj(parms), true, false);
     if (chosen != PICKER_NODEF)
         textToFile->setText(chosen);
 }

@@ -15,6 +15,8 @@
 #include "platform/VbCommandButton.h"
 #include "platform/VbLabel.h"
 #include "platform/VbTextBox.h"
+#include "interfaces/IKalvexGenerators.h"
+#include "support/sample_admin_db.h"
 
 namespace kalvex::test {
 
@@ -174,6 +176,12 @@ TEST_F(NetlisterDialog, DatabasePickerAllowsCheckOutAndCancelChangesNothing)
     QTemporaryDir dir;
     const QString chosen = QDir(dir.path()).absoluteFilePath("board.mdc");
     QFile(chosen).open(QIODevice::WriteOnly);
+    // The generator of a database: the browser works on that database.
+    const IKalvexAdministratorPtr adm = makeSampleAdminDb(dir.path());
+    gen = adm->generators()->add("G_NTL", "Netlist");
+    ASSERT_NE(gen, nullptr);
+    gen->setCmdGen(command());
+    parms = gen->parameters();
     add("dbrun", " old.mdc");
     ASSERT_TRUE(open());
     BrowserSeen seen;
@@ -182,6 +190,7 @@ TEST_F(NetlisterDialog, DatabasePickerAllowsCheckOutAndCancelChangesNothing)
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.spec, "old.mdc");
     EXPECT_TRUE(seen.checkout);
+    EXPECT_EQ(seen.adm, adm);
     EXPECT_EQ(form->textDatabase->text(), chosen);
 
     BrowserSeen cancelled;

@@ -19,6 +19,7 @@ struct BrowserSeen {
     bool shown = false;
     QString spec;
     bool checkout = false;
+    IKalvexAdministratorPtr adm; // the database the browser was given
 };
 
 // Answers the next file browser: types `answer` into its result line and
@@ -31,6 +32,7 @@ inline void answerBrowser(BrowserSeen& seen, const QString& answer)
             seen.shown = true;
             seen.spec = b->inFileSpec();
             seen.checkout = b->enable_checkoutTab();
+            seen.adm = b->admObj();
             if (answer.isEmpty()) {
                 clickWidget(b->cmdCancel);
             } else {
