@@ -5,7 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "dialogs/picker_answers.h"
+#include "support/browser_answer.h"
+#include "support/modal_driver.h"
 
 namespace kalvex::test {
 
