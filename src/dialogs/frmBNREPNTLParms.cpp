@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include "dialogs/guiLib.h"
-#include "dialogs/morvObj_parmBinding.h"
 #include "dialogs/morvObjs_pickers.h"
 #include "generators/generatorAdminObj.h"
 #include "generators/gens_tooltip.h"
@@ -19,23 +18,44 @@ namespace kalvex {
 namespace {
 const QString kNetlister = QStringLiteral("netlister");
 const QString kDevice = QStringLiteral("device");
-// Format words and captions by option index, and the order in which a
-// stored value is searched for them (a value may name more than one).
-const QStringList kFormatWords = {QStringLiteral("HLYNX"), QStringLiteral("INCASES"), QStringLiteral("FABMASTER"),
-                                  QStringLiteral("CLINK"), QStringLiteral("IPC356")};
 const QStringList kFormatCaptions = {QStringLiteral("Hyperlynx"), QStringLiteral("Incases"),
                                      QStringLiteral("Fabmaster"), QStringLiteral("Clink"), QStringLiteral("IPC356")};
-const QList<int> kFormatTestOrder = {0, 3, 2, 1, 4};
-const QStringList kDeviceWords = {QStringLiteral("name"), QStringLiteral("number"), QStringLiteral("label")};
 const QStringList kDeviceCaptions = {QStringLiteral("Part name"), QStringLiteral("Part number"),
                                      QStringLiteral("Part label")};
 const QStringList kDeviceTipLabels = {QStringLiteral("Use part names"), QStringLiteral("Use part numbers"),
                                       QStringLiteral("Use part labels")};
-const QList<int> kDeviceTestOrder = {0, 2, 1};
+
+// Format and device words by option index; a stored value is searched for
+// them in a fixed order, since one value may name more than one.
+OptionGroupRule netlisterRule()
+{
+    return {.key = kNetlister,
+            .words = {QStringLiteral("HLYNX"), QStringLiteral("INCASES"), QStringLiteral("FABMASTER"),
+                      QStringLiteral("CLINK"), QStringLiteral("IPC356")},
+            .match = OptMatch::LowerContains,
+            .containsOrder = {{QStringLiteral("HLYNX"), 0},
+                              {QStringLiteral("CLINK"), 3},
+                              {QStringLiteral("FABMASTER"), 2},
+                              {QStringLiteral("INCASES"), 1},
+                              {QStringLiteral("IPC356"), 4}},
+            .unmatched = 0,
+            .defaultWord = QStringLiteral("HLYNX")};
+}
+OptionGroupRule deviceRule()
+{
+    return {.key = kDevice,
+            .words = {QStringLiteral("name"), QStringLiteral("number"), QStringLiteral("label")},
+            .match = OptMatch::LowerContains,
+            .containsOrder = {{QStringLiteral("name"), 0}, {QStringLiteral("label"), 2}, {QStringLiteral("number"), 1}},
+            .unmatched = 1,
+            .defaultWord = QStringLiteral("number")};
+}
 } // namespace
 
 frmBNREPNTLParms::frmBNREPNTLParms()
     : KalvexParmFormBase(QStringLiteral("frmBNREPNTLParms"))
+    , m_netlister(netlisterRule())
+    , m_device(deviceRule())
 {
     setCaption(QStringLiteral("Report Writer netlister parameters"));
     parmsPanel = addControl(new VbPanel3D(this), "parmsPanel");
@@ -106,14 +126,16 @@ frmBNREPNTLParms::frmBNREPNTLParms()
     for (const auto& [box, key] : options)
         bindControl(box, QString::fromLatin1(key), box->text());
     setPanel(parmsPanel, nullptr);
+    setFocusTarget(textDatabase);
+    helpSettingsFirst = true;
+    m_netlister.keepReferenceInTag(OptNTLType[0]);
+    m_device.keepReferenceInTag(optDevName[0]);
 
     connect(&OptNTLType, &VbOptionArray::Click, this, &frmBNREPNTLParms::OptNTLType_Click);
     connect(checkCLINKTemplates, &VbCheckBox::Click, this, &frmBNREPNTLParms::checkCLINKTemplates_Click);
     connect(browseDatabase, &VbCommandButton::Click, this, &frmBNREPNTLParms::browseDatabase_Click);
     vb::move(this, 1500, 1500, 6600, 3500);
 }
-
-QObject* frmBNREPNTLParms::firstEditControl() const { return textDatabase; }
 
 // Every format shows its options in one place: the frames share the top of
 // frameIPC356 and the height of frameDeviceName.
@@ -127,7 +149,8 @@ void frmBNREPNTLParms::dialogLoad()
     for (int i = 0; i < OptNTLType.count(); ++i)
         tooltip_toNetlister(OptNTLType[i], kNetlister);
     for (int i = 0; i < optDevName.count(); ++i)
-        vb::setToolTipText(optDevName[i], morvGens_toolTip_compose(kDeviceTipLabels[i], kDevice, kDeviceWords[i]));
+        vb::setToolTipText(optDevName[i], morvGens_toolTip_compose(kDeviceTipLabels[i], kDevice,
+                                                                    m_device.rule().words[i]));
 }
 
 void frmBNREPNTLParms::tooltip_toNetlister(VbOptionButton* option, const QString& key)
@@ -150,15 +173,15 @@ QString frmBNREPNTLParms::checkIn_getNetlisterFromGUI(int index) const
 {
     if (index < 0)
         index = OptNTLType.selectedIndex();
-    if (index < 0 || index >= kFormatWords.size())
+    if (index < 0 || index >= m_netlister.rule().words.size())
         return QStringLiteral("NODEF");
-    return kFormatWords[index];
+    return m_netlister.rule().words[index];
 }
 
 QString frmBNREPNTLParms::checkIn_getDevnameFromGUI() const
 {
     const int index = optDevName.selectedIndex();
-    return index < 0 ? QString() : kDeviceWords[index];
+    return index < 0 ? QString() : m_device.rule().words[index];
 }
 
 void frmBNREPNTLParms::frames_setVis_all(bool visible)
@@ -207,52 +230,18 @@ void frmBNREPNTLParms::loadGroups()
 
 void frmBNREPNTLParms::loadData_netlister()
 {
-    QString value = kFormatWords[0];
-    int type = PARM_TYPE_SYSTEM;
-    morvObjs_parms_getParm(parmsColl(), kNetlister, value, type, true);
-    const QString lower = value.toLower();
-    int index = 0;
-    for (int i : kFormatTestOrder)
-        if (lower.contains(kFormatWords[i].toLower())) {
-            index = i;
-            break;
-        }
-    OptNTLType[index]->setValue(true);
-    OptNTLType_Click(index);
-    vb::setTag(OptNTLType[0], value);
+    const int index = m_netlister.load(parmsColl(), OptNTLType);
+    if (index >= 0)
+        OptNTLType_Click(index);
 }
 
-void frmBNREPNTLParms::loadData_deviceName()
-{
-    QString value = kDeviceWords[1];
-    int type = PARM_TYPE_SYSTEM;
-    morvObjs_parms_getParm(parmsColl(), kDevice, value, type, true);
-    const QString lower = value.toLower();
-    int index = 1;
-    for (int i : kDeviceTestOrder)
-        if (lower.contains(kDeviceWords[i])) {
-            index = i;
-            break;
-        }
-    optDevName[index]->setValue(true);
-    vb::setTag(optDevName[0], value);
-}
+// Selected without a click.
+void frmBNREPNTLParms::loadData_deviceName() { m_device.load(parmsColl(), optDevName); }
 
+// Nothing is written for a group while none of its options is selected.
 int frmBNREPNTLParms::persistGroups()
 {
-    int count = 0;
-    const auto write = [this, &count](const QString& key, const QString& word, QObject* leading) {
-        if (word == vb::tag(leading))
-            return;
-        ++count;
-        QString value = word;
-        int type = PARM_TYPE_SYSTEM;
-        if (auto parm = morvObjs_parms_getParm(parmsColl(), key, value, type, true))
-            parm->setValue(false, word);
-    };
-    write(kNetlister, checkIn_getNetlisterFromGUI(-1), OptNTLType[0]);
-    write(kDevice, checkIn_getDevnameFromGUI(), optDevName[0]);
-    return count;
+    return m_netlister.persist(parmsColl(), OptNTLType) + m_device.persist(parmsColl(), optDevName);
 }
 
 void frmBNREPNTLParms::browseDatabase_Click()

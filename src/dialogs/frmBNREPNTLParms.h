@@ -4,6 +4,7 @@
 // one place below the format buttons.
 #pragma once
 #include "dialogs/KalvexParmFormBase.h"
+#include "dialogs/morvObj_optionGroup.h"
 #include "platform/VbOptionButton.h"
 
 namespace kalvex {
@@ -49,7 +50,6 @@ public:
 protected:
     void dialogLoad() override;
     bool layoutPanel() override;
-    QObject* firstEditControl() const override;
     void loadGroups() override;
     int persistGroups() override;
 
@@ -63,6 +63,8 @@ private:
     void checkCLINKTemplates_Click();
     void browseDatabase_Click();
 
+    OptionGroup m_netlister;
+    OptionGroup m_device;
     // Top of the option frames, taken from frameIPC356 at load.
     int m_optionTop = 0;
 };

@@ -1,7 +1,6 @@
 #include "dialogs/frmGENIFParms.h"
 
 #include "dialogs/guiLib.h"
-#include "dialogs/morvObj_parmBinding.h"
 #include "foundation/vbl_str.h"
 #include "generators/gens_tooltip.h"
 #include "platform/VbCheckBox.h"
@@ -13,19 +12,45 @@ namespace kalvex {
 namespace {
 const QString kIfName = QStringLiteral("if_name");
 const QString kPartLabels = QStringLiteral("part_labels");
-// if_name words by option index, and the order in which a stored value is
-// searched for them (a value may name more than one).
-const QStringList kIfWords = {QStringLiteral("AIS"), QStringLiteral("BetaSoft"), QStringLiteral("GenCAD"),
-                              QStringLiteral("ATE"), QStringLiteral("QUAD")};
-const QList<int> kIfTestOrder = {4, 1, 3, 0, 2};
 const QStringList kIfCaptions = {QStringLiteral("Generic AIS"), QStringLiteral("BetaSoft"),
                                  QStringLiteral("Mitron Gencad"), QStringLiteral("Generic ATE"), QStringLiteral("QUAD")};
 const QStringList kDevCaptions = {QStringLiteral("Part name"), QStringLiteral("Part number"),
                                   QStringLiteral("Part label")};
+
+// if_name words by option index; a stored value is searched for them in a
+// fixed order, since one value may name more than one.
+OptionGroupRule ifNameRule()
+{
+    return {.key = kIfName,
+            .words = {QStringLiteral("AIS"), QStringLiteral("BetaSoft"), QStringLiteral("GenCAD"),
+                      QStringLiteral("ATE"), QStringLiteral("QUAD")},
+            .match = OptMatch::LowerContains,
+            .containsOrder = {{QStringLiteral("QUAD"), 4},
+                              {QStringLiteral("BetaSoft"), 1},
+                              {QStringLiteral("ATE"), 3},
+                              {QStringLiteral("AIS"), 0},
+                              {QStringLiteral("GenCAD"), 2}},
+            .unmatched = 0,
+            .defaultWord = QStringLiteral("AIS")};
+}
+
+// part_labels is a Boolean: "Part label" for true, "Part number" otherwise;
+// the hidden "Part name" is never chosen by a value. The reference is "1" or
+// "0", so "True" stays as stored while the choice is unchanged.
+OptionGroupRule partLabelsRule()
+{
+    return {.key = kPartLabels,
+            .words = {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")},
+            .defaultWord = QStringLiteral("0"),
+            .rewriteLetterCase = false,
+            .mapValue = [](const QString& value) { return vbl_str_toBoolEx(value) ? 2 : 1; }};
+}
 } // namespace
 
 frmGENIFParms::frmGENIFParms()
     : KalvexParmFormBase(QStringLiteral("frmGENIFParms"))
+    , m_ifName(ifNameRule())
+    , m_partLabels(partLabelsRule())
 {
     setCaption(QStringLiteral("General interfaces parameters"));
     parmsPanel = addControl(new VbPanel3D(this), "parmsPanel");
@@ -59,10 +84,12 @@ frmGENIFParms::frmGENIFParms()
                 QStringLiteral("<title_string>"));
     bindControl(checkCleanup, QStringLiteral("clean_layout_dir"), QStringLiteral("Cleanup layout directory"));
     setPanel(parmsPanel, nullptr);
+    setFocusTarget(textTitle);
+    helpSettingsFirst = true;
+    m_ifName.keepReferenceInTag(OptNTLType[0]);
+    m_partLabels.keepReferenceInTag(optDevName[0]);
     vb::move(this, 1500, 1500, 5900, 3250);
 }
-
-QObject* frmGENIFParms::firstEditControl() const { return textTitle; }
 
 // After the bound controls' Tags and tool tips: those of the option groups.
 void frmGENIFParms::dialogLoad()
@@ -95,9 +122,9 @@ QString frmGENIFParms::checkIn_getIFFromGUI(int index) const
 {
     if (index < 0)
         index = OptNTLType.selectedIndex();
-    if (index < 0 || index >= kIfWords.size())
+    if (index < 0 || index >= m_ifName.rule().words.size())
         return QStringLiteral("NODEF");
-    return kIfWords[index];
+    return m_ifName.rule().words[index];
 }
 
 QString frmGENIFParms::checkIn_getDeviceInfoFromGUI() const
@@ -111,46 +138,15 @@ void frmGENIFParms::loadGroups()
     loadData_deviceName();
 }
 
-void frmGENIFParms::loadData_IF()
-{
-    QString value = kIfWords[0];
-    int type = PARM_TYPE_SYSTEM;
-    morvObjs_parms_getParm(parmsColl(), kIfName, value, type, true);
-    const QString lower = value.toLower();
-    int index = 0;
-    for (int i : kIfTestOrder)
-        if (lower.contains(kIfWords[i].toLower())) {
-            index = i;
-            break;
-        }
-    OptNTLType[index]->setValue(true);
-    vb::setTag(OptNTLType[0], value);
-}
+void frmGENIFParms::loadData_IF() { m_ifName.load(parmsColl(), OptNTLType); }
 
-void frmGENIFParms::loadData_deviceName()
-{
-    QString value = QStringLiteral("0");
-    int type = PARM_TYPE_SYSTEM;
-    const bool b = morvObjs_parms_getParm(parmsColl(), kPartLabels, value, type, true) && vbl_str_toBoolEx(value);
-    optDevName[b ? 2 : 1]->setValue(true);
-    vb::setTag(optDevName[0], vbl_bool_to01(b));
-}
+void frmGENIFParms::loadData_deviceName() { m_partLabels.load(parmsColl(), optDevName); }
 
+// Nothing is written for the interface while no option is selected.
 int frmGENIFParms::persistGroups()
 {
-    int count = 0;
-    const auto write = [this, &count](const QString& key, const QString& word, QObject* leading) {
-        if (word == vb::tag(leading))
-            return;
-        ++count;
-        QString value = word;
-        int type = PARM_TYPE_SYSTEM;
-        if (auto parm = morvObjs_parms_getParm(parmsColl(), key, value, type, true))
-            parm->setValue(false, word);
-    };
-    write(kIfName, checkIn_getIFFromGUI(-1), OptNTLType[0]);
-    write(kPartLabels, checkIn_getDeviceInfoFromGUI(), optDevName[0]);
-    return count;
+    return m_ifName.persist(parmsColl(), OptNTLType)
+        + m_partLabels.persistWord(parmsColl(), checkIn_getDeviceInfoFromGUI());
 }
 
 } // namespace kalvex

@@ -2,6 +2,7 @@
 // clean-up switch, the interface format and whether parts are listed by label.
 #pragma once
 #include "dialogs/KalvexParmFormBase.h"
+#include "dialogs/morvObj_optionGroup.h"
 #include "platform/VbOptionButton.h"
 
 namespace kalvex {
@@ -35,7 +36,6 @@ public:
 protected:
     void dialogLoad() override;
     bool layoutPanel() override;
-    QObject* firstEditControl() const override;
     void loadGroups() override;
     int persistGroups() override;
 
@@ -43,6 +43,9 @@ private:
     void loadData_IF();
     void loadData_deviceName();
     void tooltip_toNTLOpt(VbOptionButton* option, const QString& key);
+
+    OptionGroup m_ifName;
+    OptionGroup m_partLabels;
 };
 
 } // namespace kalvex

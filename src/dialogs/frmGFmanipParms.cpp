@@ -1,7 +1,6 @@
 #include "dialogs/frmGFmanipParms.h"
 
 #include "dialogs/guiLib.h"
-#include "dialogs/morvObj_parmBinding.h"
 #include "dialogs/morvObjs_pickers.h"
 #include "generators/generatorAdminObj.h"
 #include "generators/gens_tooltip.h"
@@ -14,22 +13,35 @@ namespace kalvex {
 
 namespace {
 const QString kOperation = QStringLiteral("operation");
+constexpr int kCopy = 1;
 constexpr int kMakeDir = 2;
-// operation words by option index, the order in which a stored word is
-// searched for them, and the labels of their tool tips.
-const QStringList kOpWords = {QStringLiteral("move_file"), QStringLiteral("copy_file"), QStringLiteral("make_dir"),
-                              QStringLiteral("exec_bat_file")};
-const QList<int> kOpTestOrder = {1, 0, 2, 3};
 const QStringList kOpCaptions = {QStringLiteral("Move file from source to destination"),
                                  QStringLiteral("Copy file from source to destination"),
                                  QStringLiteral("Create directory"), QStringLiteral("Execute batch file or executable")};
 const QStringList kOpTipLabels = {QStringLiteral("Move file operation"), QStringLiteral("Copy file operation"),
                                   QStringLiteral("Create directory operation"),
                                   QStringLiteral("Execute batch file or executable")};
+
+// operation words by option index; a stored word is searched for them, copy
+// first, and one naming none of them is a copy.
+OptionGroupRule operationRule()
+{
+    return {.key = kOperation,
+            .words = {QStringLiteral("move_file"), QStringLiteral("copy_file"), QStringLiteral("make_dir"),
+                      QStringLiteral("exec_bat_file")},
+            .match = OptMatch::LowerContains,
+            .containsOrder = {{QStringLiteral("copy_file"), 1},
+                              {QStringLiteral("move_file"), 0},
+                              {QStringLiteral("make_dir"), 2},
+                              {QStringLiteral("exec_bat_file"), 3}},
+            .unmatched = kCopy,
+            .defaultWord = QStringLiteral("copy_file")};
+}
 } // namespace
 
 frmGFmanipParms::frmGFmanipParms()
     : KalvexParmFormBase(QStringLiteral("frmGFmanipParms"))
+    , m_operation(operationRule())
 {
     setCaption(QStringLiteral("File manipulator parameters"));
     parmsPanel = addControl(new VbPanel3D(this), "parmsPanel");
@@ -69,16 +81,18 @@ frmGFmanipParms::frmGFmanipParms()
     bindControl(textTitle, QStringLiteral("title"), QStringLiteral("Feedback menu title"),
                 QStringLiteral("<title_string>"));
     for (int i = 0; i < OptFmanip.count(); ++i)
-        vb::setToolTipText(OptFmanip[i], morvGens_toolTip_compose(kOpTipLabels[i], kOperation, kOpWords[i]));
+        vb::setToolTipText(OptFmanip[i], morvGens_toolTip_compose(kOpTipLabels[i], kOperation,
+                                                                          m_operation.rule().words[i]));
     setPanel(parmsPanel, frameParms);
+    setFocusTarget(textTitle);
+    helpSettingsFirst = true;
+    m_operation.keepReferenceInTag(OptFmanip[0]);
 
     connect(&OptFmanip, &VbOptionArray::Click, this, &frmGFmanipParms::OptFmanip_Click);
     connect(browseFromFile, &VbCommandButton::Click, this, &frmGFmanipParms::browseFromFile_Click);
     connect(browseToFile, &VbCommandButton::Click, this, &frmGFmanipParms::browseToFile_Click);
     vb::move(this, 1500, 1500, 9000, 2250);
 }
-
-QObject* frmGFmanipParms::firstEditControl() const { return textTitle; }
 
 bool frmGFmanipParms::layoutPanel()
 {
@@ -91,10 +105,8 @@ bool frmGFmanipParms::layoutPanel()
 
 QString frmGFmanipParms::checkIn_getOperationFromGUI() const
 {
-    for (int i : kOpTestOrder)
-        if (OptFmanip[i]->value())
-            return kOpWords[i];
-    return QString();
+    const int index = OptFmanip.selectedIndex();
+    return index < 0 ? QString() : m_operation.rule().words[index];
 }
 
 void frmGFmanipParms::OptFmanip_Click(int index)
@@ -111,34 +123,12 @@ void frmGFmanipParms::loadGroups() { loadData_operation(); }
 
 void frmGFmanipParms::loadData_operation()
 {
-    QString value = kOpWords[1];
-    int type = PARM_TYPE_SYSTEM;
-    morvObjs_parms_getParm(parmsColl(), kOperation, value, type, true);
-    const QString lower = value.toLower();
-    int index = 1;
-    for (int i : kOpTestOrder)
-        if (lower.contains(kOpWords[i])) {
-            index = i;
-            break;
-        }
-    OptFmanip[index]->setValue(true);
-    vb::setTag(OptFmanip[0], value);
-    OptFmanip_Click(index);
+    const int index = m_operation.load(parmsColl(), OptFmanip);
+    OptFmanip_Click(index < 0 ? kCopy : index);
 }
 
-int frmGFmanipParms::persistGroups()
-{
-    const QString word = checkIn_getOperationFromGUI();
-    if (word == vb::tag(OptFmanip[0]))
-        return 0;
-    QString value = word;
-    int type = PARM_TYPE_SYSTEM;
-    auto parm = morvObjs_parms_getParm(parmsColl(), kOperation, value, type, true);
-    if (!parm)
-        return 0;
-    parm->setValue(false, word);
-    return 1;
-}
+// Nothing is written while no operation is selected.
+int frmGFmanipParms::persistGroups() { return m_operation.persist(parmsColl(), OptFmanip); }
 
 void frmGFmanipParms::browseFromFile_Click()
 {

@@ -3,6 +3,7 @@
 // destination, and the feedback title.
 #pragma once
 #include "dialogs/KalvexParmFormBase.h"
+#include "dialogs/morvObj_optionGroup.h"
 #include "platform/VbOptionButton.h"
 
 namespace kalvex {
@@ -35,7 +36,6 @@ public:
 
 protected:
     bool layoutPanel() override;
-    QObject* firstEditControl() const override;
     void loadGroups() override;
     int persistGroups() override;
 
@@ -44,6 +44,8 @@ private:
     void OptFmanip_Click(int index);
     void browseFromFile_Click();
     void browseToFile_Click();
+
+    OptionGroup m_operation;
 };
 
 } // namespace kalvex

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "admin/KalvexDistributor.h"
+#include "dialogs/frmBNREPNTLParms.h"
+#include "dialogs/frmGENIFParms.h"
+#include "dialogs/frmGFmanipParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "generators/KalvexGenerator.h"
@@ -37,6 +40,9 @@ const SelectRow kRows[] = {
     {"(INTERNAL)Kalvex batchfile Generator", "frmParmEdit", Grid::Batch, release<frmParmEdit>},
     {"${KVX_TOOLS}\\outgen.exe", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
     {"", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
+    {"(INTERNAL)Kalvex Report Writer netlister", "frmBNREPNTLParms", Grid::No, release<frmBNREPNTLParms>},
+    {"(INTERNAL)Kalvex file manipulator", "frmGFmanipParms", Grid::No, release<frmGFmanipParms>},
+    {"(INTERNAL)Kalvex General Interfaces", "frmGENIFParms", Grid::No, release<frmGENIFParms>},
 };
 
 // A registration that is put back when the test ends.
