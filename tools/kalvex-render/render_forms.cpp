@@ -5,6 +5,7 @@
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "render_browser.h"
+#include "render_demo.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "support/sample_parm_form.h"
@@ -53,36 +54,6 @@ QWidget* parmEdit(bool batch)
     editor->initialize(false);
     return dynamic_cast<QWidget*>(editor->formObj()->formObject());
 }
-// A dedicated dialog as its editor shows it for a generator of that command.
-QWidget* dedicated(const QString& command, const std::vector<std::pair<QString, QString>>& values)
-{
-    dialogs_install();
-    static std::vector<std::shared_ptr<IKalvexGenerator>> gens;
-    auto gen = gens.emplace_back(classCreate_KalvexGenerator());
-    gen->setCmdGen(command);
-    for (const auto& [name, value] : values)
-        gen->parameters()->add(name, value, 1);
-    auto editor = gen->parameters()->editor();
-    editor->initialize(false);
-    return dynamic_cast<QWidget*>(editor->formObj()->formObject());
-}
-QWidget* genIf()
-{
-    return dedicated("(INTERNAL)Kalvex General Interfaces", {{"title", "Interface files 4711"}, {"if_name", "GenCAD"},
-                                                             {"part_labels", "1"}, {"clean_layout_dir", "1"}});
-}
-QWidget* fileManip()
-{
-    return dedicated("(INTERNAL)Kalvex file manipulator",
-                     {{"operation", "copy_file"}, {"parm1", "${KVX_JOB_PCB_PATH}\\gerber\\board.gbr"},
-                      {"parm2", "${KVX_TASK_WORKDIR}\\archive\\board.gbr"}, {"title", "Archive Gerber data"}});
-}
-QWidget* netlister()
-{
-    return dedicated("(INTERNAL)Kalvex Report Writer netlister",
-                     {{"dbrun", "${KVX_JOB_PCB_PATH}\\board.mdc"}, {"netlister", "CLINK"}, {"device", "label"},
-                      {"template", "1"}, {"pads", "1"}, {"cleanup_work", "1"}});
-}
 } // namespace
 
 const std::vector<RenderForm>& renderForms()
@@ -92,9 +63,9 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmSampleParms_readonly"), sampleParmsLocked},
         {QStringLiteral("frmParmEdit"), [] { return parmEdit(false); }},
         {QStringLiteral("frmParmEdit_batch"), [] { return parmEdit(true); }},
-        {QStringLiteral("frmGENIFParms"), genIf},
-        {QStringLiteral("frmGFmanipParms"), fileManip},
-        {QStringLiteral("frmBNREPNTLParms"), netlister},
+        {QStringLiteral("frmGENIFParms"), [] { return demoGeneratorDialog(QStringLiteral("GENIF")); }},
+        {QStringLiteral("frmGFmanipParms"), [] { return demoGeneratorDialog(QStringLiteral("FMANIP")); }},
+        {QStringLiteral("frmBNREPNTLParms"), [] { return demoGeneratorDialog(QStringLiteral("BNREPNTL")); }},
         {QStringLiteral("frmFileBrowser"), nullptr, [](const QString& f) { return renderFileBrowser(f, 0); }},
         {QStringLiteral("frmFileBrowser_checkout"), nullptr, [](const QString& f) { return renderFileBrowser(f, 1); }},
         {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
