@@ -13,7 +13,8 @@ namespace {
 const QString kIfName = QStringLiteral("if_name");
 const QString kPartLabels = QStringLiteral("part_labels");
 const QStringList kIfCaptions = {QStringLiteral("Generic AIS"), QStringLiteral("BetaSoft"),
-                                 QStringLiteral("Mitron Gencad"), QStringLiteral("Generic ATE"), QStringLiteral("QUAD")};
+                                 QStringLiteral("Mitron Gencad"), QStringLiteral("Generic ATE"),
+                                 QStringLiteral("QUAD")};
 const QStringList kDevCaptions = {QStringLiteral("Part name"), QStringLiteral("Part number"),
                                   QStringLiteral("Part label")};
 

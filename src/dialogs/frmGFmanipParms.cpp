@@ -17,7 +17,8 @@ constexpr int kCopy = 1;
 constexpr int kMakeDir = 2;
 const QStringList kOpCaptions = {QStringLiteral("Move file from source to destination"),
                                  QStringLiteral("Copy file from source to destination"),
-                                 QStringLiteral("Create directory"), QStringLiteral("Execute batch file or executable")};
+                                 QStringLiteral("Create directory"),
+                                 QStringLiteral("Execute batch file or executable")};
 const QStringList kOpTipLabels = {QStringLiteral("Move file operation"), QStringLiteral("Copy file operation"),
                                   QStringLiteral("Create directory operation"),
                                   QStringLiteral("Execute batch file or executable")};

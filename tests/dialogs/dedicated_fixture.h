@@ -16,6 +16,15 @@
 
 namespace kalvex::test {
 
+// Every parameter as "name=value", in the set's order.
+inline QStringList parmSnapshot(const IKalvexGenParmsPtr& parms)
+{
+    QStringList all;
+    for (int i = 1; i <= parms->count(); ++i)
+        all << parms->item(i)->name() + "=" + parms->item(i)->value(false);
+    return all;
+}
+
 template <class Form>
 class DedicatedDialogTest : public ::testing::Test {
 protected:
@@ -74,14 +83,6 @@ protected:
             p->setValue(false, v);
         else
             add(name, v);
-    }
-    // Every parameter as "name=value", in the set's order.
-    QStringList snapshot() const
-    {
-        QStringList all;
-        for (int i = 1; i <= parms->count(); ++i)
-            all << parms->item(i)->name() + "=" + parms->item(i)->value(false);
-        return all;
     }
     void click(QWidget* w) { clickWidget(w); }
     // Whether clicking opens a modal window (closed again at once).

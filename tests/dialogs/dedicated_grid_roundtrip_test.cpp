@@ -2,6 +2,8 @@
 // dialog loses nothing: what one wrote, the other loads and leaves alone.
 #include "dialogs/parm_edit_fixture.h"
 
+#include "dialogs/dedicated_fixture.h"
+
 #include "dialogs/frmBNREPNTLParms.h"
 #include "dialogs/frmGENIFParms.h"
 #include "dialogs/frmGFmanipParms.h"
@@ -20,13 +22,7 @@ protected:
         vbl_formRelease<frmBNREPNTLParms>();
         ParmEditTest::TearDown();
     }
-    QStringList snapshot() const
-    {
-        QStringList all;
-        for (int i = 1; i <= parms->count(); ++i)
-            all << parms->item(i)->name() + "=" + parms->item(i)->value(false);
-        return all;
-    }
+
     // The dedicated dialog of `command`, loaded and shown by the editor.
     template <class Form>
     Form* openDedicated(const QString& command)
@@ -44,11 +40,11 @@ protected:
     // back; then one value edited in the grid.
     void gridTurn(const QString& name, const QString& newValue)
     {
-        const QStringList before = snapshot();
+        const QStringList before = parmSnapshot(parms);
         gen->setCmdGen(QStringLiteral("C:\\tools\\outgen.exe"));
         ASSERT_TRUE(open());
         EXPECT_EQ(persist(), 0);
-        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(parmSnapshot(parms), before);
         editCell(ParmGridCol::Value, rowOf(name), newValue);
         EXPECT_EQ(persist(), 1);
         EXPECT_EQ(value(name), newValue);
@@ -57,11 +53,11 @@ protected:
     template <class Form>
     Form* dedicatedTurn(const QString& command)
     {
-        const QStringList before = snapshot();
+        const QStringList before = parmSnapshot(parms);
         Form* f = openDedicated<Form>(command);
         EXPECT_NE(f, nullptr);
         EXPECT_EQ(persistDedicated(), 0);
-        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(parmSnapshot(parms), before);
         return f;
     }
 };
