@@ -178,12 +178,6 @@ QString frmBNREPNTLParms::checkIn_getNetlisterFromGUI(int index) const
     return m_netlister.rule().words[index];
 }
 
-QString frmBNREPNTLParms::checkIn_getDevnameFromGUI() const
-{
-    const int index = optDevName.selectedIndex();
-    return index < 0 ? QString() : m_device.rule().words[index];
-}
-
 void frmBNREPNTLParms::frames_setVis_all(bool visible)
 {
     for (VbFrame* f : {frameCLINK, frameDeviceName, frameFabmaster, frameIPC356})

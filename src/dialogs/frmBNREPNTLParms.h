@@ -24,8 +24,6 @@ public:
     // The netlister word of an option (negative: the selected one); "NODEF"
     // when no option is selected.
     QString checkIn_getNetlisterFromGUI(int index) const;
-    // The device word of the selected option; empty when none is.
-    QString checkIn_getDevnameFromGUI() const;
 
     VbPanel3D* parmsPanel;
     VbLabel* Label3;

@@ -97,12 +97,10 @@ void frmGENIFParms::dialogLoad()
 {
     for (int i = 0; i < OptNTLType.count(); ++i)
         tooltip_toNTLOpt(OptNTLType[i], kIfName);
-    vb::setToolTipText(optDevName[0], morvGens_toolTip_compose(QStringLiteral("List parts by name"), kPartLabels,
-                                                               QStringLiteral("0")));
-    vb::setToolTipText(optDevName[1], morvGens_toolTip_compose(QStringLiteral("List parts by number"), kPartLabels,
-                                                               QStringLiteral("0")));
-    vb::setToolTipText(optDevName[2], morvGens_toolTip_compose(QStringLiteral("List parts by label"), kPartLabels,
-                                                               QStringLiteral("1")));
+    const QStringList by = {QStringLiteral("name"), QStringLiteral("number"), QStringLiteral("label")};
+    for (int i = 0; i < optDevName.count(); ++i)
+        vb::setToolTipText(optDevName[i], morvGens_toolTip_compose(QStringLiteral("List parts by ") + by[i],
+                                                                   kPartLabels, m_partLabels.rule().words[i]));
 }
 
 void frmGENIFParms::tooltip_toNTLOpt(VbOptionButton* option, const QString& key)

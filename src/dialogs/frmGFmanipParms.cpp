@@ -82,8 +82,8 @@ frmGFmanipParms::frmGFmanipParms()
     bindControl(textTitle, QStringLiteral("title"), QStringLiteral("Feedback menu title"),
                 QStringLiteral("<title_string>"));
     for (int i = 0; i < OptFmanip.count(); ++i)
-        vb::setToolTipText(OptFmanip[i], morvGens_toolTip_compose(kOpTipLabels[i], kOperation,
-                                                                          m_operation.rule().words[i]));
+        vb::setToolTipText(OptFmanip[i],
+                           morvGens_toolTip_compose(kOpTipLabels[i], kOperation, m_operation.rule().words[i]));
     setPanel(parmsPanel, frameParms);
     setFocusTarget(textTitle);
     helpSettingsFirst = true;
@@ -99,15 +99,8 @@ bool frmGFmanipParms::layoutPanel()
 {
     const double right = gui_fillPanel(parmsPanel, frameParms);
     gui_placeBrowseRow(textFromFile, browseFromFile, right);
-    vb::setLeft(browseToFile, right - vb::width(browseFromFile));
-    gui_formResizePanel(textToFile, browseToFile);
+    gui_placeBrowseRow(textToFile, browseToFile, right);
     return vb::setWidth(textTitle, right - vb::left(textTitle));
-}
-
-QString frmGFmanipParms::checkIn_getOperationFromGUI() const
-{
-    const int index = OptFmanip.selectedIndex();
-    return index < 0 ? QString() : m_operation.rule().words[index];
 }
 
 void frmGFmanipParms::OptFmanip_Click(int index)
@@ -115,8 +108,7 @@ void frmGFmanipParms::OptFmanip_Click(int index)
     const bool makeDir = index == kMakeDir;
     labelFrom->setCaption(makeDir ? QStringLiteral("Directory to create:") : QStringLiteral("Source file:"));
     // Hidden, the destination keeps its text and is still written back.
-    for (QObject* c : {static_cast<QObject*>(labelTo), static_cast<QObject*>(textToFile),
-                       static_cast<QObject*>(browseToFile)})
+    for (QObject* c : std::initializer_list<QObject*>{labelTo, textToFile, browseToFile})
         vb::setVisible(c, !makeDir);
 }
 

@@ -19,9 +19,6 @@ public:
 
     int defaultHelpTopic() const override { return 4; }
 
-    // The operation word of the selected option; empty when none is.
-    QString checkIn_getOperationFromGUI() const;
-
     VbPanel3D* parmsPanel;
     VbFrame* frameParms;
     VbOptionArray OptFmanip;

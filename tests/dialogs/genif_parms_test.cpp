@@ -124,6 +124,7 @@ TEST_F(GenIfDialog, TitleAndCleanUpAreBoundControls)
     EXPECT_EQ(form->checkCleanup->toolTip(), "Cleanup layout directory ( /clean_layout_dir=True|False )");
     EXPECT_EQ(form->OptNTLType[0]->toolTip(), "Generic AIS ( /if_name=AIS )");
     EXPECT_EQ(form->OptNTLType[2]->toolTip(), "Mitron Gencad ( /if_name=GenCAD )");
+    EXPECT_EQ(form->optDevName[2]->toolTip(), "List parts by label ( /part_labels=1 )");
     EXPECT_EQ(form->labelTitle->caption(), "Title to be displayed in feedback menu:");
     EXPECT_EQ(form->frameGENIF->caption(), "Interface name");
     EXPECT_EQ(form->frameDeviceName->caption(), "List parts by");
