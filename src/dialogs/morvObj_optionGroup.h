@@ -86,12 +86,15 @@ public:
     // Reads the parameter, keeps the reference and answers the option index
     // (rule.unmatched when nothing matches); -1 without a parameter set.
     int load(const IKalvexGenParmsPtr& parms);
-    // The same, then selects that button (none when the index is -1).
+    // The same, then selects that button, which raises its Click when it was
+    // not selected before; with -1 every button is cleared, so a shared dialog
+    // never shows (and writes) the previous set's choice.
     int load(const IKalvexGenParmsPtr& parms, VbOptionArray& buttons);
 
     // Writes the word of `option` (or `word`) when it differs from the
     // reference; 1 when written and counted, else 0 (no set, unchanged,
-    // option out of range, or an uncounted creation).
+    // option out of range, or an uncounted creation). A group writing two
+    // keys counts once: add the results with ||, not +.
     int persist(const IKalvexGenParmsPtr& parms, int option);
     int persist(const IKalvexGenParmsPtr& parms, const VbOptionArray& buttons);
     int persistWord(const IKalvexGenParmsPtr& parms, const QString& word);
