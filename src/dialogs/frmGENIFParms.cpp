@@ -126,11 +126,6 @@ QString frmGENIFParms::checkIn_getIFFromGUI(int index) const
     return m_ifName.rule().words[index];
 }
 
-QString frmGENIFParms::checkIn_getDeviceInfoFromGUI() const
-{
-    return vbl_bool_to01(optDevName[2]->value());
-}
-
 void frmGENIFParms::loadGroups()
 {
     loadData_IF();
@@ -141,11 +136,10 @@ void frmGENIFParms::loadData_IF() { m_ifName.load(parmsColl(), OptNTLType); }
 
 void frmGENIFParms::loadData_deviceName() { m_partLabels.load(parmsColl(), optDevName); }
 
-// Nothing is written for the interface while no option is selected.
+// Nothing is written for a group while none of its options is selected.
 int frmGENIFParms::persistGroups()
 {
-    return m_ifName.persist(parmsColl(), OptNTLType)
-        + m_partLabels.persistWord(parmsColl(), checkIn_getDeviceInfoFromGUI());
+    return m_ifName.persist(parmsColl(), OptNTLType) + m_partLabels.persist(parmsColl(), optDevName);
 }
 
 } // namespace kalvex

@@ -21,8 +21,6 @@ public:
     // The if_name word of an option (-1: the selected one); "NODEF" when no
     // option is selected.
     QString checkIn_getIFFromGUI(int index) const;
-    // "1" when parts are listed by label, else "0".
-    QString checkIn_getDeviceInfoFromGUI() const;
 
     VbPanel3D* parmsPanel;
     VbLabel* labelTitle;

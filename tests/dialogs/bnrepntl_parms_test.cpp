@@ -259,4 +259,15 @@ TEST_F(NetlisterDialog, ASetReleasedWhileShownIsNeitherLoadedNorWritten)
     EXPECT_FALSE(clickOpensAModal(form->browseDatabase));
 }
 
+TEST_F(NetlisterDialog, ASetHandedOverButNeverLoadedGetsNoGroupWords)
+{
+    // The editor hands the set to the shared dialog when the command is set.
+    auto* dialog = vbl_formInstance<frmBNREPNTLParms>();
+    ASSERT_EQ(dialog->parmsColl(), parms);
+    bool flag = false;
+    dialog->persistData(flag); // check boxes still write their unloaded state
+    EXPECT_EQ(parms->item("netlister"), nullptr);
+    EXPECT_EQ(parms->item("device"), nullptr);
+}
+
 } // namespace kalvex::test

@@ -189,4 +189,15 @@ TEST_F(GenIfDialog, ASetReleasedWhileShownIsNeitherLoadedNorWritten)
     EXPECT_EQ(form->OptNTLType.selectedIndex(), 4) << "the dialog keeps what it showed";
 }
 
+TEST_F(GenIfDialog, ASetHandedOverButNeverLoadedGetsNoGroupWords)
+{
+    // The editor hands the set to the shared dialog when the command is set.
+    auto* dialog = vbl_formInstance<frmGENIFParms>();
+    ASSERT_EQ(dialog->parmsColl(), parms);
+    bool flag = false;
+    dialog->persistData(flag); // check boxes still write their unloaded state
+    EXPECT_EQ(parms->item("if_name"), nullptr);
+    EXPECT_EQ(parms->item("part_labels"), nullptr);
+}
+
 } // namespace kalvex::test

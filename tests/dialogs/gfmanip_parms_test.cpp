@@ -236,4 +236,14 @@ TEST_F(FileManipDialog, CaptionsToolTipsFocusHelpAndLayout)
     }
 }
 
+TEST_F(FileManipDialog, ASetHandedOverButNeverLoadedGetsNoGroupWords)
+{
+    // The editor hands the set to the shared dialog when the command is set.
+    auto* dialog = vbl_formInstance<frmGFmanipParms>();
+    ASSERT_EQ(dialog->parmsColl(), parms);
+    bool flag = false;
+    dialog->persistData(flag); // check boxes still write their unloaded state
+    EXPECT_EQ(parms->item("operation"), nullptr);
+}
+
 } // namespace kalvex::test
