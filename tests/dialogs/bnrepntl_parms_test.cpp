@@ -1,7 +1,7 @@
 // The report writer netlister dialog: the format and device groups, the
 // per-format option frames stacked in one place, the Clink rule, the
 // database picker, lock, focus, help and layout.
-#include "dialogs/dedicated_fixture.h"
+#include "dialogs/dedicated_dialog_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,10 @@ namespace kalvex::test {
 namespace {
 class NetlisterDialog : public DedicatedDialogTest<frmBNREPNTLParms> {
 protected:
-    QString command() const override { return QStringLiteral("(INTERNAL)Kalvex Report Writer netlister"); }
+    NetlisterDialog()
+        : DedicatedDialogTest(QStringLiteral("(INTERNAL)Kalvex Report Writer netlister"))
+    {
+    }
     int format() const { return form->OptNTLType.selectedIndex(); }
     int device() const { return form->optDevName.selectedIndex(); }
     // The option frames shown, in the order CLINK, device, Fabmaster, IPC356.
@@ -180,13 +183,13 @@ TEST_F(NetlisterDialog, DatabasePickerAllowsCheckOutAndCancelChangesNothing)
     const IKalvexAdministratorPtr adm = makeSampleAdminDb(dir.path());
     gen = adm->generators()->add("G_NTL", "Netlist");
     ASSERT_NE(gen, nullptr);
-    gen->setCmdGen(command());
+    gen->setCmdGen(QStringLiteral("(INTERNAL)Kalvex Report Writer netlister"));
     parms = gen->parameters();
     add("dbrun", " old.mdc");
     ASSERT_TRUE(open());
     BrowserSeen seen;
     answerBrowser(seen, chosen);
-    click(form->browseDatabase);
+    clickWidget(form->browseDatabase);
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.spec, "old.mdc");
     EXPECT_TRUE(seen.checkout);
@@ -195,7 +198,7 @@ TEST_F(NetlisterDialog, DatabasePickerAllowsCheckOutAndCancelChangesNothing)
 
     BrowserSeen cancelled;
     answerBrowser(cancelled, QString());
-    click(form->browseDatabase);
+    clickWidget(form->browseDatabase);
     EXPECT_TRUE(cancelled.shown);
     EXPECT_EQ(form->textDatabase->text(), chosen);
     EXPECT_EQ(persist(), 1);

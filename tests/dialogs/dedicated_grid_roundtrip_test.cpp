@@ -1,12 +1,15 @@
-// One parameter set edited by turns in a dedicated dialog and in the grid
-// dialog loses nothing: what one wrote, the other loads and leaves alone.
+// A set edited in turn by a dedicated dialog and by the grid dialog, as when
+// a command or program is changed and changed back: each sees what the
+// other wrote.
 #include "dialogs/parm_edit_fixture.h"
 
-#include "dialogs/dedicated_fixture.h"
-
+#include "admin/KalvexDistributor.h"
+#include "dialogs/dedicated_dialog_fixture.h"
 #include "dialogs/frmBNREPNTLParms.h"
+#include "dialogs/frmDistribParms.h"
 #include "dialogs/frmGENIFParms.h"
 #include "dialogs/frmGFmanipParms.h"
+#include "dialogs/frmVarsetupParms.h"
 #include "platform/VbCheckBox.h"
 #include "support/modal_driver.h"
 
@@ -17,27 +20,23 @@ class DedicatedGridRoundTrip : public ParmEditTest {
 protected:
     void TearDown() override
     {
+        vbl_formRelease<frmDistribParms>();
+        vbl_formRelease<frmVarsetupParms>();
         vbl_formRelease<frmGENIFParms>();
         vbl_formRelease<frmGFmanipParms>();
         vbl_formRelease<frmBNREPNTLParms>();
         ParmEditTest::TearDown();
     }
-
-    // The dedicated dialog of `command`, loaded and shown by the editor.
-    template <class Form>
-    Form* openDedicated(const QString& command)
+    template <class F>
+    F* openDedicated()
     {
-        gen->setCmdGen(command);
         editor()->initialize(true);
-        return dynamic_cast<Form*>(editor()->formObj());
+        return dynamic_cast<F*>(editor()->formObj());
     }
-    int persistDedicated()
-    {
-        bool flag = false;
-        return editor()->formObj()->persistData(flag);
-    }
-    // The grid's turn: it loads what the dialog wrote and writes nothing
-    // back; then one value edited in the grid.
+    int persistEditor() { return editor()->persistData(false); }
+
+    // The grid's turn after a dialog wrote the set: it writes nothing back;
+    // then one value edited in the grid.
     void gridTurn(const QString& name, const QString& newValue)
     {
         const QStringList before = parmSnapshot(parms);
@@ -49,30 +48,91 @@ protected:
         EXPECT_EQ(persist(), 1);
         EXPECT_EQ(value(name), newValue);
     }
-    // The dialog's second turn: it loads the grid's edit and writes nothing.
-    template <class Form>
-    Form* dedicatedTurn(const QString& command)
+    // The dialog's turn after the grid: it loads the edit and writes nothing.
+    template <class F>
+    F* dedicatedTurn(const QString& command)
     {
         const QStringList before = parmSnapshot(parms);
-        Form* f = openDedicated<Form>(command);
+        gen->setCmdGen(command);
+        F* f = openDedicated<F>();
         EXPECT_NE(f, nullptr);
-        EXPECT_EQ(persistDedicated(), 0);
+        EXPECT_EQ(persistEditor(), 0);
         EXPECT_EQ(parmSnapshot(parms), before);
         return f;
     }
 };
 } // namespace
 
-TEST_F(DedicatedGridRoundTrip, GeneralInterfaces)
+TEST_F(DedicatedGridRoundTrip, VariantSetupAndGrid)
+{
+    gen->setCmdGen("(INTERNAL)Kalvex PCB Design Manipulations");
+    auto* varsetup = openDedicated<frmVarsetupParms>();
+    ASSERT_TRUE(varsetup);
+    clickIndicator(varsetup->optVarsetup[4]);
+    typeInto(varsetup->textSourceDBCAE, "${KVX_JOB}\\cae.mds");
+    EXPECT_EQ(persistEditor(), 2);
+
+    gen->setCmdGen("C:\\tools\\outgen.exe");
+    ASSERT_TRUE(open());
+    const int opRow = rowOf("operation");
+    ASSERT_GT(opRow, 0);
+    EXPECT_EQ(cell(ParmGridCol::Value, opRow), "VAR_CREATE_BNREP_CAE");
+    ASSERT_GT(rowOf("master_db_cae"), 0);
+    EXPECT_EQ(cell(ParmGridCol::Value, rowOf("master_db_cae")), "${KVX_JOB}\\cae.mds");
+    editCell(ParmGridCol::Value, opRow, "var_create_schematic");
+    EXPECT_EQ(persist(), 1);
+    EXPECT_EQ(value("operation"), "var_create_schematic");
+
+    gen->setCmdGen("(INTERNAL)Kalvex PCB Design Manipulations");
+    varsetup = openDedicated<frmVarsetupParms>();
+    ASSERT_TRUE(varsetup);
+    EXPECT_EQ(varsetup->optVarsetup.selectedIndex(), 1);
+    EXPECT_EQ(varsetup->textSourceDBCAE->text(), "${KVX_JOB}\\cae.mds");
+    EXPECT_EQ(persistEditor(), 1) << "the grid's lower case comes back in upper case";
+    EXPECT_EQ(value("operation"), "VAR_CREATE_SCHEMATIC");
+}
+
+TEST_F(DedicatedGridRoundTrip, DistributorAndGrid)
+{
+    auto distrib = classCreate_KalvexDistributor();
+    parms = distrib->parameters();
+    distrib->setDistribExe("(INTERNAL)Kalvex Distributor");
+    auto* dialog = openDedicated<frmDistribParms>();
+    ASSERT_TRUE(dialog);
+    clickIndicator(dialog->optCompress[2]);
+    typeInto(dialog->textCompressedFile, "all.zip");
+    EXPECT_EQ(persistEditor(), 2);
+
+    distrib->setDistribExe("C:\\tools\\mydist.exe");
+    ASSERT_TRUE(open());
+    for (const char* key : {"compress_mode", "transfer_mode", "email_data_mode", "email_notify_mode"})
+        EXPECT_GT(rowOf(key), 0) << key;
+    EXPECT_EQ(cell(ParmGridCol::Value, rowOf("compress_mode")), "all_to_one");
+    editCell(ParmGridCol::Value, rowOf("transfer_mode"), "COPY");
+    EXPECT_EQ(persist(), 1);
+
+    distrib->setDistribExe("(INTERNAL)Kalvex Distributor");
+    dialog = openDedicated<frmDistribParms>();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->optCompress[2]->value());
+    EXPECT_EQ(dialog->textCompressedFile->text(), "all.zip");
+    EXPECT_EQ(dialog->checkTransferData->value(), 1);
+    EXPECT_TRUE(vb::enabled(dialog->textTransferDest));
+    EXPECT_EQ(persistEditor(), 1);
+    EXPECT_EQ(value("transfer_mode"), "copy");
+}
+
+TEST_F(DedicatedGridRoundTrip, GeneralInterfacesAndGrid)
 {
     const QString cmd = QStringLiteral("(INTERNAL)Kalvex General Interfaces");
     add("title", "Interfaces", PARM_TYPE_SYSTEM);
-    auto* f = openDedicated<frmGENIFParms>(cmd);
+    gen->setCmdGen(cmd);
+    auto* f = openDedicated<frmGENIFParms>();
     ASSERT_NE(f, nullptr);
     clickIndicator(f->OptNTLType[4]);
     clickIndicator(f->optDevName[2]);
     clickIndicator(f->checkCleanup);
-    EXPECT_EQ(persistDedicated(), 3);
+    EXPECT_EQ(persistEditor(), 3);
     gridTurn("if_name", "BetaSoft");
     f = dedicatedTurn<frmGENIFParms>(cmd);
     ASSERT_NE(f, nullptr);
@@ -81,15 +141,16 @@ TEST_F(DedicatedGridRoundTrip, GeneralInterfaces)
     EXPECT_EQ(value("clean_layout_dir"), "1");
 }
 
-TEST_F(DedicatedGridRoundTrip, FileManipulator)
+TEST_F(DedicatedGridRoundTrip, FileManipulatorAndGrid)
 {
     const QString cmd = QStringLiteral("(INTERNAL)Kalvex file manipulator");
-    auto* f = openDedicated<frmGFmanipParms>(cmd);
+    gen->setCmdGen(cmd);
+    auto* f = openDedicated<frmGFmanipParms>();
     ASSERT_NE(f, nullptr);
     clickIndicator(f->OptFmanip[0]);
     typeInto(f->textFromFile, "a.txt");
     typeInto(f->textToFile, "b.txt");
-    EXPECT_EQ(persistDedicated(), 3);
+    EXPECT_EQ(persistEditor(), 3);
     gridTurn("operation", "make_dir");
     f = dedicatedTurn<frmGFmanipParms>(cmd);
     ASSERT_NE(f, nullptr);
@@ -97,14 +158,15 @@ TEST_F(DedicatedGridRoundTrip, FileManipulator)
     EXPECT_EQ(value("parm2"), "b.txt");
 }
 
-TEST_F(DedicatedGridRoundTrip, ReportWriterNetlister)
+TEST_F(DedicatedGridRoundTrip, ReportWriterNetlisterAndGrid)
 {
     const QString cmd = QStringLiteral("(INTERNAL)Kalvex Report Writer netlister");
-    auto* f = openDedicated<frmBNREPNTLParms>(cmd);
+    gen->setCmdGen(cmd);
+    auto* f = openDedicated<frmBNREPNTLParms>();
     ASSERT_NE(f, nullptr);
     clickIndicator(f->OptNTLType[4]);
     clickIndicator(f->checkIPC356Fid);
-    EXPECT_EQ(persistDedicated(), 2);
+    EXPECT_EQ(persistEditor(), 2);
     gridTurn("fiducial", "0");
     f = dedicatedTurn<frmBNREPNTLParms>(cmd);
     ASSERT_NE(f, nullptr);

@@ -6,10 +6,15 @@
 #include <gtest/gtest.h>
 
 #include "admin/KalvexDistributor.h"
+#include "dialogs/frmBNREPParms.h"
+#include "dialogs/frmGerberParms.h"
+#include "dialogs/frmConfigFileParms.h"
+#include "dialogs/frmDistribParms.h"
 #include "dialogs/frmBNREPNTLParms.h"
 #include "dialogs/frmGENIFParms.h"
 #include "dialogs/frmGFmanipParms.h"
 #include "dialogs/frmParmEdit.h"
+#include "dialogs/frmVarsetupParms.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
@@ -37,9 +42,16 @@ void release()
 }
 
 const SelectRow kRows[] = {
+    {"(INTERNAL)Kalvex DXF Output generator", "frmDXFOutParms", Grid::No, release<frmDXFOutParms>},
+    {"(INTERNAL)Kalvex planes generator", "frmPlanesParms", Grid::No, release<frmPlanesParms>},
+    {"(INTERNAL)Kalvex ODBG Generator", "frmODBGParms", Grid::No, release<frmODBGParms>},
     {"(INTERNAL)Kalvex batchfile Generator", "frmParmEdit", Grid::Batch, release<frmParmEdit>},
     {"${KVX_TOOLS}\\outgen.exe", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
     {"", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
+    {"(INTERNAL)Kalvex Distributor", "frmDistribParms", Grid::No, release<frmDistribParms>},
+    {"(INTERNAL)Kalvex PCB Design Manipulations", "frmVarsetupParms", Grid::No, release<frmVarsetupParms>},
+    {"(INTERNAL)Kalvex Gerber Generator", "frmGerberParms", Grid::No, release<frmGerberParms>},
+    {"(INTERNAL)Kalvex Report Writer Generator", "frmBNREPParms", Grid::No, release<frmBNREPParms>},
     {"(INTERNAL)Kalvex Report Writer netlister", "frmBNREPNTLParms", Grid::No, release<frmBNREPNTLParms>},
     {"(INTERNAL)Kalvex file manipulator", "frmGFmanipParms", Grid::No, release<frmGFmanipParms>},
     {"(INTERNAL)Kalvex General Interfaces", "frmGENIFParms", Grid::No, release<frmGENIFParms>},

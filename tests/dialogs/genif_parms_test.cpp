@@ -1,6 +1,6 @@
 // The general interfaces dialog: interface and part-listing groups, the
 // bound title and clean-up switch, lock, focus, help and layout.
-#include "dialogs/dedicated_fixture.h"
+#include "dialogs/dedicated_dialog_fixture.h"
 
 #include <cmath>
 
@@ -15,7 +15,10 @@ namespace kalvex::test {
 namespace {
 class GenIfDialog : public DedicatedDialogTest<frmGENIFParms> {
 protected:
-    QString command() const override { return QStringLiteral("(INTERNAL)Kalvex General Interfaces"); }
+    GenIfDialog()
+        : DedicatedDialogTest(QStringLiteral("(INTERNAL)Kalvex General Interfaces"))
+    {
+    }
     int selectedIf() const { return form->OptNTLType.selectedIndex(); }
 };
 } // namespace

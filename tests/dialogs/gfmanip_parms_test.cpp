@@ -1,6 +1,6 @@
 // The file manipulator dialog: the operation group with its relabelling of
 // the source row, the bound boxes, both pickers, lock, focus, help, layout.
-#include "dialogs/dedicated_fixture.h"
+#include "dialogs/dedicated_dialog_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,10 @@ namespace kalvex::test {
 namespace {
 class FileManipDialog : public DedicatedDialogTest<frmGFmanipParms> {
 protected:
-    QString command() const override { return QStringLiteral("(INTERNAL)Kalvex file manipulator"); }
+    FileManipDialog()
+        : DedicatedDialogTest(QStringLiteral("(INTERNAL)Kalvex file manipulator"))
+    {
+    }
     int selected() const { return form->OptFmanip.selectedIndex(); }
     bool destinationShown() const
     {
@@ -123,7 +126,7 @@ TEST_F(FileManipDialog, SourcePickerFollowsTheOperationAndCancelsChangeNothing)
 
     BrowserSeen from;
     answerBrowser(from, file);
-    click(form->browseFromFile);
+    clickWidget(form->browseFromFile);
     EXPECT_TRUE(from.shown);
     EXPECT_EQ(from.spec, "old.gbr");
     EXPECT_TRUE(from.checkout) << "the source may be a check-out expression";
@@ -131,7 +134,7 @@ TEST_F(FileManipDialog, SourcePickerFollowsTheOperationAndCancelsChangeNothing)
 
     BrowserSeen to;
     answerBrowser(to, file);
-    click(form->browseToFile);
+    clickWidget(form->browseToFile);
     EXPECT_TRUE(to.shown);
     EXPECT_EQ(to.spec, "dest.gbr");
     EXPECT_FALSE(to.checkout) << "the destination is a file";
@@ -139,7 +142,7 @@ TEST_F(FileManipDialog, SourcePickerFollowsTheOperationAndCancelsChangeNothing)
 
     BrowserSeen cancelled;
     answerBrowser(cancelled, QString());
-    click(form->browseToFile);
+    clickWidget(form->browseToFile);
     EXPECT_TRUE(cancelled.shown);
     EXPECT_EQ(form->textToFile->text(), file);
 
@@ -156,13 +159,13 @@ TEST_F(FileManipDialog, SourcePickerFollowsTheOperationAndCancelsChangeNothing)
             chooseInFileDialog(fd, "made");
         }
     });
-    click(form->browseFromFile);
+    clickWidget(form->browseFromFile);
     EXPECT_EQ(title, "Select directory");
     EXPECT_EQ(start, QDir(dir.path()).absolutePath());
     EXPECT_EQ(QDir::fromNativeSeparators(form->textFromFile->text()), "${KVX_TASK_WORKDIR}/made");
 
     whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    click(form->browseFromFile);
+    clickWidget(form->browseFromFile);
     EXPECT_EQ(QDir::fromNativeSeparators(form->textFromFile->text()), "${KVX_TASK_WORKDIR}/made");
 }
 
