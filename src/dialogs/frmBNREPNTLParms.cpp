@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 
 #include "dialogs/guiLib.h"
-#include "dialogs/morvObjs_pickers.h"
-#include "generators/generatorAdminObj.h"
 #include "generators/gens_tooltip.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbCommandButton.h"
@@ -238,15 +236,11 @@ int frmBNREPNTLParms::persistGroups()
     return m_netlister.persist(parmsColl(), OptNTLType) + m_device.persist(parmsColl(), optDevName);
 }
 
+// Without a parameter set the button does nothing.
 void frmBNREPNTLParms::browseDatabase_Click()
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
-    if (!parms)
-        return;
-    const QString chosen = morvObjs_parmBrowseFile(textDatabase->text().trimmed(), QStringLiteral("BNREP_PCB_DB"),
-                                                   this, morvObjs_parmsGetAdminObj(parms), true, true);
-    if (chosen != PICKER_NODEF)
-        textDatabase->setText(chosen);
+    if (parmsColl())
+        browseFileInto(textDatabase, QStringLiteral("BNREP_PCB_DB"), true);
 }
 
 } // namespace kalvex

@@ -2,7 +2,6 @@
 
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObjs_pickers.h"
-#include "generators/generatorAdminObj.h"
 #include "generators/gens_tooltip.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbIcons.h"
@@ -123,31 +122,26 @@ void frmGFmanipParms::loadData_operation()
 // Nothing is written while no operation is selected.
 int frmGFmanipParms::persistGroups() { return m_operation.persist(parmsColl(), OptFmanip); }
 
+// The picker buttons need a parameter set: without one a click does nothing.
 void frmGFmanipParms::browseFromFile_Click()
 {
     const IKalvexGenParmsPtr parms = parmsColl();
     if (!parms)
         return;
-    const QString start = textFromFile->text().trimmed();
-    QString chosen;
-    if (OptFmanip[kMakeDir]->value())
-        chosen = morvObjs_dirBrowser(start, QStringLiteral("Select directory"), parms->envirVars(), QString(), true);
-    else
-        chosen = morvObjs_parmBrowseFile(start, QStringLiteral("BRID_FROM_FILE"), this,
-                                         morvObjs_parmsGetAdminObj(parms), true, true);
+    if (!OptFmanip[kMakeDir]->value()) {
+        browseFileInto(textFromFile, QStringLiteral("BRID_FROM_FILE"), true);
+        return;
+    }
+    const QString chosen = morvObjs_dirBrowser(textFromFile->text().trimmed(), QStringLiteral("Select directory"),
+                                               parms->envirVars(), QString(), true);
     if (chosen != PICKER_NODEF)
         textFromFile->setText(chosen);
 }
 
 void frmGFmanipParms::browseToFile_Click()
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
-    if (!parms)
-        return;
-    const QString chosen = morvObjs_parmBrowseFile(textToFile->text().trimmed(), QStringLiteral("BRID_TO_FILE"),
-                                                   this, morvObjs_parmsGetAdminObj(parms), true, false);
-    if (chosen != PICKER_NODEF)
-        textToFile->setText(chosen);
+    if (parmsColl())
+        browseFileInto(textToFile, QStringLiteral("BRID_TO_FILE"), false);
 }
 
 } // namespace kalvex
