@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QPointer>
-#include <QSet>
 
 #include "admin/KalvexDistributor.h"
 #include "dialogs/frmParmEdit.h"
@@ -58,10 +57,6 @@ const SelectionRow kRows[] = {
 };
 constexpr int kBuiltInRows = 13;
 
-// ---- Dialogs not registered yet on this branch. Their rows are skipped;
-// ---- empty this list once every dedicated dialog is in the table.
-const QSet<QString> kNotYetRegistered = {"frmBNREPNTLParms", "frmGFmanipParms", "frmGENIFParms"};
-
 // The built-in rows: the dedicated dialogs and the grid in batch mode.
 bool builtIn(const SelectionRow& row) { return QLatin1String(row.form) != kGrid || row.batchMode; }
 
@@ -80,8 +75,6 @@ protected:
     void SetUp() override
     {
         const SelectionRow& row = GetParam();
-        if (kNotYetRegistered.contains(row.form))
-            GTEST_SKIP() << row.form << " is not registered yet";
         dialogs_install();
         command = QString::fromUtf8(row.command);
         expected = QString::fromUtf8(row.form);
