@@ -169,11 +169,7 @@ bool frmBNREPNTLParms::layoutPanel()
 
 QString frmBNREPNTLParms::checkIn_getNetlisterFromGUI(int index) const
 {
-    if (index < 0)
-        index = OptNTLType.selectedIndex();
-    if (index < 0 || index >= m_netlister.rule().words.size())
-        return QStringLiteral("NODEF");
-    return m_netlister.rule().words[index];
+    return m_netlister.wordAt(OptNTLType, index);
 }
 
 void frmBNREPNTLParms::frames_setVis_all(bool visible)

@@ -119,11 +119,7 @@ bool frmGENIFParms::layoutPanel()
 
 QString frmGENIFParms::checkIn_getIFFromGUI(int index) const
 {
-    if (index < 0)
-        index = OptNTLType.selectedIndex();
-    if (index < 0 || index >= m_ifName.rule().words.size())
-        return QStringLiteral("NODEF");
-    return m_ifName.rule().words[index];
+    return m_ifName.wordAt(OptNTLType, index);
 }
 
 void frmGENIFParms::loadGroups()

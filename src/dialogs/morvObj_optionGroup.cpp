@@ -170,4 +170,13 @@ int OptionGroup::persist(const IKalvexGenParmsPtr& parms, const VbOptionArray& b
     return persist(parms, buttons.selectedIndex());
 }
 
+QString OptionGroup::wordAt(const VbOptionArray& buttons, int index) const
+{
+    if (index < 0)
+        index = buttons.selectedIndex();
+    if (index < 0 || index >= m_rule.words.size())
+        return QStringLiteral("NODEF");
+    return m_rule.words[index];
+}
+
 } // namespace kalvex

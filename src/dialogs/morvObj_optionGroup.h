@@ -106,6 +106,9 @@ public:
 
     // The option a value selects under the rule.
     int optionOf(const QString& value) const;
+    // The word of option `index` (negative: the selected button); "NODEF"
+    // when no option is selected or the index is out of range.
+    QString wordAt(const VbOptionArray& buttons, int index) const;
     // The value read at the last load (the default or marker when missing).
     QString valueRead() const { return m_valueRead; }
     // The value persist compares against.
