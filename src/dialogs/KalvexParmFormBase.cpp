@@ -10,7 +10,10 @@
 #include "generators/generatorAdminObj.h"
 #include "generators/gens_tooltip.h"
 #include "interfaces/IKalvexNamedItem.h"
+#include "platform/VbCommandButton.h"
 #include "platform/VbFrame.h"
+#include "platform/VbIcons.h"
+#include "platform/VbOptionButton.h"
 #include "platform/VbPanel3D.h"
 #include "platform/morvObjs_lockForm.h"
 #include "platform/vbl_form.h"
@@ -118,6 +121,20 @@ void KalvexParmFormBase::bindControl(QObject* control, const QString& key, const
 void KalvexParmFormBase::bindTagOnly(QObject* control, const QString& key)
 {
     m_bindings.push_back({control, key, QString(), QString(), nullptr, false});
+}
+
+void KalvexParmFormBase::addOptionButtons(VbOptionArray& array, QWidget* parent, const QString& name,
+                                          const QStringList& captions)
+{
+    for (int i = 0; i < captions.size(); ++i)
+        array.append(addControl(new VbOptionButton(captions[i], parent), name, i));
+}
+
+VbCommandButton* KalvexParmFormBase::addBrowseButton(QWidget* parent, const QString& name)
+{
+    auto* button = addControl(new VbCommandButton(parent), name);
+    button->setPicture(vbIcon_browse());
+    return button;
 }
 
 void KalvexParmFormBase::browseFileInto(QLineEdit* box, const QString& browseId, bool allowCheckout)

@@ -48,6 +48,9 @@ class QLineEdit;
 
 namespace kalvex {
 
+class VbCommandButton;
+class VbOptionArray;
+
 class KalvexParmFormBase : public VbForm, public IKalvexParmForm {
     Q_OBJECT
 public:
@@ -95,6 +98,10 @@ protected:
     // any); its answer replaces the text unless it is "NODEF". The parameter
     // itself changes on persistData.
     void browseFileInto(QLineEdit* box, const QString& browseId, bool allowCheckout);
+    // A control array of option buttons, one per caption, named name_index.
+    void addOptionButtons(VbOptionArray& array, QWidget* parent, const QString& name, const QStringList& captions);
+    // A browse button: the picture set, the place left to the caller.
+    VbCommandButton* addBrowseButton(QWidget* parent, const QString& name);
     // The panel that fills the form and the parameter frame inside it.
     void setPanel(VbPanel3D* panel, VbFrame* frame);
     // Names the read-only lock leaves alone (compared lower-cased).

@@ -6,7 +6,6 @@
 #include "generators/gens_tooltip.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbCommandButton.h"
-#include "platform/VbIcons.h"
 #include "platform/VbLabel.h"
 #include "platform/VbTextBox.h"
 #include "platform/vbl_form.h"
@@ -59,17 +58,14 @@ frmBNREPNTLParms::frmBNREPNTLParms()
     parmsPanel = addControl(new VbPanel3D(this), "parmsPanel");
     Label3 = addControl(new VbLabel(QStringLiteral("Source PCB Report Writer database:"), parmsPanel), "Label3");
     textDatabase = addControl(new VbTextBox(parmsPanel), "textDatabase");
-    browseDatabase = addControl(new VbCommandButton(parmsPanel), "browseDatabase");
-    browseDatabase->setPicture(vbIcon_browse());
+    browseDatabase = addBrowseButton(parmsPanel, QStringLiteral("browseDatabase"));
     frameNetlister = addControl(new VbFrame(QStringLiteral("Netlister"), parmsPanel), "frameNetlister");
-    for (int i = 0; i < kFormatCaptions.size(); ++i)
-        OptNTLType.append(addControl(new VbOptionButton(kFormatCaptions[i], frameNetlister), "OptNTLType", i));
+    addOptionButtons(OptNTLType, frameNetlister, QStringLiteral("OptNTLType"), kFormatCaptions);
     checkCleanup = addControl(new VbCheckBox(QStringLiteral("Clean up Report Writer directory after generation"),
                                              frameNetlister),
                               "checkCleanup");
     frameDeviceName = addControl(new VbFrame(QStringLiteral("Device name"), parmsPanel), "frameDeviceName");
-    for (int i = 0; i < kDeviceCaptions.size(); ++i)
-        optDevName.append(addControl(new VbOptionButton(kDeviceCaptions[i], frameDeviceName), "optDevName", i));
+    addOptionButtons(optDevName, frameDeviceName, QStringLiteral("optDevName"), kDeviceCaptions);
     frameFabmaster = addControl(new VbFrame(QStringLiteral("Fabmaster parameters"), parmsPanel), "frameFabmaster");
     checkFMASTNegative = addControl(new VbCheckBox(QStringLiteral("Allow negative coordinates in output"),
                                                    frameFabmaster),
@@ -105,8 +101,7 @@ frmBNREPNTLParms::frmBNREPNTLParms()
     vb::move(checkIPC356Unique, 150, 560, 5200, 255);
     vb::move(checkIPC356Fid, 150, 830, 5200, 255);
     vb::move(frameDeviceName, 130, 3400, 1800, 1100);
-    for (int i = 0; i < optDevName.count(); ++i)
-        vb::move(optDevName[i], 150, 290 + i * 270, 1550, 255);
+    gui_stackOptions(optDevName, 150, 290, 1550, 255, 270);
     vb::move(frameFabmaster, 2030, 3400, 4200, 800);
     vb::move(checkFMASTNegative, 150, 290, 3900, 255);
     vb::move(checkFMASTTestpoints, 150, 560, 3900, 255);

@@ -1,11 +1,11 @@
 // The report writer dialog's controls, binding, and its load and write steps.
 #include "dialogs/frmBNREPParms.h"
 
+#include "dialogs/guiLib.h"
 #include "dialogs/morvGens_bnrepTabClear.h"
 #include "platform/CommonDialog.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbCommandButton.h"
-#include "platform/VbIcons.h"
 #include "platform/VbListBox.h"
 #include "platform/VbTextBox.h"
 
@@ -63,23 +63,19 @@ void frmBNREPParms::buildDbTypeFrame()
     frameDBType =
         addControl(new VbFrame(QStringLiteral("Report writer database type"), parmsPanel), "frameDBType");
     vb::move(frameDBType, 120, 60, 7000, 1680);
-    static const char* const captions[] = {"PCB design", "Schematic design", "Parts database", "Central library"};
-    for (int i = 0; i < DbTypeCount; ++i) {
-        VbOptionButton* opt =
-            addControl(new VbOptionButton(QString::fromLatin1(captions[i]), frameDBType), "OptDBType", i);
-        OptDBType.append(opt);
-        vb::move(opt, 120, 270 + i * 330, 2100, 270);
-    }
+    addOptionButtons(OptDBType, frameDBType, QStringLiteral("OptDBType"),
+                     {QStringLiteral("PCB design"), QStringLiteral("Schematic design"),
+                      QStringLiteral("Parts database"), QStringLiteral("Central library")});
+    gui_stackOptions(OptDBType, 120, 270, 2100, 270, 330);
     // Each file row stands beside the type that needs it.
     TextLMC = addControl(new VbTextBox(frameDBType), "TextLMC");
-    browseLMC = addControl(new VbCommandButton(frameDBType), "browseLMC");
+    browseLMC = addBrowseButton(frameDBType, QStringLiteral("browseLMC"));
     textPDB = addControl(new VbTextBox(frameDBType), "textPDB");
-    browsePDB = addControl(new VbCommandButton(frameDBType), "browsePDB");
+    browsePDB = addBrowseButton(frameDBType, QStringLiteral("browsePDB"));
     const double rowOf[] = {vb::top(OptDBType[CLIB]), vb::top(OptDBType[PDB])};
     VbTextBox* boxes[] = {TextLMC, textPDB};
     VbCommandButton* buttons[] = {browseLMC, browsePDB};
     for (int i = 0; i < 2; ++i) {
-        buttons[i]->setPicture(vbIcon_browse());
         vb::move(boxes[i], 2340, rowOf[i] - 15, 4200, 300);
         vb::move(buttons[i], 6580, rowOf[i] - 22, 315, 315);
     }

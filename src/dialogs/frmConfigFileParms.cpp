@@ -5,7 +5,6 @@
 #include "dialogs/morvObjs_pickers.h"
 #include "generators/generatorAdminObj.h"
 #include "interfaces/IKalvexGenerator.h"
-#include "platform/VbIcons.h"
 
 namespace kalvex {
 
@@ -31,8 +30,7 @@ frmConfigFileParms::frmConfigFileParms(const ConfigFileDialog& kind)
     frameParms = addControl(new VbFrame(parmsPanel), "frameParms");
     labelConfigFile = addControl(new VbLabel(QLatin1String(kind.fileCaption), frameParms), "labelConfigFile");
     textConfigFile = addControl(new VbTextBox(frameParms), "textConfigFile");
-    browseConfigFile = addControl(new VbCommandButton(frameParms), "browseConfigFile");
-    browseConfigFile->setPicture(vbIcon_browse());
+    browseConfigFile = addBrowseButton(frameParms, QStringLiteral("browseConfigFile"));
     labelTitle = addControl(new VbLabel(QStringLiteral("Title to be displayed in feedback menu:"), frameParms),
                             "labelTitle");
     textTitle = addControl(new VbTextBox(frameParms), "textTitle");

@@ -4,7 +4,6 @@
 
 #include "dialogs/guiLib.h"
 #include "foundation/vbl_str.h"
-#include "platform/VbIcons.h"
 
 namespace kalvex {
 
@@ -19,8 +18,7 @@ frmDRCParms::frmDRCParms()
     vb::move(labelConfigFile, 120, 120, 4000, 255);
     textConfigFile = addControl(new VbTextBox(frameParms), "textConfigFile");
     vb::move(textConfigFile, 120, 400, 4500, 300);
-    browseConfigFile = addControl(new VbCommandButton(frameParms), "browseConfigFile");
-    browseConfigFile->setPicture(vbIcon_browse());
+    browseConfigFile = addBrowseButton(frameParms, QStringLiteral("browseConfigFile"));
     vb::move(browseConfigFile, 4680, 393, 315, 315);
     labelTitle =
         addControl(new VbLabel(QStringLiteral("Title to be displayed in feedback menu:"), frameParms), "labelTitle");

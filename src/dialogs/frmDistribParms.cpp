@@ -7,7 +7,6 @@
 #include "generators/gens_tooltip.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbCommandButton.h"
-#include "platform/VbIcons.h"
 #include "platform/VbLabel.h"
 #include "platform/VbTextBox.h"
 #include "platform/VbTwips.h"
@@ -55,10 +54,8 @@ void frmDistribParms::buildCompressFrame()
     frameCompressParms = addControl(new VbFrame(QStringLiteral("Compression  parameters"), parmsPanel),
                                     "frameCompressParms");
     vb::move(frameCompressParms, 120, 0, 6735, 1335);
-    for (int i = 0; i < compressCaptions.size(); ++i) {
-        optCompress.append(addControl(new VbOptionButton(compressCaptions[i], frameCompressParms), "optCompress", i));
-        vb::move(optCompress[i], 120, 270 + i * 300, 3000, 255);
-    }
+    addOptionButtons(optCompress, frameCompressParms, QStringLiteral("optCompress"), compressCaptions);
+    gui_stackOptions(optCompress, 120, 270, 3000, 255, 300);
     textCompressedFile = addControl(new VbTextBox(frameCompressParms), "textCompressedFile");
     vb::move(textCompressedFile, 3120, 855, 3180, 285);
 }
@@ -72,8 +69,7 @@ void frmDistribParms::buildTransferFrame()
     vb::move(checkTransferData, 120, 375, 3000, 255);
     textTransferDest = addControl(new VbTextBox(frameTransfer), "textTransferDest");
     vb::move(textTransferDest, 3120, 360, 3180, 285);
-    browseTransfer = addControl(new VbCommandButton(frameTransfer), "browseTransfer");
-    browseTransfer->setPicture(vbIcon_browse());
+    browseTransfer = addBrowseButton(frameTransfer, QStringLiteral("browseTransfer"));
     vb::move(browseTransfer, 6300, 345, 315, 315);
 }
 

@@ -3,24 +3,10 @@
 #include "dialogs/frmDrillParms.h"
 
 #include "dialogs/guiLib.h"
-#include "platform/VbIcons.h"
 #include "platform/VbTwips.h"
 #include "platform/vbl_form.h"
 
 namespace kalvex {
-
-namespace {
-// Option buttons of one group, stacked inside their frame.
-void addOptions(VbForm* form, VbOptionArray& array, VbFrame* frame, const QString& name,
-                const QStringList& captions, double left, double top, double width, double step)
-{
-    for (int i = 0; i < captions.size(); ++i) {
-        auto* button = form->addControl(new VbOptionButton(captions[i], frame), name, i);
-        array.append(button);
-        vb::move(button, left, top + i * step, width, 255);
-    }
-}
-} // namespace
 
 frmDrillParms::frmDrillParms()
     : KalvexParmFormBase(QStringLiteral("frmDrillParms"))
@@ -30,24 +16,27 @@ frmDrillParms::frmDrillParms()
 
     FrameOperations = addControl(new VbFrame(QStringLiteral("Operations"), parmsPanel), "FrameOperations");
     vb::move(FrameOperations, 120, 60, 5500, 600);
-    addOptions(this, OptOperations, FrameOperations, QStringLiteral("OptOperations"),
-               {QStringLiteral("Generate"), QStringLiteral("Check In")}, 240, 260, 1500, 0);
+    addOptionButtons(OptOperations, FrameOperations, QStringLiteral("OptOperations"),
+                     {QStringLiteral("Generate"), QStringLiteral("Check In")});
+    gui_stackOptions(OptOperations, 240, 260, 1500, 255, 0);
     vb::setLeft(OptOperations[1], 2040); // side by side
 
     frameGenerate = addControl(new VbFrame(QStringLiteral("Drill generation options"), parmsPanel), "frameGenerate");
     vb::move(frameGenerate, 120, 780, 5500, 2640);
     Frame4 = addControl(new VbFrame(QStringLiteral("Drill data Units"), frameGenerate), "Frame4");
     vb::move(Frame4, 120, 260, 1700, 900);
-    addOptions(this, OptDrillData, Frame4, QStringLiteral("OptDrillData"),
-               {QStringLiteral("English"), QStringLiteral("Metric")}, 160, 270, 1400, 300);
+    addOptionButtons(OptDrillData, Frame4, QStringLiteral("OptDrillData"),
+                     {QStringLiteral("English"), QStringLiteral("Metric")});
+    gui_stackOptions(OptDrillData, 160, 270, 1400, 255, 300);
     Frame3 = addControl(new VbFrame(QStringLiteral("Summary Units"), frameGenerate), "Frame3");
     vb::move(Frame3, 1920, 260, 1700, 900);
-    addOptions(this, OptSum, Frame3, QStringLiteral("OptSum"), {QStringLiteral("English"), QStringLiteral("Metric")},
-               160, 270, 1400, 300);
+    addOptionButtons(OptSum, Frame3, QStringLiteral("OptSum"), {QStringLiteral("English"), QStringLiteral("Metric")});
+    gui_stackOptions(OptSum, 160, 270, 1400, 255, 300);
     FrameSweep = addControl(new VbFrame(QStringLiteral("Sweep axis"), frameGenerate), "FrameSweep");
     vb::move(FrameSweep, 3720, 260, 1660, 900);
-    addOptions(this, OptSweep, FrameSweep, QStringLiteral("OptSweep"),
-               {QStringLiteral("Horizontal"), QStringLiteral("Vertical")}, 160, 270, 1400, 300);
+    addOptionButtons(OptSweep, FrameSweep, QStringLiteral("OptSweep"),
+                     {QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
+    gui_stackOptions(OptSweep, 160, 270, 1400, 255, 300);
 
     Label2 = addControl(new VbLabel(QStringLiteral("Bandwidth:"), frameGenerate), "Label2");
     vb::move(Label2, 120, 1380, 1000, 255);
@@ -59,16 +48,15 @@ frmDrillParms::frmDrillParms()
     vb::move(Label3, 120, 1800, 3600, 255);
     txtFormatFile = addControl(new VbTextBox(frameGenerate), "txtFormatFile");
     vb::move(txtFormatFile, 120, 2100, 4900, 300);
-    browseFMTFile = addControl(new VbCommandButton(frameGenerate), "browseFMTFile");
-    browseFMTFile->setPicture(vbIcon_browse());
+    browseFMTFile = addBrowseButton(frameGenerate, QStringLiteral("browseFMTFile"));
     vb::move(browseFMTFile, 5065, 2093, 315, 315);
 
     FrameFileCheckin =
         addControl(new VbFrame(QStringLiteral("File check in options"), parmsPanel), "FrameFileCheckin");
     vb::move(FrameFileCheckin, 120, 3480, 5500, 2640);
-    addOptions(this, optCheckIn, FrameFileCheckin, QStringLiteral("optCheckIn"),
-               {QStringLiteral("Data file"), QStringLiteral("Summary file"), QStringLiteral("Map file")}, 240, 300,
-               2400, 300);
+    addOptionButtons(optCheckIn, FrameFileCheckin, QStringLiteral("optCheckIn"),
+                     {QStringLiteral("Data file"), QStringLiteral("Summary file"), QStringLiteral("Map file")});
+    gui_stackOptions(optCheckIn, 240, 300, 2400, 255, 300);
     checkKeepFlag = addControl(new VbCheckBox(QStringLiteral("Keep file in layout area"), FrameFileCheckin),
                                "checkKeepFlag");
     vb::move(checkKeepFlag, 240, 1380, 4000, 255);

@@ -59,11 +59,9 @@ frmGENIFParms::frmGENIFParms()
                             "labelTitle");
     textTitle = addControl(new VbTextBox(parmsPanel), "textTitle");
     frameGENIF = addControl(new VbFrame(QStringLiteral("Interface name"), parmsPanel), "frameGENIF");
-    for (int i = 0; i < kIfCaptions.size(); ++i)
-        OptNTLType.append(addControl(new VbOptionButton(kIfCaptions[i], frameGENIF), "OptNTLType", i));
+    addOptionButtons(OptNTLType, frameGENIF, QStringLiteral("OptNTLType"), kIfCaptions);
     frameDeviceName = addControl(new VbFrame(QStringLiteral("List parts by"), parmsPanel), "frameDeviceName");
-    for (int i = 0; i < kDevCaptions.size(); ++i)
-        optDevName.append(addControl(new VbOptionButton(kDevCaptions[i], frameDeviceName), "optDevName", i));
+    addOptionButtons(optDevName, frameDeviceName, QStringLiteral("optDevName"), kDevCaptions);
     optDevName[0]->setVisible(false);
     checkCleanup = addControl(new VbCheckBox(QStringLiteral("Clean up layout directories after generation"),
                                              parmsPanel),

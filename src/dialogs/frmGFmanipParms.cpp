@@ -4,7 +4,6 @@
 #include "dialogs/morvObjs_pickers.h"
 #include "generators/gens_tooltip.h"
 #include "platform/VbCommandButton.h"
-#include "platform/VbIcons.h"
 #include "platform/VbLabel.h"
 #include "platform/VbTextBox.h"
 
@@ -46,19 +45,16 @@ frmGFmanipParms::frmGFmanipParms()
     setCaption(QStringLiteral("File manipulator parameters"));
     parmsPanel = addControl(new VbPanel3D(this), "parmsPanel");
     frameParms = addControl(new VbFrame(parmsPanel), "frameParms");
-    for (int i = 0; i < kOpCaptions.size(); ++i)
-        OptFmanip.append(addControl(new VbOptionButton(kOpCaptions[i], frameParms), "OptFmanip", i));
+    addOptionButtons(OptFmanip, frameParms, QStringLiteral("OptFmanip"), kOpCaptions);
     labelTitle = addControl(new VbLabel(QStringLiteral("Title to be displayed in feedback menu:"), frameParms),
                             "labelTitle");
     textTitle = addControl(new VbTextBox(frameParms), "textTitle");
     labelFrom = addControl(new VbLabel(QStringLiteral("Source file:"), frameParms), "labelFrom");
     textFromFile = addControl(new VbTextBox(frameParms), "textFromFile");
-    browseFromFile = addControl(new VbCommandButton(frameParms), "browseFromFile");
+    browseFromFile = addBrowseButton(frameParms, QStringLiteral("browseFromFile"));
     labelTo = addControl(new VbLabel(QStringLiteral("Destination file:"), frameParms), "labelTo");
     textToFile = addControl(new VbTextBox(frameParms), "textToFile");
-    browseToFile = addControl(new VbCommandButton(frameParms), "browseToFile");
-    browseFromFile->setPicture(vbIcon_browse());
-    browseToFile->setPicture(vbIcon_browse());
+    browseToFile = addBrowseButton(frameParms, QStringLiteral("browseToFile"));
 
     // Design positions (twips): two rows of operations, then a label column
     // and the boxes; widths follow the panel in layoutPanel.

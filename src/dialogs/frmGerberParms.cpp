@@ -6,7 +6,6 @@
 
 #include "platform/VbCheckBox.h"
 #include "platform/VbCommandButton.h"
-#include "platform/VbIcons.h"
 #include "platform/VbLabel.h"
 #include "platform/VbOptionButton.h"
 #include "platform/VbTextBox.h"
@@ -80,8 +79,7 @@ void frmGerberParms::buildGenParmsFrame()
         r.label = addControl(new VbLabel(QString::fromLatin1(r.caption), frameGerbGenParms),
                              QString::fromLatin1(r.labelName));
         r.box = addControl(new VbTextBox(frameGerbGenParms), QString::fromLatin1(r.boxName));
-        r.button = addControl(new VbCommandButton(frameGerbGenParms), QString::fromLatin1(r.buttonName));
-        r.button->setPicture(vbIcon_browse());
+        r.button = addBrowseButton(frameGerbGenParms, QString::fromLatin1(r.buttonName));
         vb::move(r.label, 120, y, 4000, 210);
         vb::move(r.box, 120, y + 210, 6200, 300);
         vb::move(r.button, 6420, y + 210, 315, 315);

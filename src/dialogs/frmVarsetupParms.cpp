@@ -8,7 +8,6 @@
 #include "generators/gens_tooltip.h"
 #include "interfaces/IKalvexGenerator.h"
 #include "platform/VbCommandButton.h"
-#include "platform/VbIcons.h"
 #include "platform/VbLabel.h"
 #include "platform/VbTextBox.h"
 #include "platform/VbTimer.h"
@@ -84,8 +83,7 @@ void frmVarsetupParms::buildSourceRow(double top, const QString& suffix, VbLabel
     vb::move(label, sourceIndent, top + 45, 960, 225);
     text = addControl(new VbTextBox(frameVarsetupParms), "textSourceDB" + suffix);
     vb::move(text, sourceIndent + 990, top, 4200, 285);
-    browse = addControl(new VbCommandButton(frameVarsetupParms), "browseSourceDB" + suffix);
-    browse->setPicture(vbIcon_browse());
+    browse = addBrowseButton(frameVarsetupParms, "browseSourceDB" + suffix);
     vb::move(browse, 6300, top - 15, 315, 315);
 }
 

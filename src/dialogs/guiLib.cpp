@@ -2,6 +2,7 @@
 
 #include "platform/VbControl.h"
 #include "platform/VbForm.h"
+#include "platform/VbOptionButton.h"
 #include "platform/VbTwips.h"
 
 namespace kalvex {
@@ -134,6 +135,13 @@ void gui_stretchToRight(QObject* control, double rightEdge)
 {
     if (control)
         vb::setWidth(control, rightEdge - vb::left(control));
+}
+
+void gui_stackOptions(const VbOptionArray& buttons, double left, double top, double width, double height,
+                      double step)
+{
+    for (int i = 0; i < buttons.count(); ++i)
+        vb::move(buttons[i], left, top + i * step, width, height);
 }
 
 } // namespace kalvex

@@ -11,6 +11,7 @@ class QObject;
 namespace kalvex {
 
 class VbForm;
+class VbOptionArray;
 
 struct GuiMetrics {
     double twipsPerPixelX = 15;
@@ -64,5 +65,8 @@ double gui_fillPanel(QObject* panel, QObject* frame);
 void gui_placeBrowseRow(QObject* textBox, QObject* button, double rightEdge);
 // A text box (or any control) without a button, stretched to the right edge.
 void gui_stretchToRight(QObject* control, double rightEdge);
+// Option buttons stacked down a column, `step` apart.
+void gui_stackOptions(const VbOptionArray& buttons, double left, double top, double width, double height,
+                      double step);
 
 } // namespace kalvex
