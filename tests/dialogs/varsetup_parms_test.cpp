@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "dialogs/dedicated_dialog_fixture.h"
 #include "dialogs/frmVarsetupParms.h"
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObjs_editFormSelect.h"
@@ -28,40 +29,13 @@ namespace {
 
 const QString VARSETUP_COMMAND = QStringLiteral("(INTERNAL)Kalvex PCB Design Manipulations");
 
-class VarsetupParmsTest : public ::testing::Test {
+class VarsetupParmsTest : public DedicatedDialogTest<frmVarsetupParms> {
 protected:
-    void SetUp() override
+    VarsetupParmsTest()
+        : DedicatedDialogTest(VARSETUP_COMMAND)
     {
-        dialogs_install();
-        gen = classCreate_KalvexGenerator();
-        gen->setCmdGen(VARSETUP_COMMAND);
-        parms = gen->parameters();
     }
-    void TearDown() override { vbl_formRelease<frmVarsetupParms>(); }
 
-    frmVarsetupParms* open()
-    {
-        auto editor = parms->editor();
-        if (IKalvexParmForm* f = editor->formObj())
-            f->setParmsColl(parms);
-        editor->initialize(true);
-        form = dynamic_cast<frmVarsetupParms*>(editor->formObj());
-        if (form) {
-            form->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(form));
-        }
-        return form;
-    }
-    int persist()
-    {
-        bool flag = false;
-        return form->persistData(flag);
-    }
-    QString value(const QString& name) const
-    {
-        auto p = parms->item(name);
-        return p ? p->value(false) : QStringLiteral("<missing>");
-    }
     int countNamed(const QString& name) const
     {
         int n = 0;
@@ -95,10 +69,6 @@ protected:
     {
         expectRow(form->labelSourceDBCAE, form->textSourceDBCAE, form->browseSourceDBCAE, on, "CAE row");
     }
-
-    IKalvexGeneratorPtr gen;
-    IKalvexGenParmsPtr parms;
-    frmVarsetupParms* form = nullptr;
 };
 
 } // namespace
