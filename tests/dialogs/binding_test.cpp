@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "dialogs/morvObj_parmBinding.h"
+#include "dialogs/parm_set_probe.h"
 #include "generators/KalvexGenParms.h"
 #include "generators/KalvexGenerator.h"
 #include "support/modal_driver.h"
@@ -30,16 +31,8 @@ protected:
         form->setParmsColl(parms);
         form->loadData();
     }
-    int persist()
-    {
-        bool flag = false;
-        return form->persistData(flag);
-    }
-    QString value(const QString& name)
-    {
-        auto p = parms->item(name);
-        return p ? p->value(false) : QStringLiteral("<missing>");
-    }
+    int persist() { return persistForm(form.get()); }
+    QString value(const QString& name) { return parmValue(parms, name); }
 
     std::shared_ptr<IKalvexGenerator> gen;
     IKalvexGenParmsPtr parms;

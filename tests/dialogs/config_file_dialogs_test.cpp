@@ -8,6 +8,7 @@
 
 #include "dialogs/frmConfigFileParms.h"
 #include "dialogs/guiLib.h"
+#include "dialogs/parm_set_probe.h"
 #include "generators/KalvexGenerator.h"
 #include "support/browser_answer.h"
 #include "support/modal_driver.h"
@@ -66,16 +67,8 @@ protected:
         form->setParmsColl(parms);
         form->loadData();
     }
-    int persist()
-    {
-        bool flag = false;
-        return form->persistData(flag);
-    }
-    QString value(const QString& name) const
-    {
-        auto p = parms->item(name);
-        return p ? p->value(false) : QStringLiteral("<missing>");
-    }
+    int persist() { return persistForm(form); }
+    QString value(const QString& name) const { return parmValue(parms, name); }
     QString fileKey() const { return QString::fromUtf8(GetParam().fileKey); }
 
     IKalvexGeneratorPtr gen;

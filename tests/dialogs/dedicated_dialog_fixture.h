@@ -10,6 +10,7 @@
 
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "dialogs/parm_set_probe.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "platform/VbTextBox.h"
@@ -18,17 +19,6 @@
 #include "support/qt_printers.h"
 
 namespace kalvex::test {
-
-// Every parameter as "name=value|type", in set order.
-inline QStringList parmSnapshot(const IKalvexGenParmsPtr& parms)
-{
-    QStringList all;
-    for (int i = 1; i <= parms->count(); ++i) {
-        const auto p = parms->item(i);
-        all << QStringLiteral("%1=%2|%3").arg(p->name(), p->value(false)).arg(p->parmType());
-    }
-    return all;
-}
 
 template <class Form>
 class DedicatedDialogTest : public ::testing::Test {
@@ -65,16 +55,8 @@ protected:
     }
 
     std::shared_ptr<IKalvexGenParmsEditor> editor() { return parms->editor(); }
-    int persist()
-    {
-        bool flag = false;
-        return form->persistData(flag);
-    }
-    QString value(const QString& name)
-    {
-        auto p = parms->item(name);
-        return p ? p->value(false) : QStringLiteral("<missing>");
-    }
+    int persist() { return persistForm(form); }
+    QString value(const QString& name) { return parmValue(parms, name); }
     QStringList snapshot() { return parmSnapshot(parms); }
     int type(const QString& name) const
     {

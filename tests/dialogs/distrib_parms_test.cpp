@@ -14,6 +14,7 @@
 
 #include "admin/KalvexDistributor.h"
 #include "dialogs/frmDistribParms.h"
+#include "dialogs/parm_set_probe.h"
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "foundation/BrenloEnvirVars.h"
@@ -61,17 +62,8 @@ protected:
         }
         return form;
     }
-    int persist()
-    {
-        bool flag = false;
-        return form->persistData(flag);
-    }
-    QString value(const QString& name) const { return valueIn(parms, name); }
-    static QString valueIn(const IKalvexGenParmsPtr& set, const QString& name)
-    {
-        auto p = set->item(name);
-        return p ? p->value(false) : QStringLiteral("<missing>");
-    }
+    int persist() { return persistForm(form); }
+    QString value(const QString& name) const { return parmValue(parms, name); }
     void add(const QString& name, const QString& v) { parms->add(name, v, PARM_TYPE_SYSTEM); }
     static bool enabled(QObject* c) { return vb::enabled(c); }
     // The controls the e-mail check boxes enable.
@@ -374,10 +366,10 @@ TEST_F(DistribParmsTest, ASetNotOwnedByADistributorIsNeverWritten)
     loose->editor()->setFormObj(morvObjs_editFormSelect(DISTRIBUTOR_PROGRAM));
     ASSERT_EQ(open(loose), shared);
     EXPECT_FALSE(form->locked());
-    EXPECT_EQ(valueIn(loose, "compress_mode"), "ignore");
+    EXPECT_EQ(parmValue(loose, "compress_mode"), "ignore");
     clickIndicator(form->optCompress[1]);
     EXPECT_EQ(persist(), 1);
-    EXPECT_EQ(valueIn(loose, "compress_mode"), "one_to_one");
+    EXPECT_EQ(parmValue(loose, "compress_mode"), "one_to_one");
 }
 
 TEST_F(DistribParmsTest, ReleasedSetMakesLoadPersistAndBrowseDoNothing)

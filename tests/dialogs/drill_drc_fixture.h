@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "dialogs/parm_set_probe.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "platform/VbForm.h"
@@ -49,11 +50,7 @@ protected:
         return form;
     }
     int persist() { return editor()->persistData(false); }
-    QString value(const QString& name) const
-    {
-        auto p = parms->item(name);
-        return p ? p->value(false) : QStringLiteral("<missing>");
-    }
+    QString value(const QString& name) const { return parmValue(parms, name); }
     QStringList names() const
     {
         QStringList n;

@@ -7,6 +7,7 @@
 
 #include "dialogs/KalvexParmFormBase.h"
 #include "dialogs/morvObj_optionGroup.h"
+#include "dialogs/parm_set_probe.h"
 #include "foundation/vbl_str.h"
 #include "generators/KalvexGenParms.h"
 #include "platform/VbCheckBox.h"
@@ -60,16 +61,8 @@ protected:
         form->setParmsColl(parms);
         form->loadData();
     }
-    int persist()
-    {
-        bool flag = false;
-        return form->persistData(flag);
-    }
-    QString value(const QString& name) const
-    {
-        auto p = parms->item(name);
-        return p ? p->value(false) : QStringLiteral("<missing>");
-    }
+    int persist() { return persistForm(form.get()); }
+    QString value(const QString& name) const { return parmValue(parms, name); }
     void choose(int option) { clickIndicator(form->opt[option]); }
 
     IKalvexGenParmsPtr parms = classCreate_KalvexGenParms();

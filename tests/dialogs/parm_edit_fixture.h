@@ -10,6 +10,7 @@
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "dialogs/morvObjs_parmGridFillRow.h"
+#include "dialogs/parm_set_probe.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "platform/VbCommandButton.h"
@@ -51,11 +52,7 @@ protected:
 
     std::shared_ptr<IKalvexGenParmsEditor> editor() { return parms->editor(); }
     vaSpread* grid() { return form->parmsGrid; }
-    int persist()
-    {
-        bool flag = false;
-        return form->persistData(flag);
-    }
+    int persist() { return persistForm(form); }
 
     QString cell(int col, int row)
     {
@@ -86,11 +83,7 @@ protected:
                 return r;
         return -1;
     }
-    QString value(const QString& name)
-    {
-        auto p = parms->item(name);
-        return p ? p->value(false) : QStringLiteral("<missing>");
-    }
+    QString value(const QString& name) { return parmValue(parms, name); }
 
     void clickCell(int col, int row)
     {
