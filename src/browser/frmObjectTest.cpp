@@ -42,10 +42,10 @@ frmObjectTest::frmObjectTest()
     mess1 = addControl(new VbLabel(this), "mess1");
     mess2 = addControl(new VbLabel(this), "mess2");
     cDialog = addControl(new CommonDialog(this), "cDialog");
-    vb::move(cmdListGen, 8280, 180, 1200, 340);
+    vb::move(cmdListGen, 9240, 180, 1440, 340);
     setCaption(kCaption);
     connectEvents();
-    resize(640, 600);
+    resize(720, 600);
 }
 
 frmObjectTest::~frmObjectTest() = default;
@@ -83,10 +83,10 @@ void frmObjectTest::buildSourceFrame()
     textASCIISource->setText(QStringLiteral("demo.mra"));
     textJprefs->setText(QStringLiteral("demo.ruv"));
 
-    vb::move(FrameSourceSelect, 120, 60, 8040, 1980);
+    vb::move(FrameSourceSelect, 120, 60, 9000, 1980);
     vb::move(SSTab1, 120, 300, 6000, 1560);
-    vb::move(CheckOnlyMod, 6240, 420, 1700, 255);
-    vb::move(timeLabel, 6240, 840, 1700, 255);
+    vb::move(CheckOnlyMod, 6300, 420, 2600, 255);
+    vb::move(timeLabel, 6300, 840, 2600, 255);
     for (VbFrame* f : {FrameDBSource, FrameRUVSource, Frame1}) {
         f->setBorderStyle(0);
         vb::move(f, 0, 0, 5880, 1080);

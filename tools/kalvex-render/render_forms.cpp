@@ -2,11 +2,14 @@
 // right gets a small function here that prepares it.
 #include "render_forms.h"
 
+#include "browser/frmObjectTest.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "render_browser.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
+#include "platform/VbCommandButton.h"
+#include "platform/VbTextBox.h"
 #include "support/sample_parm_form.h"
 
 namespace kalvex::render {
@@ -53,6 +56,15 @@ QWidget* parmEdit(bool batch)
     editor->initialize(false);
     return dynamic_cast<QWidget*>(editor->formObj()->formObject());
 }
+
+// The console with the example database loaded, as kalvex-console opens it.
+QWidget* objectTest()
+{
+    auto* console = vbl_formInstance<frmObjectTest>();
+    console->textASCIISource->setText(QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra"));
+    console->cmdLoadGenRUV->click();
+    return console;
+}
 } // namespace
 
 const std::vector<RenderForm>& renderForms()
@@ -66,6 +78,7 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmFileBrowser_checkout"), nullptr, [](const QString& f) { return renderFileBrowser(f, 1); }},
         {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
         {QStringLiteral("morvObjs_dirBrowser"), nullptr, renderDirBrowser},
+        {QStringLiteral("frmObjectTest"), objectTest},
     };
     return forms;
 }
