@@ -18,7 +18,11 @@ namespace {
 // One repaint for a whole block of lines.
 class ListBatch {
 public:
-    explicit ListBatch(VbListBox* list) : m_list(list), m_was(list->updatesEnabled()) { list->setUpdatesEnabled(false); }
+    explicit ListBatch(VbListBox* list)
+        : m_list(list), m_was(list->updatesEnabled())
+    {
+        list->setUpdatesEnabled(false);
+    }
     ~ListBatch() { m_list->setUpdatesEnabled(m_was); }
     ListBatch(const ListBatch&) = delete;
     ListBatch& operator=(const ListBatch&) = delete;

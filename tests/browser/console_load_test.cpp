@@ -51,6 +51,9 @@ TEST_F(ConsoleTest, TypedFileIsLoadedIntoTheTreeWithItsLoadTime)
     ASSERT_TRUE(console->admObj());
     EXPECT_EQ(console->shownAdmObj(), console->admObj());
     EXPECT_EQ(console->admObj()->messagesObj(), console);
+    // As the loaded objects' message object it writes to its status lines.
+    console->postMessage("Reading generators", 2);
+    EXPECT_EQ(console->mess2->caption(), "Reading generators");
 
     auto reference = classCreate_KalvexAdministrator();
     ASSERT_EQ(loadFrom(reference, demoDatabasePath(), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);

@@ -2,6 +2,8 @@
 // right gets a small function here that prepares it.
 #include "render_forms.h"
 
+#include <QDir>
+
 #include "browser/frmObjectTest.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
@@ -61,7 +63,10 @@ QWidget* parmEdit(bool batch)
 QWidget* objectTest()
 {
     auto* console = vbl_formInstance<frmObjectTest>();
-    console->textASCIISource->setText(QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra"));
+    // Relative to where the tool runs, so that a picture taken in the source
+    // folder shows no machine's path.
+    const QString demo = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
+    console->textASCIISource->setText(QDir::current().relativeFilePath(demo));
     console->cmdLoadGenRUV->click();
     return console;
 }
