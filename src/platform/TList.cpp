@@ -2,8 +2,8 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QSet>
 #include <algorithm>
+#include <utility>
 
 namespace kalvex {
 
@@ -19,16 +19,46 @@ enum Role {
     Picture1Role,
     Picture2Role,
     ForeColorRole,
+    RowRole,
 };
 
-bool lessValue(const QVariant& a, const QVariant& b)
+// A row's sort value, read once per sort: numbers compare as numbers when
+// both sides are numbers (not texts), anything else as text.
+struct SortKey {
+    bool numeric = false;
+    double number = 0;
+    QString text;
+};
+
+SortKey sortKeyOf(const QTreeWidgetItem* item, const QString& name)
 {
-    bool okA = false, okB = false;
-    const double da = a.toDouble(&okA);
-    const double db = b.toDouble(&okB);
-    if (okA && okB && a.typeId() != QMetaType::QString && b.typeId() != QMetaType::QString)
-        return da < db;
-    return a.toString() < b.toString();
+    const QVariant v = item->data(0, ValuesRole).toMap().value(name);
+    SortKey key;
+    key.numeric = v.typeId() != QMetaType::QString;
+    if (key.numeric)
+        key.number = v.toDouble(&key.numeric);
+    key.text = v.toString();
+    return key;
+}
+
+bool lessKey(const SortKey& a, const SortKey& b)
+{
+    if (a.numeric && b.numeric)
+        return a.number < b.number;
+    return a.text < b.text;
+}
+
+// Orders items by their keys, stably.
+void sortByKeys(QList<QTreeWidgetItem*>& items, const QString& name)
+{
+    std::vector<std::pair<SortKey, QTreeWidgetItem*>> keyed;
+    keyed.reserve(size_t(items.size()));
+    for (QTreeWidgetItem* item : items)
+        keyed.emplace_back(sortKeyOf(item, name), item);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return lessKey(a.first, b.first); });
+    for (qsizetype i = 0; i < items.size(); ++i)
+        items[i] = keyed[size_t(i)].second;
 }
 
 } // namespace
@@ -54,35 +84,13 @@ TList::TList(QWidget* parent) : QTreeWidget(parent)
     connect(this, &QTreeWidget::itemCollapsed, this, swapIcon);
 }
 
-void TList::ensureIndex() const
-{
-    if (m_indexValid)
-        return;
-    m_rows.clear();
-    m_index.clear();
-    std::vector<QTreeWidgetItem*> stack;
-    for (int i = topLevelItemCount() - 1; i >= 0; --i)
-        stack.push_back(topLevelItem(i));
-    while (!stack.empty()) {
-        QTreeWidgetItem* item = stack.back();
-        stack.pop_back();
-        m_index.insert(item, int(m_rows.size()));
-        m_rows.push_back(item);
-        for (int i = item->childCount() - 1; i >= 0; --i)
-            stack.push_back(item->child(i));
-    }
-    m_indexValid = true;
-}
-
 int TList::ListCount() const
 {
-    ensureIndex();
     return int(m_rows.size());
 }
 
 QTreeWidgetItem* TList::rowItem(int row) const
 {
-    ensureIndex();
     if (row < 0 || row >= int(m_rows.size()))
         return nullptr;
     return m_rows[size_t(row)];
@@ -92,8 +100,19 @@ int TList::rowOf(const QTreeWidgetItem* item) const
 {
     if (!item)
         return -1;
-    ensureIndex();
-    return m_index.value(item, -1);
+    bool ok = false;
+    const int row = item->data(0, RowRole).toInt(&ok);
+    return ok && rowItem(row) == item ? row : -1;
+}
+
+int TList::adopt(QTreeWidgetItem* item)
+{
+    const int row = int(m_rows.size());
+    item->setData(0, RowRole, row);
+    m_rows.push_back(item);
+    if (!m_sortName.isEmpty())
+        m_sortPending = true;
+    return row;
 }
 
 int TList::ListIndex() const
@@ -129,27 +148,14 @@ void TList::applyText(QTreeWidgetItem* item, const QString& text)
 
 int TList::AddItem(const QString& text, int parentIndex)
 {
-    ensureIndex();
     auto* item = new QTreeWidgetItem;
     applyText(item, text);
-    QTreeWidgetItem* parent = rowItem(parentIndex);
-    int pos;
-    if (parent) {
-        pos = LastRowBelow(parentIndex) + 1;
+    const int row = adopt(item);
+    if (QTreeWidgetItem* parent = rowItem(parentIndex))
         parent->addChild(item);
-    } else {
-        pos = int(m_rows.size());
+    else
         addTopLevelItem(item);
-    }
-    if (pos == int(m_rows.size())) {
-        m_index.insert(item, pos);
-        m_rows.push_back(item);
-    } else {
-        invalidate();
-    }
-    if (!m_sortName.isEmpty())
-        m_sortPending = true;
-    return pos;
+    return row;
 }
 
 int TList::InsertItem(const QString& text, int position)
@@ -159,22 +165,18 @@ int TList::InsertItem(const QString& text, int position)
         return AddItem(text, -1);
     auto* item = new QTreeWidgetItem;
     applyText(item, text);
+    const int row = adopt(item);
     if (QTreeWidgetItem* parent = before->parent())
         parent->insertChild(parent->indexOfChild(before), item);
     else
         insertTopLevelItem(indexOfTopLevelItem(before), item);
-    invalidate();
-    if (!m_sortName.isEmpty())
-        m_sortPending = true;
-    return position;
+    return row;
 }
 
 void TList::Clear()
 {
     clear();
     m_rows.clear();
-    m_index.clear();
-    m_indexValid = true;
     m_sortPending = false;
 }
 
@@ -337,7 +339,6 @@ bool TList::ItemExpanded(int row) const
 void TList::setItemExpanded(int row, bool expanded)
 {
     if (row == -1) {
-        ensureIndex();
         for (QTreeWidgetItem* item : m_rows)
             item->setExpanded(expanded);
         return;
@@ -360,6 +361,18 @@ int TList::LastRowBelow(int row) const
     while (item->childCount() > 0)
         item = item->child(item->childCount() - 1);
     return rowOf(item);
+}
+
+bool TList::RowIsBelow(int row, int ancestor) const
+{
+    const QTreeWidgetItem* above = rowItem(ancestor);
+    QTreeWidgetItem* item = rowItem(row);
+    if (!above || !item)
+        return false;
+    for (item = item->parent(); item; item = item->parent())
+        if (item == above)
+            return true;
+    return false;
 }
 
 void TList::setForeColor(quint32 color)
@@ -395,10 +408,7 @@ void TList::sortChildren(QTreeWidgetItem* parent)
     if (parent->childCount() == 0)
         return;
     QList<QTreeWidgetItem*> kids = parent->takeChildren();
-    std::stable_sort(kids.begin(), kids.end(), [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-        return lessValue(a->data(0, ValuesRole).toMap().value(m_sortName),
-                         b->data(0, ValuesRole).toMap().value(m_sortName));
-    });
+    sortByKeys(kids, m_sortName);
     parent->addChildren(kids);
     for (QTreeWidgetItem* kid : kids)
         sortChildren(kid);
@@ -410,25 +420,23 @@ void TList::SortRows()
     if (m_sortName.isEmpty() || topLevelItemCount() == 0)
         return;
     // Taking rows out forgets their expanded state and the selection.
-    ensureIndex();
-    QSet<QTreeWidgetItem*> open;
+    std::vector<QTreeWidgetItem*> open;
     for (QTreeWidgetItem* item : m_rows)
         if (item->isExpanded())
-            open.insert(item);
+            open.push_back(item);
     const auto selected = selectedItems();
     QTreeWidgetItem* current = currentItem();
 
+    // Sorted while out of the list, so that the view hears of it once.
     QList<QTreeWidgetItem*> tops;
+    tops.reserve(topLevelItemCount());
     while (topLevelItemCount() > 0)
-        tops << takeTopLevelItem(0);
-    std::stable_sort(tops.begin(), tops.end(), [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-        return lessValue(a->data(0, ValuesRole).toMap().value(m_sortName),
-                         b->data(0, ValuesRole).toMap().value(m_sortName));
-    });
+        tops << takeTopLevelItem(topLevelItemCount() - 1);
+    std::reverse(tops.begin(), tops.end());
+    sortByKeys(tops, m_sortName);
     for (QTreeWidgetItem* top : tops)
         sortChildren(top);
     addTopLevelItems(tops);
-    invalidate();
     for (QTreeWidgetItem* item : open)
         item->setExpanded(true);
     if (current)

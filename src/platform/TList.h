@@ -1,7 +1,11 @@
-// Tree list with the members of the tree-list control: rows addressed by a
-// flat index in display order (a row, then all rows below it, then its next
-// sibling), row keys and per-row values, pictures, colours and fonts, the
+// Tree list with the members of the tree-list control: rows addressed by an
+// index, row keys and per-row values, pictures, colours and fonts, the
 // expanded state, a redraw switch and sorting by a named row value.
+//
+// A row's index is given when the row is added (0, 1, 2, … in the order of
+// adding) and stays its index until the list is emptied: adding below an
+// earlier row, inserting and sorting move rows on screen, never their
+// indices. Fills therefore hold row indices as parents safely.
 //
 // Colours are the control's colour codes: a system colour (&H800000nn) or a
 // plain 0x00BBGGRR value; 0 means "not set".
@@ -25,11 +29,11 @@ public:
     int ListIndex() const;
     void setListIndex(int row);
 
-    // Adds a row below the row parentIndex (-1: top level) after its last
-    // row; answers the new row's index.
+    // Adds a row below the row parentIndex (-1 or no row: top level) after
+    // its last child; answers the new row's index.
     int AddItem(const QString& text, int parentIndex = -1);
-    // Inserts a row in front of the row at position, beside it; at the end
-    // of the top level when position is not a row.
+    // Inserts a row in front of the row position, beside it; at the end of
+    // the top level when position is not a row. Answers the new row's index.
     int InsertItem(const QString& text, int position);
     void Clear();
 
@@ -61,8 +65,10 @@ public:
     bool ItemExpanded(int row) const;
     void setItemExpanded(int row, bool expanded);
     bool ItemHasChildren(int row) const;
-    // The last row below row (row itself when it has none); -1 for no row.
+    // The last row shown below row (row itself when it has none); -1 for no row.
     int LastRowBelow(int row) const;
+    // Whether row hangs (at any depth) below the row ancestor.
+    bool RowIsBelow(int row, int ancestor) const;
 
     quint32 ForeColor() const { return m_foreColor; }
     void setForeColor(quint32 color);
@@ -102,13 +108,11 @@ protected:
 
 private:
     void applyText(QTreeWidgetItem* item, const QString& text);
-    void ensureIndex() const;
-    void invalidate() { m_indexValid = false; }
+    int adopt(QTreeWidgetItem* item);
     void sortChildren(QTreeWidgetItem* parent);
 
-    mutable std::vector<QTreeWidgetItem*> m_rows;
-    mutable QHash<const QTreeWidgetItem*, int> m_index;
-    mutable bool m_indexValid = true;
+    // Row index → row, in the order of adding.
+    std::vector<QTreeWidgetItem*> m_rows;
     quint32 m_foreColor = 0x80000008u;
     bool m_redraw = true;
     bool m_sortPending = false;
