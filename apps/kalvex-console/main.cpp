@@ -126,8 +126,10 @@ int main(int argc, char** argv)
     std::printf("  %s\n", qPrintable(console::countObjects(console->admObj()).text()));
     std::printf("  %d tree rows\n", console->tlistResult->ListCount());
 
-    if (!headlessPlatform())
+    if (!headlessPlatform()) {
+        std::fflush(stdout);
         return app.exec();
+    }
     if (!console->grab().save(opt.png, "PNG")) {
         fail(QStringLiteral("cannot write %1").arg(opt.png));
         return kExitFileError;
