@@ -178,6 +178,9 @@ int tlist_showTasks(TList* tlist, int parentIndex, const std::shared_ptr<IKalvex
                 group = tlist_addNode(tlist, parentIndex,
                                       QStringLiteral("Tasks for production site ") + site->name()
                                           + QLatin1Char('(') + site->id() + QLatin1Char(')'));
+                // Groups show open, as new nodes of the original control
+                // did; only the last one is closed below.
+                tlist->setItemExpanded(group, true);
                 previousSite = site->id();
                 first = false;
             }

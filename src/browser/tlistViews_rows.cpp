@@ -91,7 +91,22 @@ void tlist_addNameVal(const QString& name, const QVariant& value, TList* tlist, 
 {
     if (!tlist)
         return;
-    tlist->AddItem(name + QChar(TLIST_CELL_SEPARATOR) + tlist_valueText(value), parentIndex);
+    const QChar sep(TLIST_CELL_SEPARATOR);
+    const QString text = tlist_valueText(value);
+    if (!name.contains(sep) && !text.contains(sep)) {
+        tlist->AddItem(name + sep + text, parentIndex);
+        return;
+    }
+    // A "^" of the name or value is text, not a cell boundary.
+    const int separator = tlist->CellSeparator();
+    tlist->setCellSeparator(0);
+    const int row = tlist->AddItem(name, parentIndex);
+    tlist->setCellSeparator(separator);
+    if (QTreeWidgetItem* item = tlist->rowItem(row)) {
+        if (tlist->columnCount() < 2)
+            tlist->setColumnCount(2);
+        item->setText(1, text);
+    }
 }
 
 void tlist_adjustItemGrid(TList* tlist, int row)
@@ -189,13 +204,22 @@ void tlist_showAdminDbStatusDate(int objType, const std::shared_ptr<IKalvexADMDb
 
 int tlist_addNode(TList* tlist, int parentIndex, const QString& caption, bool bold, quint32 color)
 {
+    if (!tlist)
+        return -1;
     tlist_rowRec rec;
     rec.parentIndex = parentIndex;
     rec.text = caption;
     rec.useVariantData = true;
     rec.fontBold = bold;
     rec.foreColor = color;
+    // A caption is one cell, whatever it holds.
+    const int separator = tlist->CellSeparator();
+    const bool whole = caption.contains(QChar(TLIST_CELL_SEPARATOR));
+    if (whole)
+        tlist->setCellSeparator(0);
     tlist_addRow(tlist, rec);
+    if (whole)
+        tlist->setCellSeparator(separator);
     return rec.itemIndex;
 }
 
