@@ -1,5 +1,6 @@
 // The dialog table: one line per dialog, then the chooser handed to the model.
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "dialogs/frmConfigFileParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "platform/VbForm.h"
 #include "platform/vbl_errDisplay.h"
@@ -13,6 +14,9 @@ void dialogs_install()
         return;
     installed = true;
     // registerEditForm("(INTERNAL)Kalvex Gerber Generator", [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex DXF Output generator"), [] { return vbl_formInstance<frmDXFOutParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex planes generator"), [] { return vbl_formInstance<frmPlanesParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex ODBG Generator"), [] { return vbl_formInstance<frmODBGParms>(); });
     // The grid edits every set without a dedicated dialog; the batch-file
     // generator's set in batch mode.
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex batchfile Generator"), [] {

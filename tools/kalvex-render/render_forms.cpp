@@ -8,6 +8,7 @@
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "render_browser.h"
+#include "render_demo.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "platform/VbCommandButton.h"
@@ -79,6 +80,9 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmSampleParms_readonly"), sampleParmsLocked},
         {QStringLiteral("frmParmEdit"), [] { return parmEdit(false); }},
         {QStringLiteral("frmParmEdit_batch"), [] { return parmEdit(true); }},
+        {QStringLiteral("frmDXFOutParms"), [] { return demoGeneratorDialog(QStringLiteral("DXFOUT")); }},
+        {QStringLiteral("frmPlanesParms"), [] { return demoGeneratorDialog(QStringLiteral("PLANES")); }},
+        {QStringLiteral("frmODBGParms"), [] { return demoGeneratorDialog(QStringLiteral("ODBG")); }},
         {QStringLiteral("frmFileBrowser"), nullptr, [](const QString& f) { return renderFileBrowser(f, 0); }},
         {QStringLiteral("frmFileBrowser_checkout"), nullptr, [](const QString& f) { return renderFileBrowser(f, 1); }},
         {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
