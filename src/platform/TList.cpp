@@ -158,10 +158,12 @@ void TList::applyText(QTreeWidgetItem* item, const QString& text)
 
 int TList::AddItem(const QString& text, int parentIndex)
 {
+    // The parent is looked up first: parentIndex may be the new row's index.
+    QTreeWidgetItem* parent = rowItem(parentIndex);
     auto* item = new QTreeWidgetItem;
     applyText(item, text);
     const int row = adopt(item);
-    if (QTreeWidgetItem* parent = rowItem(parentIndex))
+    if (parent)
         parent->addChild(item);
     else
         addTopLevelItem(item);
