@@ -7,7 +7,7 @@
 #include <QWindow>
 #include <malloc.h>
 
-#include "bench_database.h"
+#include "bench_admin_db.h"
 #include "browser/frmObjectTest.h"
 #include "browser/kalvexUi_install.h"
 #include "platform/TList.h"
@@ -29,7 +29,7 @@ struct Fixture {
     qint64 bytes = 0;
     Fixture()
     {
-        const auto db = bench::makeDatabase(bench::Sizes(), &objects);
+        const auto db = bench::makeBenchDatabase(bench::Sizes(), &objects);
         path = dir.filePath(QStringLiteral("bench.mra"));
         auto conn = classCreate_KalvexRUVConnection();
         conn->setFileIO(path);

@@ -13,17 +13,23 @@
 #include <fstream>
 #include <string>
 
-#include "bench_database.h"
+#include "admin/KalvexAdministrator.h"
+#include "bench_admin_db.h"
 #include "store/KalvexRUVConnection.h"
 #include "store/KalvexStorageCtrl.h"
 
 using namespace kalvex;
+using kalvex::bench::makeBenchDatabase;
 using kalvex::bench::Sizes;
-using kalvex::bench::makeDatabase;
 
 namespace {
 
 int g_objects = 0;
+
+IKalvexAdministratorPtr makeDatabase(const Sizes& n)
+{
+    return makeBenchDatabase(n, &g_objects);
+}
 
 int runStore(const IKalvexObjectPtr& obj, const QString& path, bool save)
 {
@@ -66,7 +72,7 @@ struct Fixture {
     qint64 bytes = 0;
     Fixture()
     {
-        db = makeDatabase(Sizes(), &g_objects);
+        db = makeDatabase(Sizes());
         path = dir.filePath(QStringLiteral("bench.mra"));
         runStore(db, path, true);
         bytes = QFileInfo(path).size();

@@ -46,13 +46,14 @@ void showCollection(TList* tlist, int parentIndex, const Coll& coll, bool onlyMo
         const QString caption = getCollCountsOf(coll, label, count, mods, onlyModified);
         if (onlyModified && mods == 0)
             return;
-        const int node = tlist_addNode(tlist, parentIndex, caption);
+        tlist_node built(tlist, parentIndex, caption);
+        const int node = built.row();
         const int n = coll->count();
         for (int i = 1; i <= n; ++i)
             eachItem(node, i);
         if (itemMode1)
             tlist->setItemMode(node, 1);
-        tlist_collapse(tlist, node);
+        built.close();
     });
 }
 
@@ -104,7 +105,8 @@ void tlist_showProcesses(TList* tlist, int parentIndex, const std::shared_ptr<IK
         const QString caption = getCollCountsOf(processes, QStringLiteral("processes"), count, mods, onlyModified);
         if (onlyModified && mods == 0)
             return;
-        const int node = tlist_addNode(tlist, parentIndex, caption);
+        tlist_node built(tlist, parentIndex, caption);
+        const int node = built.row();
         // Row of the shown process at each indent level on the way down to
         // the current one; -1 where the process there is hidden or none
         // came. A process hangs below its nearest shown ancestor.
@@ -130,7 +132,7 @@ void tlist_showProcesses(TList* tlist, int parentIndex, const std::shared_ptr<IK
                 rowAtLevel.push_back(row);
             }
         }
-        tlist_collapse(tlist, node);
+        built.close();
     });
 }
 
@@ -212,7 +214,8 @@ void tlist_showParameters(TList* tlist, int parentIndex, const std::shared_ptr<I
         const QString caption = getCollCountsOf(parms, QStringLiteral("Parameters"), count, mods, onlyModified);
         if (onlyModified && mods == 0)
             return;
-        const int node = tlist_addNode(tlist, parentIndex, caption, false);
+        tlist_node built(tlist, parentIndex, caption, false);
+        const int node = built.row();
         const int n = parms->count();
         for (int i = 1; i <= n; ++i) {
             const IKalvexGenParmPtr parm = parms->item(i);
@@ -224,7 +227,7 @@ void tlist_showParameters(TList* tlist, int parentIndex, const std::shared_ptr<I
             tlist_addNameVal(name, parm->value(false), tlist, node);
         }
         tlist_adjustItemGrid(tlist, node);
-        tlist_collapse(tlist, node);
+        built.close();
     });
 }
 
@@ -239,8 +242,9 @@ int tlist_showProcess(TList* tlist, int parentIndex, const std::shared_ptr<IKalv
     tlist_viewFrame(tlist, [&] {
         if (!shown(process, onlyModified))
             return;
-        const int node = tlist_addNode(tlist, parentIndex, process->name(), true,
+        tlist_node built(tlist, parentIndex, process->name(), true,
                                        getReservedColor(process->reservedItem()));
+        const int node = built.row();
         result = node;
         const QString fileType = getNameIdString(process->fileType());
         const QString productClass = getNameIdString(process->productClass());
@@ -272,7 +276,7 @@ int tlist_showProcess(TList* tlist, int parentIndex, const std::shared_ptr<IKalv
         tlist_adjustItemGrid(tlist, node);
         row.blank();
         tlist_showGenAssignments(tlist, node, process->generatorAssignments(), onlyModified);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -286,8 +290,9 @@ int tlist_showGenerator(TList* tlist, int parentIndex, const std::shared_ptr<IKa
     tlist_viewFrame(tlist, [&] {
         if (!shown(generator, onlyModified))
             return;
-        const int node = tlist_addNode(tlist, parentIndex, generator->name(), true,
+        tlist_node built(tlist, parentIndex, generator->name(), true,
                                        getReservedColor(generator->reservedItem()));
+        const int node = built.row();
         result = node;
         const Rows row{tlist, node};
         entryRows(row, *generator);
@@ -303,7 +308,7 @@ int tlist_showGenerator(TList* tlist, int parentIndex, const std::shared_ptr<IKa
         row.blank();
         // A changed generator shows every parameter.
         tlist_showParameters(tlist, node, generator->parameters(), false);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -317,8 +322,9 @@ int tlist_showDistributor(TList* tlist, int parentIndex, const std::shared_ptr<I
     tlist_viewFrame(tlist, [&] {
         if (!shown(distributor, onlyModified))
             return;
-        const int node = tlist_addNode(tlist, parentIndex, distributor->name(), true,
+        tlist_node built(tlist, parentIndex, distributor->name(), true,
                                        getReservedColor(distributor->reservedItem()));
+        const int node = built.row();
         result = node;
         const Rows row{tlist, node};
         entryRows(row, *distributor);
@@ -331,7 +337,7 @@ int tlist_showDistributor(TList* tlist, int parentIndex, const std::shared_ptr<I
         tlist_showPsiteAssignments(tlist, node, distributor->psiteAssignments(), onlyModified);
         row.blank();
         tlist_showParameters(tlist, node, distributor->parameters(), false);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -347,7 +353,8 @@ int tlist_showErrorFilter(TList* tlist, int parentIndex, const std::shared_ptr<I
             return;
         const QString caption = QString::number(filter->order()) + QLatin1String(". -") + filter->actionString()
             + QLatin1String("- ") + vbl_str_quoteSingle(filter->expression());
-        const int node = tlist_addNode(tlist, parentIndex, caption);
+        tlist_node built(tlist, parentIndex, caption);
+        const int node = built.row();
         result = node;
         const Rows row{tlist, node};
         row(QStringLiteral("modified"), filter->modified());
@@ -357,7 +364,7 @@ int tlist_showErrorFilter(TList* tlist, int parentIndex, const std::shared_ptr<I
         if (!appl.isEmpty() && appl != QLatin1String("ALL"))
             row(QStringLiteral("applList"), appl);
         tlist_adjustItemGrid(tlist, node);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -371,8 +378,8 @@ int tlist_showProdSite(TList* tlist, int parentIndex, const std::shared_ptr<IKal
     tlist_viewFrame(tlist, [&] {
         if (!shown(site, onlyModified))
             return;
-        const int node =
-            tlist_addNode(tlist, parentIndex, site->name(), true, getReservedColor(site->reservedItem()));
+        tlist_node built(tlist, parentIndex, site->name(), true, getReservedColor(site->reservedItem()));
+        const int node = built.row();
         result = node;
         const Rows row{tlist, node};
         entryRows(row, *site);
@@ -385,7 +392,7 @@ int tlist_showProdSite(TList* tlist, int parentIndex, const std::shared_ptr<IKal
         row(QStringLiteral("emailNotify"), site->emailNotify());
         row(QStringLiteral("displayOrder"), site->displayOrder());
         tlist_adjustItemGrid(tlist, node);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -402,15 +409,15 @@ int showPlainEntry(TList* tlist, int parentIndex, const std::shared_ptr<IKalvexN
     tlist_viewFrame(tlist, [&] {
         if (!shown(entry, onlyModified))
             return;
-        const int node =
-            tlist_addNode(tlist, parentIndex, entry->name(), true, getReservedColor(entry->reservedItem()));
+        tlist_node built(tlist, parentIndex, entry->name(), true, getReservedColor(entry->reservedItem()));
+        const int node = built.row();
         result = node;
         const Rows row{tlist, node};
         entryRows(row, *entry);
         row(QStringLiteral("intCounter"), entry->intCounter());
         row(QStringLiteral("modified"), entry->modified());
         tlist_adjustItemGrid(tlist, node);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -438,7 +445,8 @@ int tlist_showGenAssignment(TList* tlist, int parentIndex,
     tlist_viewFrame(tlist, [&] {
         if (!shown(assignment, onlyModified))
             return;
-        const int node = tlist_addNode(tlist, parentIndex, siteCaption(assignment->productionSite()));
+        tlist_node built(tlist, parentIndex, siteCaption(assignment->productionSite()));
+        const int node = built.row();
         result = node;
         const auto generator = assignment->generator();
         const Rows row{tlist, node};
@@ -448,7 +456,7 @@ int tlist_showGenAssignment(TList* tlist, int parentIndex,
         row(QStringLiteral("additionalGenParms"), assignment->additionalGenParms());
         row(QStringLiteral("modified"), assignment->modified());
         tlist_adjustItemGrid(tlist, node);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -462,14 +470,15 @@ int tlist_showPsiteAssignment(TList* tlist, int parentIndex,
     tlist_viewFrame(tlist, [&] {
         if (!shown(assignment, onlyModified))
             return;
-        const int node = tlist_addNode(tlist, parentIndex, siteCaption(assignment->productionSite()));
+        tlist_node built(tlist, parentIndex, siteCaption(assignment->productionSite()));
+        const int node = built.row();
         result = node;
         const Rows row{tlist, node};
         row(QStringLiteral("inUse"), assignment->inUse());
         row(QStringLiteral("additionalGenParms"), assignment->additionalParms());
         row(QStringLiteral("modified"), assignment->modified());
         tlist_adjustItemGrid(tlist, node);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -482,7 +491,8 @@ int tlist_showAdminDbStatus(TList* tlist, int parentIndex, const std::shared_ptr
     if (!tlist || !status)
         return result;
     tlist_viewFrame(tlist, [&] {
-        const int node = tlist_addNode(tlist, parentIndex, QStringLiteral("Admin_Db_Status"));
+        tlist_node built(tlist, parentIndex, QStringLiteral("Admin_Db_Status"));
+        const int node = built.row();
         result = node;
         const Rows row{tlist, node};
         row(QStringLiteral("dbVersion"), status->dbVersion());
@@ -494,7 +504,7 @@ int tlist_showAdminDbStatus(TList* tlist, int parentIndex, const std::shared_ptr
                             OBJ_PROCESS, OBJ_PRODUCT_CLASS, OBJ_PRODUCTION_SITE})
             tlist_showAdminDbStatusDate(objType, status, tlist, node);
         tlist_adjustItemGrid(tlist, node);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }

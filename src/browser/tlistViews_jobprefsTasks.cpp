@@ -1,6 +1,8 @@
 // Tree views of job preferences and of a task list.
 #include "browser/tlistViews_jobprefsTasks.h"
 
+#include <optional>
+
 #include "browser/tlistViews_rows.h"
 #include "jobprefs/layerTypeText.h"
 #include "platform/TList.h"
@@ -35,7 +37,8 @@ int tlist_showJobPrefs(TList* tlist, int parentIndex, const std::shared_ptr<IKal
             parentIndex = -1; // the list was emptied
         }
         // Shown in either mode.
-        const int node = tlist_addNode(tlist, parentIndex, QStringLiteral("Job preferences"));
+        tlist_node built(tlist, parentIndex, QStringLiteral("Job preferences"));
+        const int node = built.row();
         result = node;
         addRow(tlist, node, QStringLiteral("numPhysicalLayers"), jobPrefs->numPhysicalLayers());
         addRow(tlist, node, QStringLiteral("padstackTechnology"), jobPrefs->padstackTechnology());
@@ -46,7 +49,8 @@ int tlist_showJobPrefs(TList* tlist, int parentIndex, const std::shared_ptr<IKal
         tlist_adjustItemGrid(tlist, node);
 
         const auto layers = jobPrefs->layers();
-        const int defs = tlist_addNode(tlist, node, QStringLiteral("Layer definitions"));
+        tlist_node defsBuilt(tlist, node, QStringLiteral("Layer definitions"));
+        const int defs = defsBuilt.row();
         addRow(tlist, defs, QStringLiteral("Top Layer"), layers ? layers->topLayer() : 0);
         addRow(tlist, defs, QStringLiteral("Bottom Layer"), layers ? layers->bottomLayer() : 0);
         addRow(tlist, defs, QStringLiteral("# Inner layers"), layers ? layers->countInner() : 0);
@@ -54,10 +58,10 @@ int tlist_showJobPrefs(TList* tlist, int parentIndex, const std::shared_ptr<IKal
         for (int type : {LAYER_ANY, LAYER_DIELECTRIC, LAYER_OTHER, LAYER_PLANE_NEGATIVE, LAYER_PLANE_POSITIVE,
                          LAYER_SIGNAL})
             tlist_showJobPrefs_layers(tlist, defs, layers, onlyModified, type);
-        tlist_collapse(tlist, defs);
+        defsBuilt.close();
 
         tlist_showJobPrefs_viaSpans(tlist, node, jobPrefs->viaSpans(), onlyModified);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -84,10 +88,11 @@ void tlist_showJobPrefs_layers(TList* tlist, int parentIndex, const std::shared_
     if (size < 1)
         return;
     tlist_viewFrame(tlist, [&] {
-        const int node = tlist_addNode(tlist, parentIndex, caption);
+        tlist_node built(tlist, parentIndex, caption);
+        const int node = built.row();
         for (int i = 1; i <= size; ++i)
             tlist_showJobPrefs_layer(tlist, node, layers->item(i, layerType), onlyModified);
-        tlist_collapse(tlist, node);
+        built.close();
     });
 }
 
@@ -97,12 +102,13 @@ void tlist_showJobPrefs_viaSpans(TList* tlist, int parentIndex, const std::share
     if (!tlist || !spans || spans->count() == 0 || onlyModified)
         return;
     tlist_viewFrame(tlist, [&] {
-        const int node = tlist_addNode(tlist, parentIndex, QStringLiteral("Via list"));
+        tlist_node built(tlist, parentIndex, QStringLiteral("Via list"));
+        const int node = built.row();
         const int n = spans->count();
         for (int i = 1; i <= n; ++i)
             tlist_showJobPrefs_viaSpan(tlist, node, spans->item(i), onlyModified);
         tlist->setItemMode(node, 1);
-        tlist_collapse(tlist, node);
+        built.close();
     });
 }
 
@@ -112,7 +118,8 @@ int tlist_showJobPrefs_layer(TList* tlist, int parentIndex, const IKalvexJobLaye
     if (!tlist || !layer || (onlyModified && layer->modified() == 0))
         return result;
     tlist_viewFrame(tlist, [&] {
-        const int node = tlist_addNode(tlist, parentIndex, morvObjs_layerTypeText(layer));
+        tlist_node built(tlist, parentIndex, morvObjs_layerTypeText(layer));
+        const int node = built.row();
         result = node;
         const int type = layer->layerType();
         addRow(tlist, node, QStringLiteral("description"), layer->description());
@@ -129,7 +136,7 @@ int tlist_showJobPrefs_layer(TList* tlist, int parentIndex, const IKalvexJobLaye
             addRow(tlist, node, QStringLiteral("planeNets"), layer->planeNets());
         addRow(tlist, node, QStringLiteral("modified"), layer->modified());
         tlist_adjustItemGrid(tlist, node);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -142,7 +149,8 @@ int tlist_showJobPrefs_viaSpan(TList* tlist, int parentIndex, const IKalvexJobVi
     tlist_viewFrame(tlist, [&] {
         const QString caption =
             QStringLiteral("Via ") + twoDigits(span->layerFrom()) + QLatin1String(" - ") + twoDigits(span->layerTo());
-        const int node = tlist_addNode(tlist, parentIndex, caption);
+        tlist_node built(tlist, parentIndex, caption);
+        const int node = built.row();
         result = node;
         addRow(tlist, node, QStringLiteral("padstackName"), span->padstackName());
         addRow(tlist, node, QStringLiteral("delay"), span->delay());
@@ -150,7 +158,7 @@ int tlist_showJobPrefs_viaSpan(TList* tlist, int parentIndex, const IKalvexJobVi
         addRow(tlist, node, QStringLiteral("capacitance"), span->capacitance());
         addRow(tlist, node, QStringLiteral("modified"), span->modified());
         tlist_adjustItemGrid(tlist, node);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }
@@ -166,27 +174,29 @@ int tlist_showTasks(TList* tlist, int parentIndex, const std::shared_ptr<IKalvex
         // Site groups are shown in either mode, even when none of their
         // tasks is.
         QString previousSite;
-        bool first = true;
-        int group = -1;
+        std::optional<tlist_node> group;
         const int n = tasks->count();
         for (int i = 1; i <= n; ++i) {
             const IKalvexTaskPtr task = tasks->item(i, SORT_PRODUCTION_SITE);
             const IKalvexProdSitePtr site = task ? task->productionSite() : nullptr;
             if (!site)
                 continue;
-            if (first || site->id() != previousSite) {
-                group = tlist_addNode(tlist, parentIndex,
-                                      QStringLiteral("Tasks for production site ") + site->name()
-                                          + QLatin1Char('(') + site->id() + QLatin1Char(')'));
-                // Groups show open, as new nodes of the original control
-                // did; only the last one is closed below.
-                tlist->setItemExpanded(group, true);
+            if (!group || site->id() != previousSite) {
+                // Earlier groups show open, as new nodes of the original
+                // control did; only the last one ends closed.
+                if (group) {
+                    group->close();
+                    tlist->setItemExpanded(group->row(), true);
+                }
+                group.emplace(tlist, parentIndex,
+                              QStringLiteral("Tasks for production site ") + site->name() + QLatin1Char('(')
+                                  + site->id() + QLatin1Char(')'));
                 previousSite = site->id();
-                first = false;
             }
-            tlist_showTask(tlist, group, task, onlyModified);
+            tlist_showTask(tlist, group->row(), task, onlyModified);
         }
-        tlist_collapse(tlist, group);
+        if (group)
+            group->close();
     });
     return result;
 }
@@ -197,7 +207,8 @@ int tlist_showTask(TList* tlist, int parentIndex, const IKalvexTaskPtr& task, bo
     if (!tlist || !task || (onlyModified && task->modified() == 0))
         return result;
     tlist_viewFrame(tlist, [&] {
-        const int node = tlist_addNode(tlist, parentIndex, QStringLiteral("Task ") + task->id());
+        tlist_node built(tlist, parentIndex, QStringLiteral("Task ") + task->id());
+        const int node = built.row();
         result = node;
         int status = 0, numErrors = 0, numWarnings = 0;
         QString statusText;
@@ -215,7 +226,7 @@ int tlist_showTask(TList* tlist, int parentIndex, const IKalvexTaskPtr& task, bo
         addRow(tlist, node, QStringLiteral("modified"), task->modified());
         addRow(tlist, node, QStringLiteral("orderKey"), key ? key->encoded() : QString());
         tlist_adjustItemGrid(tlist, node);
-        tlist_collapse(tlist, node);
+        built.close();
     });
     return result;
 }

@@ -202,12 +202,14 @@ void tlist_showAdminDbStatusDate(int objType, const std::shared_ptr<IKalvexADMDb
     tlist_addNameVal(QStringLiteral("Moddate ") + keyword, date, tlist, parentIndex);
 }
 
-int tlist_addNode(TList* tlist, int parentIndex, const QString& caption, bool bold, quint32 color)
+namespace {
+
+// A node row not shown yet; -1 without a list.
+int newNode(TList* tlist, const QString& caption, bool bold, quint32 color)
 {
     if (!tlist)
         return -1;
     tlist_rowRec rec;
-    rec.parentIndex = parentIndex;
     rec.text = caption;
     rec.useVariantData = true;
     rec.fontBold = bold;
@@ -217,10 +219,35 @@ int tlist_addNode(TList* tlist, int parentIndex, const QString& caption, bool bo
     const bool whole = caption.contains(QChar(TLIST_CELL_SEPARATOR));
     if (whole)
         tlist->setCellSeparator(0);
-    tlist_addRow(tlist, rec);
+    const int row = tlist->NewItem(caption);
     if (whole)
         tlist->setCellSeparator(separator);
-    return rec.itemIndex;
+    tlist_applyRow(tlist, row, rec);
+    return row;
+}
+
+} // namespace
+
+int tlist_addNode(TList* tlist, int parentIndex, const QString& caption, bool bold, quint32 color)
+{
+    const int row = newNode(tlist, caption, bold, color);
+    if (row >= 0)
+        tlist->PlaceItem(row, parentIndex);
+    return row;
+}
+
+tlist_node::tlist_node(TList* tlist, int parentIndex, const QString& caption, bool bold, quint32 color)
+    : m_tlist(tlist), m_parent(parentIndex), m_row(newNode(tlist, caption, bold, color))
+{
+}
+
+void tlist_node::close()
+{
+    if (!m_open || m_row < 0)
+        return;
+    m_open = false;
+    m_tlist->PlaceItem(m_row, m_parent);
+    m_tlist->setItemExpanded(m_row, false);
 }
 
 void tlist_collapse(TList* tlist, int row)

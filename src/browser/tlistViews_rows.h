@@ -85,6 +85,27 @@ int tlist_addNode(TList* tlist, int parentIndex, const QString& caption, bool bo
 // Collapses a node row.
 void tlist_collapse(TList* tlist, int row);
 
+// A node row built out of sight: its rows and child nodes are added below
+// it before the list shows it, so the list hears of the whole node once.
+// close() (or the end of its life, an error included) shows it below its
+// parent, collapsed.
+class tlist_node {
+public:
+    tlist_node(TList* tlist, int parentIndex, const QString& caption, bool bold = true, quint32 color = 0);
+    ~tlist_node() { close(); }
+    tlist_node(const tlist_node&) = delete;
+    tlist_node& operator=(const tlist_node&) = delete;
+
+    int row() const { return m_row; }
+    void close();
+
+private:
+    TList* m_tlist;
+    int m_parent;
+    int m_row = -1;
+    bool m_open = true;
+};
+
 // Switches the list's redraw off while it lives, when it was on; only then
 // is it switched on again at the end, so nested views leave it off.
 class tlist_redrawOff {

@@ -20,6 +20,7 @@ enum Role {
     Picture2Role,
     ForeColorRole,
     RowRole,
+    SortRole, // the row's value named by the sort value name
 };
 
 // A row's sort value, read once per sort: numbers compare as numbers when
@@ -30,9 +31,9 @@ struct SortKey {
     QString text;
 };
 
-SortKey sortKeyOf(const QTreeWidgetItem* item, const QString& name)
+SortKey sortKeyOf(const QTreeWidgetItem* item)
 {
-    const QVariant v = item->data(0, ValuesRole).toMap().value(name);
+    const QVariant v = item->data(0, SortRole);
     SortKey key;
     key.numeric = v.typeId() != QMetaType::QString;
     if (key.numeric)
@@ -48,17 +49,20 @@ bool lessKey(const SortKey& a, const SortKey& b)
     return a.text < b.text;
 }
 
-// Orders items by their keys, stably.
-void sortByKeys(QList<QTreeWidgetItem*>& items, const QString& name)
+// Orders items by their keys, stably; false when they were in order.
+bool sortByKeys(QList<QTreeWidgetItem*>& items)
 {
     std::vector<std::pair<SortKey, QTreeWidgetItem*>> keyed;
     keyed.reserve(size_t(items.size()));
     for (QTreeWidgetItem* item : items)
-        keyed.emplace_back(sortKeyOf(item, name), item);
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return lessKey(a.first, b.first); });
+        keyed.emplace_back(sortKeyOf(item), item);
+    const auto less = [](const auto& a, const auto& b) { return lessKey(a.first, b.first); };
+    if (std::is_sorted(keyed.begin(), keyed.end(), less))
+        return false;
+    std::stable_sort(keyed.begin(), keyed.end(), less);
     for (qsizetype i = 0; i < items.size(); ++i)
         items[i] = keyed[size_t(i)].second;
+    return true;
 }
 
 } // namespace
@@ -139,29 +143,80 @@ void TList::applyText(QTreeWidgetItem* item, const QString& text)
         item->setText(0, text);
         return;
     }
-    const QStringList cells = text.split(QChar(m_separator));
-    if (cells.size() > columnCount())
-        setColumnCount(int(cells.size()));
-    for (int c = 0; c < cells.size(); ++c)
-        item->setText(c, cells[c]);
+    const QChar sep(m_separator);
+    qsizetype start = 0;
+    for (int c = 0;; ++c) {
+        const qsizetype at = text.indexOf(sep, start);
+        if (c >= columnCount())
+            setColumnCount(c + 1);
+        item->setText(c, at < 0 ? text.sliced(start) : text.sliced(start, at - start));
+        if (at < 0)
+            break;
+        start = at + 1;
+    }
 }
 
 int TList::AddItem(const QString& text, int parentIndex)
 {
+    // The parent is looked up first: parentIndex may be the new row's index.
+    QTreeWidgetItem* parent = rowItem(parentIndex);
     auto* item = new QTreeWidgetItem;
     applyText(item, text);
     const int row = adopt(item);
-    if (QTreeWidgetItem* parent = rowItem(parentIndex))
+    if (parent)
         parent->addChild(item);
     else
         addTopLevelItem(item);
     return row;
 }
 
+int TList::NewItem(const QString& text)
+{
+    auto* item = new QTreeWidgetItem;
+    applyText(item, text);
+    ++m_unplaced;
+    return adopt(item);
+}
+
+void TList::PlaceItem(int row, int parentIndex)
+{
+    QTreeWidgetItem* item = rowItem(row);
+    if (!item || item->parent() || item->treeWidget())
+        return;
+    QTreeWidgetItem* parent = rowItem(parentIndex);
+    // Not below itself.
+    for (QTreeWidgetItem* p = parent; p; p = p->parent())
+        if (p == item)
+            return;
+    --m_unplaced;
+    if (parent)
+        parent->addChild(item);
+    else
+        addTopLevelItem(item);
+}
+
+void TList::dropUnplaced()
+{
+    if (m_unplaced <= 0)
+        return;
+    std::vector<QTreeWidgetItem*> roots;
+    for (QTreeWidgetItem* item : m_rows)
+        if (!item->parent() && !item->treeWidget())
+            roots.push_back(item);
+    for (QTreeWidgetItem* item : roots)
+        delete item;
+    m_unplaced = 0;
+}
+
+TList::~TList()
+{
+    dropUnplaced();
+}
+
 int TList::InsertItem(const QString& text, int position)
 {
     QTreeWidgetItem* before = rowItem(position);
-    if (!before)
+    if (!before || (!before->parent() && !before->treeWidget()))
         return AddItem(text, -1);
     auto* item = new QTreeWidgetItem;
     applyText(item, text);
@@ -175,6 +230,7 @@ int TList::InsertItem(const QString& text, int position)
 
 void TList::Clear()
 {
+    dropUnplaced();
     clear();
     m_rows.clear();
     m_sortPending = false;
@@ -239,8 +295,10 @@ void TList::setItemValue(int row, const QString& name, const QVariant& value)
     QVariantMap values = item->data(0, ValuesRole).toMap();
     values.insert(name, value);
     item->setData(0, ValuesRole, values);
-    if (name == m_sortName)
+    if (name == m_sortName) {
+        item->setData(0, SortRole, value);
         m_sortPending = true;
+    }
 }
 
 int TList::ItemMode(int row) const
@@ -310,7 +368,14 @@ void TList::setItemForeColor(int row, quint32 color)
     if (!item)
         return;
     item->setData(0, ForeColorRole, color);
-    const QBrush brush = color ? QBrush(resolveColor(color, palette())) : QBrush();
+    // One brush per colour code, shared by the rows that use it.
+    QBrush brush;
+    if (color) {
+        auto it = m_brushes.constFind(color);
+        if (it == m_brushes.cend())
+            it = m_brushes.insert(color, QBrush(resolveColor(color, palette())));
+        brush = it.value();
+    }
     for (int c = 0; c < columnCount(); ++c)
         item->setForeground(c, brush);
 }
@@ -399,6 +464,9 @@ void TList::setRedraw(bool on)
 
 void TList::setSortValueName(const QString& name)
 {
+    if (name != m_sortName)
+        for (QTreeWidgetItem* item : m_rows)
+            item->setData(0, SortRole, item->data(0, ValuesRole).toMap().value(name));
     m_sortName = name;
     m_sortPending = !name.isEmpty() && topLevelItemCount() > 0;
 }
@@ -407,9 +475,15 @@ void TList::sortChildren(QTreeWidgetItem* parent)
 {
     if (parent->childCount() == 0)
         return;
-    QList<QTreeWidgetItem*> kids = parent->takeChildren();
-    sortByKeys(kids, m_sortName);
-    parent->addChildren(kids);
+    QList<QTreeWidgetItem*> kids;
+    kids.reserve(parent->childCount());
+    for (int i = 0; i < parent->childCount(); ++i)
+        kids << parent->child(i);
+    // Rows already in order (a fill in sort order) stay where they are.
+    if (sortByKeys(kids)) {
+        parent->takeChildren();
+        parent->addChildren(kids);
+    }
     for (QTreeWidgetItem* kid : kids)
         sortChildren(kid);
 }
@@ -433,7 +507,7 @@ void TList::SortRows()
     while (topLevelItemCount() > 0)
         tops << takeTopLevelItem(topLevelItemCount() - 1);
     std::reverse(tops.begin(), tops.end());
-    sortByKeys(tops, m_sortName);
+    sortByKeys(tops);
     for (QTreeWidgetItem* top : tops)
         sortChildren(top);
     addTopLevelItems(tops);
@@ -454,6 +528,14 @@ void TList::setTopIndex(int row)
 {
     if (QTreeWidgetItem* item = rowItem(row))
         scrollToItem(item, QAbstractItemView::PositionAtTop);
+}
+
+void TList::changeEvent(QEvent* event)
+{
+    // System colours follow the palette.
+    if (event->type() == QEvent::PaletteChange)
+        m_brushes.clear();
+    QTreeWidget::changeEvent(event);
 }
 
 void TList::mousePressEvent(QMouseEvent* event)

@@ -23,6 +23,7 @@ class TList : public QTreeWidget {
     Q_CLASSINFO("vbKind", "TListProLibCtl.TList")
 public:
     explicit TList(QWidget* parent = nullptr);
+    ~TList() override;
 
     int ListCount() const;
     // Selected row, -1 for none.
@@ -35,6 +36,13 @@ public:
     // Inserts a row in front of the row position, beside it; at the end of
     // the top level when position is not a row. Answers the new row's index.
     int InsertItem(const QString& text, int position);
+    // A row not shown yet: its values can be set and rows added below it
+    // without the list hearing of each; PlaceItem shows it with all below
+    // it at once. Clearing the list drops it if it was never placed.
+    int NewItem(const QString& text);
+    // Shows a row made by NewItem below parentIndex (-1 or no row: top
+    // level) after its last child. Nothing for any other row.
+    void PlaceItem(int row, int parentIndex);
     void Clear();
 
     QString ItemText(int row) const;
@@ -105,14 +113,20 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void applyText(QTreeWidgetItem* item, const QString& text);
     int adopt(QTreeWidgetItem* item);
+    void dropUnplaced();
     void sortChildren(QTreeWidgetItem* parent);
 
     // Row index → row, in the order of adding.
     std::vector<QTreeWidgetItem*> m_rows;
+    // Rows made by NewItem and not placed yet.
+    int m_unplaced = 0;
+    // Row colours by colour code (rebuilt when the palette changes).
+    QHash<quint32, QBrush> m_brushes;
     quint32 m_foreColor = 0x80000008u;
     bool m_redraw = true;
     bool m_sortPending = false;

@@ -66,6 +66,10 @@ struct tlist_gridRec {
 // Adds (or inserts) the row and applies pictures, data, per-row values, font
 // and a colour above 0. rec.itemIndex receives the new row.
 void tlist_addRow(TList* tree, tlist_rowRec& rec);
+// Applies the record's pictures, data, per-row values, font and colour to a
+// row just added (text, mode and parent aside); per-row values of 0 and the
+// plain font are what a new row has already and are not written.
+void tlist_applyRow(TList* tree, int row, const tlist_rowRec& rec);
 // tlist_addRow in mode "ADD".
 void tlist_addItem(TList* tree, tlist_rowRec& rec);
 // Prepares a fresh fill: redraw off (the caller switches it on again), the

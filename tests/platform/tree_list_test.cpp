@@ -103,6 +103,58 @@ TEST(TreeList, BreadthFirstFillKeepsEveryParentIndex)
     EXPECT_TRUE(t.RowIsBelow(39, 3));
 }
 
+TEST(TreeList, RowsBuiltOutOfSightAreShownWhenPlaced)
+{
+    TList t;
+    t.setCellSeparator('^');
+    const int root = t.AddItem("root");
+    int inserted = 0;
+    QObject::connect(t.model(), &QAbstractItemModel::rowsInserted, [&] { ++inserted; });
+    const int node = t.NewItem("node");
+    const int a = t.AddItem("a^1", node);
+    const int b = t.AddItem("b^2", node);
+    t.setItemForeColor(node, 255);
+    EXPECT_EQ(inserted, 0);
+    EXPECT_EQ(t.ItemText(a), "a^1");
+    EXPECT_TRUE(t.RowIsBelow(b, node));
+    EXPECT_EQ(shown(t), QStringList({"root"}));
+    // Not below itself or its own rows.
+    t.PlaceItem(node, a);
+    EXPECT_EQ(inserted, 0);
+    t.PlaceItem(node, root);
+    EXPECT_EQ(inserted, 1);
+    EXPECT_EQ(shown(t), QStringList({"root", "node", "a^1", "b^2"}));
+    EXPECT_EQ(t.rowItem(node)->foreground(0).color(), QColor(255, 0, 0));
+    // Placing again changes nothing.
+    t.PlaceItem(node, -1);
+    EXPECT_EQ(t.topLevelItemCount(), 1);
+
+    // Rows never placed go with the next clearing (or the list).
+    const int lost = t.NewItem("lost");
+    t.AddItem("below lost", lost);
+    // The index a new row is about to get is no row yet: top level.
+    EXPECT_EQ(t.AddItem("top", 6), 6);
+    EXPECT_EQ(t.ListCount(), 7);
+    EXPECT_EQ(t.InsertItem("in front of lost", lost), 7);
+    EXPECT_EQ(shown(t).last(), "in front of lost");
+    t.Clear();
+    EXPECT_EQ(t.ListCount(), 0);
+    t.NewItem("left to the destructor");
+}
+
+TEST(TreeList, RowColoursFollowThePalette)
+{
+    TList t;
+    t.AddItem("a");
+    t.AddItem("b");
+    t.setItemForeColor(0, 0x80000008u); // window text
+    QPalette pal = t.palette();
+    pal.setColor(QPalette::Text, QColor(1, 2, 3));
+    t.setPalette(pal);
+    t.setItemForeColor(1, 0x80000008u);
+    EXPECT_EQ(t.rowItem(1)->foreground(0).color(), QColor(1, 2, 3));
+}
+
 TEST(TreeList, KeysValuesAndSelectionStayWithTheirRow)
 {
     TList t;
@@ -167,11 +219,12 @@ TEST(TreeList, SortComparesNumbersAsNumbersAndTextsAsTexts)
     // A text on one side: both compare as texts; no value reads as "".
     EXPECT_EQ(shown(t), QStringList({"none", "10", "2.5", "9"}));
 
+    // The name may come after the values.
     TList n;
     n.setRedraw(false);
-    n.setSortValueName("k");
     for (const QVariant& key : {QVariant(10), QVariant(9), QVariant(2.5)})
         n.setItemValue(n.AddItem(key.toString()), "k", key);
+    n.setSortValueName("k");
     n.setRedraw(true);
     EXPECT_EQ(shown(n), QStringList({"2.5", "9", "10"}));
 }

@@ -1,7 +1,9 @@
-// The benchmarks' administration database of at least 50,000 objects
-// (entries, parameters and assignments), built in code as a reader builds it.
+// The administration database of the benchmarks: production sites, file
+// types, classes, error filters, generators with parameters, distributors
+// with site settings and grouped processes with generator assignments
+// (about 50,000 objects at the default sizes).
 #pragma once
-#include <QString>
+#include <algorithm>
 
 #include "admin/KalvexAdministrator.h"
 #include "admin/KalvexDistributor.h"
@@ -24,8 +26,7 @@ struct Sizes {
     int processes = 5500, assignmentsPerProcess = 4;
 };
 
-// objects receives the number of objects made.
-inline IKalvexAdministratorPtr makeDatabase(const Sizes& n, int* objectsMade = nullptr)
+inline IKalvexAdministratorPtr makeBenchDatabase(const Sizes& n, int* objectCount = nullptr)
 {
     auto adm = classCreate_KalvexAdministrator();
     // Built as a reader builds it: with the database suspended it does not
@@ -114,9 +115,24 @@ inline IKalvexAdministratorPtr makeDatabase(const Sizes& n, int* objectsMade = n
         }
     }
     adm->setModified(MODIFIED_RESUME);
-    if (objectsMade)
-        *objectsMade = objects;
+    if (objectCount)
+        *objectCount = objects;
     return adm;
+}
+
+// The default sizes divided by divisor (at least one of each).
+inline Sizes scaledSizes(int divisor)
+{
+    Sizes n;
+    const auto div = [divisor](int v) { return std::max(1, v / std::max(1, divisor)); };
+    n.sites = div(n.sites);
+    n.fileTypes = div(n.fileTypes);
+    n.classes = div(n.classes);
+    n.filters = div(n.filters);
+    n.generators = div(n.generators);
+    n.distributors = div(n.distributors);
+    n.processes = div(n.processes);
+    return n;
 }
 
 } // namespace kalvex::bench
