@@ -1,9 +1,13 @@
 #include "dialogs/KalvexParmFormBase.h"
 
+#include <QLineEdit>
+
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObj_parmBinding.h"
+#include "dialogs/morvObjs_pickers.h"
 #include "foundation/vbl_str.h"
 #include "foundation/weakref.h"
+#include "generators/generatorAdminObj.h"
 #include "generators/gens_tooltip.h"
 #include "interfaces/IKalvexNamedItem.h"
 #include "platform/VbFrame.h"
@@ -114,6 +118,19 @@ void KalvexParmFormBase::bindControl(QObject* control, const QString& key, const
 void KalvexParmFormBase::bindTagOnly(QObject* control, const QString& key)
 {
     m_bindings.push_back({control, key, QString(), QString(), nullptr, false});
+}
+
+void KalvexParmFormBase::browseFileInto(QLineEdit* box, const QString& browseId, bool allowCheckout)
+{
+    if (!box)
+        return;
+    const IKalvexGenParmsPtr parms = parmsColl();
+    const auto adm = parms
+        ? morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()))
+        : nullptr;
+    const QString chosen = morvObjs_parmBrowseFile(box->text().trimmed(), browseId, this, adm, true, allowCheckout);
+    if (chosen != PICKER_NODEF)
+        box->setText(chosen);
 }
 
 void KalvexParmFormBase::setPanel(VbPanel3D* panel, VbFrame* frame)

@@ -39,6 +39,8 @@
 #include <memory>
 #include <vector>
 
+class QLineEdit;
+
 #include "interfaces/IKalvexParmForm.h"
 #include "platform/VbForm.h"
 #include "platform/VbFrame.h"
@@ -88,6 +90,11 @@ protected:
     // The control forceFocus moves to after the form; none: the form only.
     void setFocusTarget(QObject* control) { m_focusTarget = control; }
     QObject* focusTarget() const { return m_focusTarget; }
+    // A browse button's click: the file picker on the box's trimmed text,
+    // with the administration database of the generator owning the set (if
+    // any); its answer replaces the text unless it is "NODEF". The parameter
+    // itself changes on persistData.
+    void browseFileInto(QLineEdit* box, const QString& browseId, bool allowCheckout);
     // The panel that fills the form and the parameter frame inside it.
     void setPanel(VbPanel3D* panel, VbFrame* frame);
     // Names the read-only lock leaves alone (compared lower-cased).

@@ -88,6 +88,7 @@ int OptionGroup::load(const IKalvexGenParmsPtr& parms)
     if (!morvObjs_parms_getParm(parms, m_rule.key, value, type, create) && !create && !m_rule.marker.isEmpty())
         value = m_rule.marker;
     m_valueRead = value;
+    m_written = QString();
     const int found = matchOf(m_rule, value);
     if (found < 0)
         setReference(m_rule.marker.isEmpty() || create ? value : m_rule.marker);
@@ -124,18 +125,35 @@ int OptionGroup::persistWord(const IKalvexGenParmsPtr& parms, const QString& wor
             morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
             return 0;
         }
-        if (word == reference())
+        if (unchanged(word))
             return 0;
         parm->setValue(false, word);
+        m_written = word;
         return 1;
     }
-    if (word == reference())
+    if (unchanged(word))
         return 0;
-    IKalvexGenParmPtr parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
+    IKalvexGenParmPtr parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, false);
+    const bool created = !parm;
+    if (created) {
+        value = word;
+        type = PARM_TYPE_SYSTEM;
+        parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
+    }
     if (!parm)
         return 0;
     parm->setValue(false, word);
+    m_written = word;
+    if (created && m_rule.countCreated)
+        parm->setModified(1);
     return 1;
+}
+
+// The reference stays the value loaded; but once another word was written,
+// going back to the loaded word must reach the set too.
+bool OptionGroup::unchanged(const QString& word) const
+{
+    return word == reference() && (m_written.isNull() || m_written == word);
 }
 
 int OptionGroup::persist(const IKalvexGenParmsPtr& parms, int option)

@@ -17,7 +17,8 @@
 // Persist writes the chosen option's word, in the rule's letter case, when it
 // differs exactly from that reference. The reference is never updated by a
 // write: persisting again after a change writes and counts the group again,
-// until the next load.
+// until the next load. A choice put back to the loaded word after another
+// word was written is written (and counted) once.
 #pragma once
 #include <QPointer>
 #include <QString>
@@ -69,6 +70,9 @@ struct OptionGroupRule {
     bool rewriteLetterCase = true;
     // Replaces the match rule (e.g. a Boolean reading); answers the option.
     std::function<int(const QString& value)> mapValue = {};
+    // WhenChanged: a parameter created by persist gets one change counted on
+    // itself (the dialogs whose rule is "added, then modified 1").
+    bool countCreated = false;
 };
 
 class OptionGroup {
@@ -108,12 +112,14 @@ public:
 
 private:
     void setReference(const QString& ref);
+    bool unchanged(const QString& word) const;
 
     OptionGroupRule m_rule;
     QPointer<QObject> m_tagHolder;
     bool m_useTag = false;
     QString m_reference;
     QString m_valueRead;
+    QString m_written; // the last word written since the load; null when none
 };
 
 } // namespace kalvex

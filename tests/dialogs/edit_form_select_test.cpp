@@ -6,8 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "admin/KalvexDistributor.h"
+#include "dialogs/frmBNREPParms.h"
+#include "dialogs/frmGerberParms.h"
 #include "dialogs/frmConfigFileParms.h"
+#include "dialogs/frmDistribParms.h"
 #include "dialogs/frmParmEdit.h"
+#include "dialogs/frmVarsetupParms.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
@@ -41,6 +45,10 @@ const SelectRow kRows[] = {
     {"(INTERNAL)Kalvex batchfile Generator", "frmParmEdit", Grid::Batch, release<frmParmEdit>},
     {"${KVX_TOOLS}\\outgen.exe", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
     {"", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
+    {"(INTERNAL)Kalvex Distributor", "frmDistribParms", Grid::No, release<frmDistribParms>},
+    {"(INTERNAL)Kalvex PCB Design Manipulations", "frmVarsetupParms", Grid::No, release<frmVarsetupParms>},
+    {"(INTERNAL)Kalvex Gerber Generator", "frmGerberParms", Grid::No, release<frmGerberParms>},
+    {"(INTERNAL)Kalvex Report Writer Generator", "frmBNREPParms", Grid::No, release<frmBNREPParms>},
 };
 
 // A registration that is put back when the test ends.

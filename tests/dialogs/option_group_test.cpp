@@ -130,6 +130,19 @@ TEST_F(OptionGroupTest, RepeatedPersistAfterAChangeWritesAndCountsAgain)
     EXPECT_EQ(persist(), 0);
 }
 
+TEST_F(OptionGroupTest, BackToTheLoadedWordAfterAWriteIsWrittenOnce)
+{
+    open(interfaceRule());
+    parms->add("if_name", "AIS", 1);
+    load();
+    choose(3);
+    EXPECT_EQ(persist(), 1);
+    choose(0); // AIS again
+    EXPECT_EQ(persist(), 1);
+    EXPECT_EQ(value("if_name"), "AIS") << "the user's choice, not the word written before";
+    EXPECT_EQ(persist(), 0);
+}
+
 TEST_F(OptionGroupTest, BooleanReadingKeepsTheCanonicalReference)
 {
     open({.key = "part_labels",
@@ -247,6 +260,27 @@ TEST_F(OptionGroupTest, UpperCasedReferenceKeepsAnUnchangedValue)
     load();
     EXPECT_EQ(persist(), 1);
     EXPECT_EQ(value("db_type"), "BNPCB");
+}
+
+TEST_F(OptionGroupTest, CountCreatedMarksOnlyAParameterThePersistAdded)
+{
+    open({.key = "db_type",
+          .words = {"BNPCB", "PDB"},
+          .match = OptMatch::UpperEqual,
+          .unmatched = 0,
+          .create = OptCreate::WhenChanged,
+          .marker = "XXXX",
+          .rewriteLetterCase = false,
+          .countCreated = true});
+    load();
+    EXPECT_EQ(persist(), 1);
+    ASSERT_NE(parms->item("db_type"), nullptr);
+    EXPECT_EQ(parms->item("db_type")->modified(), 1);
+    EXPECT_EQ(persist(), 1) << "the reference stays XXXX until the next load";
+    EXPECT_EQ(parms->item("db_type")->modified(), 1) << "an existing parameter set to its own value is no change";
+    choose(1);
+    EXPECT_EQ(persist(), 1);
+    EXPECT_EQ(parms->item("db_type")->modified(), 2);
 }
 
 TEST_F(OptionGroupTest, ReferenceInTheGroupNeverReadsAsABinding)

@@ -5,12 +5,15 @@
 #include <QDir>
 
 #include "browser/frmObjectTest.h"
+#include "dialogs/frmGerberParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "render_browser.h"
 #include "render_demo.h"
+#include "render_distrib_varsetup.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
+#include "interfaces/IKalvexGenerators.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbTextBox.h"
 #include "support/sample_parm_form.h"
@@ -71,6 +74,21 @@ QWidget* objectTest()
     console->cmdLoadGenRUV->click();
     return console;
 }
+
+// The example database's Gerber generator made a system one: read-only.
+QWidget* gerberReadOnly()
+{
+    dialogs_install();
+    static const IKalvexAdministratorPtr adm = loadDemoAdminDb();
+    const auto gen = adm ? adm->generators()->item(QStringLiteral("GERBER")) : nullptr;
+    if (!gen)
+        return nullptr;
+    gen->setReservedItem(SYSTEM);
+    auto editor = gen->parameters()->editor();
+    editor->setFormObj(morvObjs_editFormSelect(gen->cmdGen(false)));
+    editor->initialize(false);
+    return vbl_formInstance<frmGerberParms>();
+}
 } // namespace
 
 const std::vector<RenderForm>& renderForms()
@@ -80,6 +98,9 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmSampleParms_readonly"), sampleParmsLocked},
         {QStringLiteral("frmParmEdit"), [] { return parmEdit(false); }},
         {QStringLiteral("frmParmEdit_batch"), [] { return parmEdit(true); }},
+        {QStringLiteral("frmGerberParms"), [] { return demoGeneratorDialog(QStringLiteral("GERBER")); }},
+        {QStringLiteral("frmGerberParms_readonly"), gerberReadOnly},
+        {QStringLiteral("frmBNREPParms"), [] { return demoGeneratorDialog(QStringLiteral("BNREP")); }},
         {QStringLiteral("frmDXFOutParms"), [] { return demoGeneratorDialog(QStringLiteral("DXFOUT")); }},
         {QStringLiteral("frmPlanesParms"), [] { return demoGeneratorDialog(QStringLiteral("PLANES")); }},
         {QStringLiteral("frmODBGParms"), [] { return demoGeneratorDialog(QStringLiteral("ODBG")); }},
@@ -88,6 +109,9 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
         {QStringLiteral("morvObjs_dirBrowser"), nullptr, renderDirBrowser},
         {QStringLiteral("frmObjectTest"), objectTest},
+        {QStringLiteral("frmDistribParms"), distribParms},
+        {QStringLiteral("frmVarsetupParms"), varsetupParms},
+        {QStringLiteral("frmVarsetupParms_readonly"), [] { return demoGeneratorDialog(QStringLiteral("VARSETUP")); }},
     };
     return forms;
 }
