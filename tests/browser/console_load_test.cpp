@@ -47,7 +47,7 @@ TEST_F(ConsoleTest, TypedFileIsLoadedIntoTheTreeWithItsLoadTime)
     EXPECT_LT(seconds, 30.0);
     EXPECT_TRUE(console->cmdLoadGenRUV->isEnabled());
     EXPECT_EQ(console->lastLoadCmd(), "cmdLoadGenRUV");
-    EXPECT_EQ(console->lastLoadStatus(), STORAGE_OK);
+    EXPECT_EQ(console->lastLoadStatus(), STORAGE_OK) << console->lastLoadError().toStdString();
     ASSERT_TRUE(console->admObj());
     EXPECT_EQ(console->shownAdmObj(), console->admObj());
     EXPECT_EQ(console->admObj()->messagesObj(), console);
@@ -162,7 +162,7 @@ TEST_F(ConsoleTest, JobPreferencesReplaceTheTreeUntilShowModificationsOnlyBrings
 {
     loadKeywordFile(demoDatabasePath());
     loadJobPrefs(demoJobPrefsPath());
-    EXPECT_EQ(console->lastLoadStatus(), STORAGE_OK);
+    EXPECT_EQ(console->lastLoadStatus(), STORAGE_OK) << console->lastLoadError().toStdString();
     EXPECT_TRUE(treeShows(console->tlistResult, "Job preferences"));
     EXPECT_TRUE(treeShows(console->tlistResult, "SILK_TOP"));
     EXPECT_FALSE(treeShows(console->tlistResult, "Gerber photoplots"));
