@@ -74,6 +74,7 @@ TEST_F(ConsoleTest, EachLoadEmptiesTheDatabaseFirst)
 TEST_F(ConsoleTest, DefaultsFileCheckBoxReloadsWithTheDefaultsFlag)
 {
     loadKeywordFile(demoDatabasePath());
+    ASSERT_EQ(console->lastLoadStatus(), STORAGE_OK);
     EXPECT_FALSE(console->admObj()->defaultsObjectFlag());
     // A generator added since the load is gone after the reload.
     console->admObj()->generators()->add("EXTRA", "Added since");
@@ -90,7 +91,9 @@ TEST_F(ConsoleTest, ShowModificationsOnlyRedrawsTheShownDatabaseAndKeepsTheCapti
     loadKeywordFile(demoDatabasePath());
     const int allRows = console->tlistResult->ListCount();
     console->setCaption("Demo database");
-    console->admObj()->generators()->item("GERBER")->setDescription("Edited");
+    const auto gerber = console->admObj()->generators()->item("GERBER");
+    ASSERT_TRUE(gerber);
+    gerber->setDescription("Edited");
 
     clickIndicator(console->CheckOnlyMod);
     EXPECT_LT(console->tlistResult->ListCount(), allRows);

@@ -95,6 +95,7 @@ TEST_F(ConsoleTest, DumpLeavesTheChangeCountsOfAHostDatabase)
 {
     auto host = loadDemo();
     auto gerber = host->generators()->item("GERBER");
+    ASSERT_TRUE(gerber);
     gerber->setDescription("Edited, not saved");
     const int dbCount = host->modified();
     const int genCount = gerber->modified();
@@ -108,6 +109,7 @@ TEST_F(ConsoleTest, DumpLeavesTheChangeCountsOfAHostDatabase)
     EXPECT_EQ(gerber->modified(), genCount);
     auto dumped = classCreate_KalvexAdministrator();
     ASSERT_EQ(loadFrom(dumped, pathIn("host.mra"), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    ASSERT_TRUE(dumped->generators()->item("GERBER"));
     EXPECT_EQ(dumped->generators()->item("GERBER")->description(), "Edited, not saved");
 }
 
