@@ -98,15 +98,7 @@ void tlist_addNameVal(const QString& name, const QVariant& value, TList* tlist, 
         return;
     }
     // A "^" of the name or value is text, not a cell boundary.
-    const int separator = tlist->CellSeparator();
-    tlist->setCellSeparator(0);
-    const int row = tlist->AddItem(name, parentIndex);
-    tlist->setCellSeparator(separator);
-    if (QTreeWidgetItem* item = tlist->rowItem(row)) {
-        if (tlist->columnCount() < 2)
-            tlist->setColumnCount(2);
-        item->setText(1, text);
-    }
+    tlist->AddItemCells({name, text}, parentIndex);
 }
 
 void tlist_adjustItemGrid(TList* tlist, int row)

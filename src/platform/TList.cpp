@@ -21,6 +21,7 @@ enum Role {
     ForeColorRole,
     RowRole,
     SortRole, // the row's value named by the sort value name
+    SpanRole, // a row of one cell: shown across every column
 };
 
 // A row's sort value, read once per sort: numbers compare as numbers when
@@ -139,11 +140,12 @@ void TList::setListIndex(int row)
 
 void TList::applyText(QTreeWidgetItem* item, const QString& text)
 {
-    if (m_separator <= 0) {
+    const QChar sep(m_separator);
+    if (m_separator <= 0 || !text.contains(sep)) {
         item->setText(0, text);
+        item->setData(0, SpanRole, true);
         return;
     }
-    const QChar sep(m_separator);
     qsizetype start = 0;
     for (int c = 0;; ++c) {
         const qsizetype at = text.indexOf(sep, start);
@@ -154,6 +156,40 @@ void TList::applyText(QTreeWidgetItem* item, const QString& text)
             break;
         start = at + 1;
     }
+}
+
+void TList::showSpans(QTreeWidgetItem* root)
+{
+    if (columnCount() < 2 || !root->treeWidget())
+        return;
+    std::vector<QTreeWidgetItem*> stack{root};
+    while (!stack.empty()) {
+        QTreeWidgetItem* item = stack.back();
+        stack.pop_back();
+        if (item->data(0, SpanRole).toBool())
+            item->setFirstColumnSpanned(true);
+        for (int i = 0; i < item->childCount(); ++i)
+            stack.push_back(item->child(i));
+    }
+}
+
+int TList::AddItemCells(const QStringList& cells, int parentIndex)
+{
+    QTreeWidgetItem* parent = rowItem(parentIndex);
+    auto* item = new QTreeWidgetItem;
+    if (cells.size() > columnCount())
+        setColumnCount(int(cells.size()));
+    for (int c = 0; c < cells.size(); ++c)
+        item->setText(c, cells[c]);
+    if (cells.size() <= 1)
+        item->setData(0, SpanRole, true);
+    const int row = adopt(item);
+    if (parent)
+        parent->addChild(item);
+    else
+        addTopLevelItem(item);
+    showSpans(item);
+    return row;
 }
 
 int TList::AddItem(const QString& text, int parentIndex)
@@ -167,6 +203,7 @@ int TList::AddItem(const QString& text, int parentIndex)
         parent->addChild(item);
     else
         addTopLevelItem(item);
+    showSpans(item);
     return row;
 }
 
@@ -193,6 +230,7 @@ void TList::PlaceItem(int row, int parentIndex)
         parent->addChild(item);
     else
         addTopLevelItem(item);
+    showSpans(item);
 }
 
 void TList::dropUnplaced()
@@ -225,6 +263,7 @@ int TList::InsertItem(const QString& text, int position)
         parent->insertChild(parent->indexOfChild(before), item);
     else
         insertTopLevelItem(indexOfTopLevelItem(before), item);
+    showSpans(item);
     return row;
 }
 
@@ -511,6 +550,8 @@ void TList::SortRows()
     for (QTreeWidgetItem* top : tops)
         sortChildren(top);
     addTopLevelItems(tops);
+    for (QTreeWidgetItem* top : tops)
+        showSpans(top);
     for (QTreeWidgetItem* item : open)
         item->setExpanded(true);
     if (current)

@@ -36,6 +36,8 @@ public:
     // Inserts a row in front of the row position, beside it; at the end of
     // the top level when position is not a row. Answers the new row's index.
     int InsertItem(const QString& text, int position);
+    // Adds a row of the given cells (no splitting) below parentIndex.
+    int AddItemCells(const QStringList& cells, int parentIndex = -1);
     // A row not shown yet: its values can be set and rows added below it
     // without the list hearing of each; PlaceItem shows it with all below
     // it at once. Clearing the list drops it if it was never placed.
@@ -93,7 +95,8 @@ public:
     int TopIndex() const;
     void setTopIndex(int row);
 
-    // Character code that splits a row text into columns; 0 for none.
+    // Character code that splits a row text into columns; 0 for none. A row
+    // of one cell in a list of several columns is shown across all of them.
     int CellSeparator() const { return m_separator; }
     void setCellSeparator(int code) { m_separator = code; }
 
@@ -119,6 +122,8 @@ private:
     void applyText(QTreeWidgetItem* item, const QString& text);
     int adopt(QTreeWidgetItem* item);
     void dropUnplaced();
+    // Rows of one cell below and at root span every column once shown.
+    void showSpans(QTreeWidgetItem* root);
     void sortChildren(QTreeWidgetItem* parent);
 
     // Row index → row, in the order of adding.

@@ -149,6 +149,10 @@ TEST(TreeViewRows, NameValueRowsAreTwoCellsWhateverTheValueHolds)
     EXPECT_EQ(t.ItemText(childRow(t, node, "count")), "count^7");
     EXPECT_TRUE(isBold(t, node));
     EXPECT_FALSE(isBold(t, childRow(t, node, "count")));
+    // A caption reads across both columns; name/value rows keep theirs.
+    EXPECT_TRUE(t.rowItem(node)->isFirstColumnSpanned());
+    EXPECT_FALSE(t.rowItem(childRow(t, node, "count"))->isFirstColumnSpanned());
+    EXPECT_FALSE(t.rowItem(childRow(t, node, "expr"))->isFirstColumnSpanned());
 
     // Item grid rows add an empty row and name the two columns.
     tlist_addItemGrid(&t, node);
@@ -250,6 +254,7 @@ TEST(AdminDbView, DemoDatabaseShowsEveryNodeKind)
     EXPECT_EQ(valueOf(t, mrw, "fileType"), "Report (REPORT)");
     EXPECT_EQ(valueOf(t, childRow(t, minit, "Save PCB data"), "fileType"), "No reference set ! ");
     const int assignments = childRowStarting(t, mrw, "processGenAssignments");
+    EXPECT_TRUE(t.rowItem(assignments)->isFirstColumnSpanned());
     EXPECT_EQ(t.ItemMode(assignments), 1);
     EXPECT_FALSE(t.ItemExpanded(assignments));
     const QList<int> siteRows = childRows(t, assignments);

@@ -266,6 +266,16 @@ TEST(TreeList, CellSeparatorSplitsRowTextIntoColumns)
     EXPECT_EQ(t.columnCount(), 2);
     EXPECT_EQ(t.rowItem(0)->text(1), "value");
     EXPECT_EQ(t.ItemText(0), "name^value");
+    // A row of one cell reads across the columns.
+    const int caption = t.AddItem("a long caption", 0);
+    EXPECT_TRUE(t.rowItem(caption)->isFirstColumnSpanned());
+    EXPECT_FALSE(t.rowItem(0)->isFirstColumnSpanned());
+    // Cells given as they are, separators and all.
+    const int cells = t.AddItemCells({"a^b", "c^d"}, 0);
+    EXPECT_EQ(t.rowItem(cells)->text(0), "a^b");
+    EXPECT_EQ(t.rowItem(cells)->text(1), "c^d");
+    EXPECT_EQ(t.columnCount(), 2);
+    EXPECT_FALSE(t.rowItem(cells)->isFirstColumnSpanned());
 }
 
 TEST(TreeList, MousePressComesBeforeTheSelectionAndClickAfter)
