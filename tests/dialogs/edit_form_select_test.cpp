@@ -10,6 +10,9 @@
 #include "dialogs/frmGerberParms.h"
 #include "dialogs/frmConfigFileParms.h"
 #include "dialogs/frmDistribParms.h"
+#include "dialogs/frmBNREPNTLParms.h"
+#include "dialogs/frmGENIFParms.h"
+#include "dialogs/frmGFmanipParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/frmVarsetupParms.h"
 #include "dialogs/morvObjs_editFormSelect.h"
@@ -49,6 +52,9 @@ const SelectRow kRows[] = {
     {"(INTERNAL)Kalvex PCB Design Manipulations", "frmVarsetupParms", Grid::No, release<frmVarsetupParms>},
     {"(INTERNAL)Kalvex Gerber Generator", "frmGerberParms", Grid::No, release<frmGerberParms>},
     {"(INTERNAL)Kalvex Report Writer Generator", "frmBNREPParms", Grid::No, release<frmBNREPParms>},
+    {"(INTERNAL)Kalvex Report Writer netlister", "frmBNREPNTLParms", Grid::No, release<frmBNREPNTLParms>},
+    {"(INTERNAL)Kalvex file manipulator", "frmGFmanipParms", Grid::No, release<frmGFmanipParms>},
+    {"(INTERNAL)Kalvex General Interfaces", "frmGENIFParms", Grid::No, release<frmGENIFParms>},
 };
 
 // A registration that is put back when the test ends.
