@@ -21,7 +21,6 @@ enum Role {
     ForeColorRole,
     RowRole,
     SortRole, // the row's value named by the sort value name
-    SpanRole, // a row of one cell: shown across every column
 };
 
 // A row's sort value, read once per sort: numbers compare as numbers when
@@ -86,6 +85,10 @@ TList::TList(QWidget* parent) : QTreeWidget(parent)
         item->setIcon(0, QIcon(open && !p2.isNull() ? p2 : p1));
     };
     connect(this, &QTreeWidget::itemExpanded, this, swapIcon);
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        for (int i = 0; i < item->childCount(); ++i)
+            showSpans(item->child(i));
+    });
     connect(this, &QTreeWidget::itemCollapsed, this, swapIcon);
 }
 
@@ -143,7 +146,6 @@ void TList::applyText(QTreeWidgetItem* item, const QString& text)
     const QChar sep(m_separator);
     if (m_separator <= 0 || !text.contains(sep)) {
         item->setText(0, text);
-        item->setData(0, SpanRole, true);
         return;
     }
     qsizetype start = 0;
@@ -158,19 +160,22 @@ void TList::applyText(QTreeWidgetItem* item, const QString& text)
     }
 }
 
-void TList::showSpans(QTreeWidgetItem* root)
+bool TList::hasOneCell(const QTreeWidgetItem* item) const
 {
-    if (columnCount() < 2 || !root->treeWidget())
+    for (int c = 1; c < columnCount(); ++c)
+        if (!item->text(c).isEmpty())
+            return false;
+    return true;
+}
+
+void TList::showSpans(QTreeWidgetItem* item)
+{
+    // Only rows in sight: a row below a closed one gets its span when its
+    // parent opens. (Every span costs the list a lasting index.)
+    if (columnCount() < 2 || !item->treeWidget() || (item->parent() && !item->parent()->isExpanded()))
         return;
-    std::vector<QTreeWidgetItem*> stack{root};
-    while (!stack.empty()) {
-        QTreeWidgetItem* item = stack.back();
-        stack.pop_back();
-        if (item->data(0, SpanRole).toBool())
-            item->setFirstColumnSpanned(true);
-        for (int i = 0; i < item->childCount(); ++i)
-            stack.push_back(item->child(i));
-    }
+    if (hasOneCell(item))
+        item->setFirstColumnSpanned(true);
 }
 
 int TList::AddItemCells(const QStringList& cells, int parentIndex)
@@ -181,8 +186,6 @@ int TList::AddItemCells(const QStringList& cells, int parentIndex)
         setColumnCount(int(cells.size()));
     for (int c = 0; c < cells.size(); ++c)
         item->setText(c, cells[c]);
-    if (cells.size() <= 1)
-        item->setData(0, SpanRole, true);
     const int row = adopt(item);
     if (parent)
         parent->addChild(item);
@@ -323,7 +326,11 @@ void TList::setItemData(int row, const QVariant& data)
 QVariant TList::ItemValue(int row, const QString& name) const
 {
     QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, ValuesRole).toMap().value(name) : QVariant();
+    if (!item)
+        return QVariant();
+    if (!m_sortName.isEmpty() && name == m_sortName)
+        return item->data(0, SortRole);
+    return item->data(0, ValuesRole).toMap().value(name);
 }
 
 void TList::setItemValue(int row, const QString& name, const QVariant& value)
@@ -331,13 +338,15 @@ void TList::setItemValue(int row, const QString& name, const QVariant& value)
     QTreeWidgetItem* item = rowItem(row);
     if (!item)
         return;
+    // The sort value is kept apart, where sorting reads it.
+    if (!m_sortName.isEmpty() && name == m_sortName) {
+        item->setData(0, SortRole, value);
+        m_sortPending = true;
+        return;
+    }
     QVariantMap values = item->data(0, ValuesRole).toMap();
     values.insert(name, value);
     item->setData(0, ValuesRole, values);
-    if (name == m_sortName) {
-        item->setData(0, SortRole, value);
-        m_sortPending = true;
-    }
 }
 
 int TList::ItemMode(int row) const
@@ -503,9 +512,18 @@ void TList::setRedraw(bool on)
 
 void TList::setSortValueName(const QString& name)
 {
-    if (name != m_sortName)
-        for (QTreeWidgetItem* item : m_rows)
-            item->setData(0, SortRole, item->data(0, ValuesRole).toMap().value(name));
+    if (name != m_sortName) {
+        // Each row's sort value goes back among its named values and the
+        // value of the new name comes out.
+        for (QTreeWidgetItem* item : m_rows) {
+            QVariantMap values = item->data(0, ValuesRole).toMap();
+            const QVariant old = item->data(0, SortRole);
+            if (!m_sortName.isEmpty() && old.isValid())
+                values.insert(m_sortName, old);
+            item->setData(0, SortRole, name.isEmpty() ? QVariant() : values.take(name));
+            item->setData(0, ValuesRole, values);
+        }
+    }
     m_sortName = name;
     m_sortPending = !name.isEmpty() && topLevelItemCount() > 0;
 }

@@ -96,7 +96,7 @@ public:
     void setTopIndex(int row);
 
     // Character code that splits a row text into columns; 0 for none. A row
-    // of one cell in a list of several columns is shown across all of them.
+    // whose cells past the first are empty is shown across all columns.
     int CellSeparator() const { return m_separator; }
     void setCellSeparator(int code) { m_separator = code; }
 
@@ -122,8 +122,9 @@ private:
     void applyText(QTreeWidgetItem* item, const QString& text);
     int adopt(QTreeWidgetItem* item);
     void dropUnplaced();
-    // Rows of one cell below and at root span every column once shown.
-    void showSpans(QTreeWidgetItem* root);
+    // A row whose cells past the first are empty spans every column.
+    bool hasOneCell(const QTreeWidgetItem* item) const;
+    void showSpans(QTreeWidgetItem* item);
     void sortChildren(QTreeWidgetItem* parent);
 
     // Row index → row, in the order of adding.

@@ -6,7 +6,9 @@
 #include "admin/KalvexDistributor.h"
 #include "dialogs/dedicated_dialog_fixture.h"
 #include "dialogs/frmBNREPNTLParms.h"
+#include "dialogs/frmDRCParms.h"
 #include "dialogs/frmDistribParms.h"
+#include "dialogs/frmDrillParms.h"
 #include "dialogs/frmGENIFParms.h"
 #include "dialogs/frmGFmanipParms.h"
 #include "dialogs/frmVarsetupParms.h"
@@ -120,6 +122,74 @@ TEST_F(DedicatedGridRoundTrip, DistributorAndGrid)
     EXPECT_TRUE(vb::enabled(dialog->textTransferDest));
     EXPECT_EQ(persistEditor(), 1);
     EXPECT_EQ(value("transfer_mode"), "copy");
+}
+
+TEST_F(DedicatedGridRoundTrip, NCDrillAndGrid)
+{
+    struct Release {
+        ~Release() { vbl_formRelease<frmDrillParms>(); }
+    } release;
+    gen->setCmdGen("(INTERNAL)Kalvex NC Drill Generator");
+    auto* drill = openDedicated<frmDrillParms>();
+    ASSERT_TRUE(drill);
+    clickIndicator(drill->OptOperations[1]);
+    clickIndicator(drill->optCheckIn[1]);
+    clickIndicator(drill->OptSweep[1]);
+    typeInto(drill->txtFormatFile, "fmt.mmm");
+    EXPECT_EQ(persistEditor(), 3);
+
+    gen->setCmdGen("C:\\tools\\drill.exe");
+    ASSERT_TRUE(open());
+    const std::pair<const char*, const char*> written[] = {{"operation", "check_in_sum"}, {"sweep_axis", "Vertical"},
+                                                           {"units", "th"}, {"sum_units", "English"},
+                                                           {"format_file", "fmt.mmm"}};
+    for (const auto& [key, shown] : written) {
+        ASSERT_GT(rowOf(key), 0) << key;
+        EXPECT_EQ(cell(ParmGridCol::Value, rowOf(key)), shown) << key;
+    }
+    editCell(ParmGridCol::Value, rowOf("operation"), "CHECK_IN_MAP");
+    editCell(ParmGridCol::Value, rowOf("units"), "MM");
+    EXPECT_EQ(persist(), 2);
+
+    gen->setCmdGen("(INTERNAL)Kalvex NC Drill Generator");
+    drill = openDedicated<frmDrillParms>();
+    ASSERT_TRUE(drill);
+    EXPECT_EQ(drill->optCheckIn.selectedIndex(), 2);
+    EXPECT_TRUE(vb::visible(drill->FrameFileCheckin));
+    EXPECT_EQ(drill->OptDrillData.selectedIndex(), 1) << "\"MM\" holds no \"th\"";
+    EXPECT_EQ(drill->txtFormatFile->text(), "fmt.mmm");
+    EXPECT_EQ(persistEditor(), 1) << "the operation comes back in the dialog's own word";
+    EXPECT_EQ(value("operation"), "check_in_map");
+    EXPECT_EQ(value("units"), "MM") << "an unchanged unit keeps its letter case";
+}
+
+TEST_F(DedicatedGridRoundTrip, DRCAndGrid)
+{
+    struct Release {
+        ~Release() { vbl_formRelease<frmDRCParms>(); }
+    } release;
+    gen->setCmdGen("(INTERNAL)Kalvex DRC generator");
+    auto* drc = openDedicated<frmDRCParms>();
+    ASSERT_TRUE(drc);
+    typeInto(drc->textConfigFile, "boardE2E.dat");
+    typeInto(drc->textTitle, "DRC");
+    EXPECT_EQ(persistEditor(), 2);
+
+    gen->setCmdGen("C:\\tools\\drc.exe");
+    ASSERT_TRUE(open());
+    ASSERT_GT(rowOf("scheme_file"), 0);
+    EXPECT_EQ(cell(ParmGridCol::Value, rowOf("scheme_file")), "board.dat");
+    editCell(ParmGridCol::Value, rowOf("scheme_file"), "panelE2E.dat");
+    EXPECT_EQ(persist(), 1);
+    EXPECT_EQ(value("scheme_file"), "panelE2E.dat") << "the grid has no name rule";
+
+    gen->setCmdGen("(INTERNAL)Kalvex DRC generator");
+    drc = openDedicated<frmDRCParms>();
+    ASSERT_TRUE(drc);
+    EXPECT_EQ(drc->textConfigFile->text(), "panel.dat");
+    EXPECT_EQ(drc->textTitle->text(), "DRC");
+    EXPECT_EQ(persistEditor(), 1);
+    EXPECT_EQ(value("scheme_file"), "panel.dat");
 }
 
 TEST_F(DedicatedGridRoundTrip, GeneralInterfacesAndGrid)

@@ -9,6 +9,8 @@
 #include "dialogs/frmBNREPParms.h"
 #include "dialogs/frmGerberParms.h"
 #include "dialogs/frmConfigFileParms.h"
+#include "dialogs/frmDRCParms.h"
+#include "dialogs/frmDrillParms.h"
 #include "dialogs/frmDistribParms.h"
 #include "dialogs/frmBNREPNTLParms.h"
 #include "dialogs/frmGENIFParms.h"
@@ -48,6 +50,8 @@ const SelectRow kRows[] = {
     {"(INTERNAL)Kalvex batchfile Generator", "frmParmEdit", Grid::Batch, release<frmParmEdit>},
     {"${KVX_TOOLS}\\outgen.exe", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
     {"", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
+    {"(INTERNAL)Kalvex NC Drill Generator", "frmDrillParms", Grid::No, release<frmDrillParms>},
+    {"(INTERNAL)Kalvex DRC generator", "frmDRCParms", Grid::No, release<frmDRCParms>},
     {"(INTERNAL)Kalvex Distributor", "frmDistribParms", Grid::No, release<frmDistribParms>},
     {"(INTERNAL)Kalvex PCB Design Manipulations", "frmVarsetupParms", Grid::No, release<frmVarsetupParms>},
     {"(INTERNAL)Kalvex Gerber Generator", "frmGerberParms", Grid::No, release<frmGerberParms>},

@@ -227,6 +227,15 @@ TEST(TreeList, SortComparesNumbersAsNumbersAndTextsAsTexts)
     n.setSortValueName("k");
     n.setRedraw(true);
     EXPECT_EQ(shown(n), QStringList({"2.5", "9", "10"}));
+    // Values stay readable whichever name sorts.
+    n.setItemValue(0, "other", "x");
+    EXPECT_EQ(n.ItemValue(0, "k").toInt(), 10);
+    n.setSortValueName("other");
+    EXPECT_EQ(n.ItemValue(0, "k").toInt(), 10);
+    EXPECT_EQ(n.ItemValue(0, "other").toString(), "x");
+    n.setSortValueName(QString());
+    EXPECT_EQ(n.ItemValue(0, "other").toString(), "x");
+    EXPECT_EQ(n.ItemValue(1, "k").toInt(), 9);
 }
 
 TEST(TreeList, ExpandedStateForOneRowOrAllRows)
@@ -266,9 +275,12 @@ TEST(TreeList, CellSeparatorSplitsRowTextIntoColumns)
     EXPECT_EQ(t.columnCount(), 2);
     EXPECT_EQ(t.rowItem(0)->text(1), "value");
     EXPECT_EQ(t.ItemText(0), "name^value");
-    // A row of one cell reads across the columns.
+    // A row of one cell reads across the columns, once in sight.
     const int caption = t.AddItem("a long caption", 0);
+    EXPECT_FALSE(t.rowItem(caption)->isFirstColumnSpanned());
+    t.setItemExpanded(0, true);
     EXPECT_TRUE(t.rowItem(caption)->isFirstColumnSpanned());
+    EXPECT_TRUE(t.rowItem(t.AddItem("top caption"))->isFirstColumnSpanned());
     EXPECT_FALSE(t.rowItem(0)->isFirstColumnSpanned());
     // Cells given as they are, separators and all.
     const int cells = t.AddItemCells({"a^b", "c^d"}, 0);

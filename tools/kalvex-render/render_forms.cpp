@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include "browser/frmObjectTest.h"
+#include "dialogs/frmDrillParms.h"
 #include "dialogs/frmGerberParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
@@ -76,6 +77,15 @@ QWidget* objectTest()
     return console;
 }
 
+// The example drill generator switched to checking files in.
+QWidget* drillCheckIn()
+{
+    QWidget* w = demoGeneratorDialog(QStringLiteral("NCDRILL"));
+    if (auto* drill = qobject_cast<frmDrillParms*>(w))
+        drill->OptOperations[1]->setValue(true);
+    return w;
+}
+
 // The example database's Gerber generator made a system one: read-only.
 QWidget* gerberReadOnly()
 {
@@ -105,6 +115,9 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmDXFOutParms"), [] { return demoGeneratorDialog(QStringLiteral("DXFOUT")); }},
         {QStringLiteral("frmPlanesParms"), [] { return demoGeneratorDialog(QStringLiteral("PLANES")); }},
         {QStringLiteral("frmODBGParms"), [] { return demoGeneratorDialog(QStringLiteral("ODBG")); }},
+        {QStringLiteral("frmDrillParms"), [] { return demoGeneratorDialog(QStringLiteral("NCDRILL")); }},
+        {QStringLiteral("frmDrillParms_checkin"), drillCheckIn},
+        {QStringLiteral("frmDRCParms"), [] { return demoGeneratorDialog(QStringLiteral("DRC")); }},
         {QStringLiteral("frmGENIFParms"), [] { return demoGeneratorDialog(QStringLiteral("GENIF")); }},
         {QStringLiteral("frmGFmanipParms"), [] { return demoGeneratorDialog(QStringLiteral("FMANIP")); }},
         {QStringLiteral("frmBNREPNTLParms"), [] { return demoGeneratorDialog(QStringLiteral("BNREPNTL")); }},
