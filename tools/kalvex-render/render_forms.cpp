@@ -9,6 +9,7 @@
 #include "render_browser.h"
 #include "render_demo.h"
 #include "render_distrib_varsetup.h"
+#include "render_treeviews.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "interfaces/IKalvexGenerators.h"
@@ -110,6 +111,7 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmDistribParms"), distribParms},
         {QStringLiteral("frmVarsetupParms"), varsetupParms},
         {QStringLiteral("frmVarsetupParms_readonly"), [] { return demoGeneratorDialog(QStringLiteral("VARSETUP")); }},
+        {QStringLiteral("tlistResult_adminDb"), demoAdminDbTree},
     };
     return forms;
 }
