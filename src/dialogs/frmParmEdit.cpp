@@ -23,6 +23,12 @@ const QString kToParmsGrid = QStringLiteral("TO_PARMSGRID");
 // How long a refused rename stays on the message line.
 constexpr int kRefusalShownMs = 8000;
 
+ParmsListViewer& parmsListViewer()
+{
+    static ParmsListViewer viewer;
+    return viewer;
+}
+
 bool hiddenInBatchMode(const QString& name)
 {
     const QString n = name.toLower();
@@ -30,6 +36,8 @@ bool hiddenInBatchMode(const QString& name)
         || n == QLatin1String("title");
 }
 } // namespace
+
+void frmParmEdit_setParmsListViewer(ParmsListViewer viewer) { parmsListViewer() = std::move(viewer); }
 
 frmParmEdit::frmParmEdit()
     : KalvexParmFormBase(QStringLiteral("frmParmEdit"))
@@ -109,6 +117,7 @@ void frmParmEdit::connectEvents()
     connect(cmdDelete, &VbCommandButton::Click, this, &frmParmEdit::cmdDelete_Click);
     connect(cmdBrowse, &VbCommandButton::Click, this, &frmParmEdit::cmdBrowse_Click);
     connect(browseBatchFile, &VbCommandButton::Click, this, &frmParmEdit::browseBatchFile_Click);
+    connect(parmsCaption, &VbLabel::DblClick, this, &frmParmEdit::parmsCaption_DblClick);
     connect(buttonPanel, &VbPanel3D::Resize, this, &frmParmEdit::buttonPanel_Resize);
     connect(parmsGrid, &vaSpread::editMode, this,
             [this](int col, int row, int mode, bool) { parmsGrid_EditMode(col, row, mode); });
@@ -132,6 +141,12 @@ void frmParmEdit::Form_Load()
     assignParmNamesToCtrls();
     vbl_form_size(this, QStringLiteral("STORE_VALUES"));
     form_loaded = true;
+}
+
+void frmParmEdit::parmsCaption_DblClick()
+{
+    if (const ParmsListViewer& viewer = parmsListViewer())
+        viewer(parmsColl());
 }
 
 void frmParmEdit::Form_Unload(int& cancel)

@@ -6,6 +6,8 @@
 // batch mode: parm1 and title get text boxes of their own above the grid and
 // operation, parm1, verbose and title stay out of the grid.
 #pragma once
+#include <functional>
+
 #include "dialogs/KalvexParmFormBase.h"
 #include "interfaces/IKalvexMessageSink.h"
 
@@ -16,6 +18,12 @@ class VbLabel;
 class VbTextBox;
 class VbTimer;
 class vaSpread;
+
+// What a double click on "Parameters list:" opens on the dialog's set: the
+// object test console, registered by the window library's install step.
+// Nothing happens while none is registered.
+using ParmsListViewer = std::function<void(const IKalvexGenParmsPtr&)>;
+void frmParmEdit_setParmsListViewer(ParmsListViewer viewer);
 
 class frmParmEdit : public KalvexParmFormBase, public IKalvexMessageSink {
     Q_OBJECT
@@ -85,6 +93,7 @@ private:
     void cmdNew_Click();
     void cmdDelete_Click();
     void cmdBrowse_Click();
+    void parmsCaption_DblClick();
     void browseBatchFile_Click();
     void parmsGrid_EditMode(int col, int row, int mode);
     void parmsGrid_LeaveCell(int newCol, int newRow, bool& cancel);

@@ -2,6 +2,9 @@
 // right gets a small function here that prepares it.
 #include "render_forms.h"
 
+#include <QDir>
+
+#include "browser/frmObjectTest.h"
 #include "dialogs/frmDrillParms.h"
 #include "dialogs/frmGerberParms.h"
 #include "dialogs/frmParmEdit.h"
@@ -9,9 +12,12 @@
 #include "render_browser.h"
 #include "render_demo.h"
 #include "render_distrib_varsetup.h"
+#include "render_treeviews.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "interfaces/IKalvexGenerators.h"
+#include "platform/VbCommandButton.h"
+#include "platform/VbTextBox.h"
 #include "support/sample_parm_form.h"
 
 namespace kalvex::render {
@@ -57,6 +63,18 @@ QWidget* parmEdit(bool batch)
     auto editor = parms->editor();
     editor->initialize(false);
     return dynamic_cast<QWidget*>(editor->formObj()->formObject());
+}
+
+// The console with the example database loaded, as kalvex-console opens it.
+QWidget* objectTest()
+{
+    auto* console = vbl_formInstance<frmObjectTest>();
+    // Relative to where the tool runs, so that a picture taken in the source
+    // folder shows no machine's path.
+    const QString demo = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
+    console->textASCIISource->setText(QDir::current().relativeFilePath(demo));
+    console->cmdLoadGenRUV->click();
+    return console;
 }
 
 // The example drill generator switched to checking files in.
@@ -107,9 +125,11 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmFileBrowser_checkout"), nullptr, [](const QString& f) { return renderFileBrowser(f, 1); }},
         {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
         {QStringLiteral("morvObjs_dirBrowser"), nullptr, renderDirBrowser},
+        {QStringLiteral("frmObjectTest"), objectTest},
         {QStringLiteral("frmDistribParms"), distribParms},
         {QStringLiteral("frmVarsetupParms"), varsetupParms},
         {QStringLiteral("frmVarsetupParms_readonly"), [] { return demoGeneratorDialog(QStringLiteral("VARSETUP")); }},
+        {QStringLiteral("tlistResult_adminDb"), demoAdminDbTree},
     };
     return forms;
 }

@@ -1,0 +1,204 @@
+// The console's keyword-file and job-preference loads, the refresh on
+// "Show modifications only" and the dump of the shown database.
+#include "browser/frmObjectTest.h"
+
+#include <QTime>
+
+#include "browser/tlistViews_admin.h"
+#include "browser/tlistViews_jobprefsTasks.h"
+#include "jobprefs/KalvexJobPreferences.h"
+#include "platform/TList.h"
+#include "platform/VbCheckBox.h"
+#include "platform/VbCommandButton.h"
+#include "platform/VbLabel.h"
+#include "platform/VbTextBox.h"
+#include "platform/vbl_form.h"
+#include "platform/vbl_msgBox.h"
+#include "foundation/vbl_err.h"
+#include "foundation/vbl_file.h"
+#include "store/KalvexRUVConnection.h"
+#include "store/KalvexStorageCtrl.h"
+
+namespace kalvex {
+
+namespace {
+const QString kLoadTime = QStringLiteral("Load time : ");
+const QString kOpeningTitle = QStringLiteral("Opening RUV file");
+constexpr int kCriticalOk = 16;
+constexpr int kApplMode = 2;
+// Where the console's trapped errors go: a log number that writes nothing.
+constexpr int kLogNone = -200;
+
+double secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+QString loadTimeText(double seconds) { return kLoadTime + QString::number(seconds, 'g', 7); }
+
+// A load button is enabled again however its load ends.
+class DisabledWhileLoading {
+public:
+    explicit DisabledWhileLoading(VbCommandButton* button) : m_button(button) { m_button->setEnabled(false); }
+    ~DisabledWhileLoading() { m_button->setEnabled(true); }
+    DisabledWhileLoading(const DisabledWhileLoading&) = delete;
+    DisabledWhileLoading& operator=(const DisabledWhileLoading&) = delete;
+
+private:
+    VbCommandButton* m_button;
+};
+
+// Records the exception being handled in the (silent) log; its text.
+QString trapped(const QString& procedure)
+{
+    QString what = QStringLiteral("unexpected error");
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        what = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+    }
+    vbl_err_log(procedure, what, QString(), 0, kLogNone);
+    return what;
+}
+
+QString faultText(const IKalvexRUVConnection& conn)
+{
+    QString text = conn.lastError();
+    if (conn.lastErrorLine() > 0)
+        text += QStringLiteral(" (line %1)").arg(conn.lastErrorLine());
+    return text;
+}
+} // namespace
+
+double objectTest_elapsedSeconds(double start, double end)
+{
+    constexpr double day = 24 * 60 * 60;
+    const double span = end - start;
+    return span < 0 ? span + day : span;
+}
+
+void frmObjectTest::cmdLoadGenRUV_Click()
+{
+    ensureLoaded();
+    const bool defaults = vbl_chk_isChecked(CheckDefaults);
+    const auto conn = classCreate_KalvexRUVConnection();
+    const auto ctrl = classCreate_KalvexStorageCtrl();
+    if (!conn || !ctrl || !m_admObj)
+        return;
+    const QString file = textASCIISource->text();
+    if (!vbl_file_exists(file, true)) {
+        vbl_msgBox(kOpeningTitle, QStringLiteral("Could not open file"), kCriticalOk);
+        return;
+    }
+    const DisabledWhileLoading busy(cmdLoadGenRUV);
+    conn->setApplMode(kApplMode);
+    conn->setFileIO(file);
+    conn->setFileOpenMode(RUV_OPEN_READ);
+    conn->setKwLevel(1);
+    conn->setSourceId(SOURCE_ID_ADMIN_DB);
+    const double start = secondsSinceMidnight();
+    double end = start;
+    m_lastLoadStatus = STORAGE_FAILED;
+    m_lastLoadError.clear();
+    try {
+        m_admObj->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, defaults);
+        m_admObj->setMessagesObj(this);
+        ctrl->setStorageObject(conn);
+        m_lastLoadStatus = ctrl->loadFromStorage(m_admObj, true);
+        m_lastLoadError = faultText(*conn);
+        end = secondsSinceMidnight();
+        // Whatever the load left in the database is shown, a failed load too.
+        tlist_showAdmDb(tlistResult, m_admObj, true, vbl_chk_isChecked(CheckOnlyMod));
+    } catch (...) {
+        m_lastLoadError = trapped(QStringLiteral("frmObjectTest.cmdLoadGenRUV_Click"));
+        m_lastLoadStatus = STORAGE_FAILED;
+    }
+    m_lastLoadCmd = cmdLoadGenRUV->objectName();
+    m_shownAdmObj = m_admObj;
+    timeLabel->setCaption(loadTimeText(objectTest_elapsedSeconds(start, end)));
+    if (m_lastLoadStatus != STORAGE_OK)
+        postMessage(QStringLiteral("Load failed: ") + m_lastLoadError, 1);
+}
+
+void frmObjectTest::CheckDefaults_Click() { cmdLoadGenRUV_Click(); }
+
+void frmObjectTest::cmdLoadJprefs_Click()
+{
+    ensureLoaded();
+    double elapsed = 0;
+    m_lastLoadStatus = STORAGE_FAILED;
+    m_lastLoadError.clear();
+    try {
+        const auto conn = classCreate_KalvexRUVConnection();
+        const auto ctrl = classCreate_KalvexStorageCtrl();
+        const auto jobPrefs = classCreate_KalvexJobPreferences();
+        const QString file = textJprefs->text();
+        if (conn && ctrl && jobPrefs) {
+            if (!vbl_file_exists(file, true)) {
+                vbl_msgBox(kOpeningTitle, QStringLiteral("Could not job preferences"), kCriticalOk);
+            } else {
+                const DisabledWhileLoading busy(cmdLoadJprefs);
+                conn->setApplMode(kApplMode);
+                conn->setFileIO(file);
+                conn->setFileOpenMode(RUV_OPEN_READ);
+                conn->setKwLevel(1);
+                conn->setSourceId(SOURCE_ID_JOB_PREFERENCES);
+                const double start = secondsSinceMidnight();
+                jobPrefs->setMessagesObj(this);
+                ctrl->setStorageObject(conn);
+                m_lastLoadStatus = ctrl->loadFromStorage(jobPrefs, true);
+                m_lastLoadError = faultText(*conn);
+                elapsed = objectTest_elapsedSeconds(start, secondsSinceMidnight());
+                const bool onlyModified = vbl_chk_isChecked(CheckOnlyMod);
+                tlistResult->Clear();
+                tlist_showJobPrefs(tlistResult, -1, jobPrefs, onlyModified, true);
+                if (m_lastLoadStatus != STORAGE_OK)
+                    postMessage(QStringLiteral("Load failed: ") + m_lastLoadError, 1);
+            }
+        }
+    } catch (...) {
+        m_lastLoadStatus = STORAGE_FAILED;
+        m_lastLoadError = trapped(QStringLiteral("frmObjectTest.cmdLoadJprefs_Click"));
+    }
+    cmdLoadJprefs->setEnabled(true);
+    m_lastLoadCmd = cmdLoadJprefs->objectName();
+    timeLabel->setCaption(loadTimeText(elapsed));
+}
+
+void frmObjectTest::CheckOnlyMod_Click()
+{
+    ensureLoaded();
+    if (const IKalvexAdministratorPtr shown = shownAdmObj())
+        showAdminDB(caption(), shown, true, vbl_chk_isChecked(CheckOnlyMod));
+    else if (m_lastLoadCmd == cmdLoadGenRUV->objectName())
+        cmdLoadGenRUV_Click();
+    else if (m_lastLoadCmd == cmdLoadDbFile->objectName())
+        cmdLoadDbFile_Click();
+}
+
+void frmObjectTest::cmdRUVOut_Click()
+{
+    ensureLoaded();
+    const IKalvexAdministratorPtr shown = shownAdmObj();
+    if (!shown)
+        return;
+    const auto ctrl = classCreate_KalvexStorageCtrl();
+    const auto conn = classCreate_KalvexRUVConnection();
+    if (!ctrl || !conn)
+        return;
+    ctrl->setStorageObject(conn);
+    conn->setFileOpenMode(RUV_OPEN_WRITE);
+    conn->setApplMode(kApplMode);
+    conn->setFileIO(TextRUVOut->text().trimmed());
+    conn->setKwLevel(0);
+    // The shown database may be the host's with unsaved edits: its change
+    // counts stay as they are (no "mark saved").
+    int status = STORAGE_FAILED;
+    try {
+        status = ctrl->saveToStorage(shown, true, false);
+    } catch (...) {
+        trapped(QStringLiteral("frmObjectTest.cmdRUVOut_Click"));
+    }
+    if (status != STORAGE_OK)
+        postMessage(QStringLiteral("Dump failed: ") + faultText(*conn), 1);
+}
+
+} // namespace kalvex

@@ -1,0 +1,165 @@
+// Ways into and out of the console: the grid dialog's double click on
+// "Parameters list:", the browse buttons, the dump, closing and reopening.
+#include "console_fixture.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+
+#include "admin/KalvexAdministrator.h"
+#include "dialogs/frmParmEdit.h"
+#include "generators/KalvexGenerator.h"
+#include "interfaces/IKalvexGenParmsEditor.h"
+#include "interfaces/IKalvexStorageCtrl.h"
+#include "store/model_compare.h"
+#include "store/store_test_support.h"
+
+using namespace kalvex;
+using namespace kalvex::test;
+
+namespace {
+
+IKalvexAdministratorPtr loadDemo()
+{
+    auto adm = classCreate_KalvexAdministrator();
+    EXPECT_EQ(loadFrom(adm, demoDatabasePath(), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    return adm;
+}
+
+} // namespace
+
+TEST_F(ConsoleTest, DoubleClickOnTheGridCaptionShowsTheSetInTheConsole)
+{
+    auto gen = classCreate_KalvexGenerator();
+    gen->setId("OUT");
+    gen->setName("Output data");
+    gen->setCmdGen("C:\\tools\\outgen.exe");
+    gen->parameters()->add("units", "mm", PARM_TYPE_SYSTEM);
+    gen->parameters()->add("scale", "1.0", PARM_TYPE_USER);
+    gen->parameters()->editor()->initialize(true);
+    auto* grid = dynamic_cast<frmParmEdit*>(gen->parameters()->editor()->formObj());
+    ASSERT_TRUE(grid);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(grid));
+    console->infoList->AddItem("old line");
+
+    QTest::mouseDClick(grid->parmsCaption, Qt::LeftButton);
+    EXPECT_TRUE(console->isVisible());
+    EXPECT_EQ(listLines(console->infoList),
+              (QStringList{"Output data", "-----------", "(Sys) units                = mm",
+                           "(Usr) scale                = 1.0"}));
+    // A second double click on a console already shown keeps one window.
+    QTest::mouseDClick(grid->parmsCaption, Qt::LeftButton);
+    EXPECT_EQ(console->infoList->ListCount(), 4);
+    vbl_formRelease<frmParmEdit>();
+}
+
+TEST_F(ConsoleTest, BrowseButtonPutsTheChosenFileIntoItsBoxAndCancelKeepsIt)
+{
+    ModalWatchdog dog;
+    const QString chosen = writeFile("picked.mra", "x");
+    showConsole();
+    typeInto(console->textASCIISource, pathIn("start.RUV"));
+    QString title;
+    whenModal([&title, chosen](QWidget* w) {
+        title = w->windowTitle();
+        if (auto* fd = qobject_cast<QFileDialog*>(w)) {
+            fd->findChild<QLineEdit*>("fileNameEdit")->setText(chosen);
+            acceptModal(fd);
+        }
+    });
+    clickWidget(console->browseASCFile);
+    EXPECT_EQ(title, "Select an RUV input file");
+    EXPECT_EQ(QDir::fromNativeSeparators(console->textASCIISource->text()), chosen);
+
+    console->SSTab1->setCurrentIndex(2);
+    typeInto(console->textJprefs, "keep.ruv");
+    auto cancelled = whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    clickWidget(console->browseJprefs);
+    EXPECT_TRUE(cancelled->ran);
+    EXPECT_EQ(console->textJprefs->text(), "keep.ruv");
+}
+
+TEST_F(ConsoleTest, DumpWritesTheShownDatabaseWhichLoadsBackTheSame)
+{
+    loadKeywordFile(demoDatabasePath());
+    const QString out = writeFile("dump.mra", "an existing file is replaced");
+    typeInto(console->TextRUVOut, "  " + out + " ");
+    clickWidget(console->cmdRUVOut);
+
+    auto dumped = classCreate_KalvexAdministrator();
+    ASSERT_EQ(loadFrom(dumped, out, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    expectSameAdmin(loadDemo(), dumped);
+    EXPECT_EQ(console->mess1->caption(), "");
+}
+
+TEST_F(ConsoleTest, DumpLeavesTheChangeCountsOfAHostDatabase)
+{
+    auto host = loadDemo();
+    auto gerber = host->generators()->item("GERBER");
+    ASSERT_TRUE(gerber);
+    gerber->setDescription("Edited, not saved");
+    const int dbCount = host->modified();
+    const int genCount = gerber->modified();
+    ASSERT_GT(genCount, 0);
+    console->showAdminDB("Host", host, true, false);
+    showConsole();
+    typeInto(console->TextRUVOut, pathIn("host.mra"));
+    clickWidget(console->cmdRUVOut);
+
+    EXPECT_EQ(host->modified(), dbCount);
+    EXPECT_EQ(gerber->modified(), genCount);
+    auto dumped = classCreate_KalvexAdministrator();
+    ASSERT_EQ(loadFrom(dumped, pathIn("host.mra"), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    ASSERT_TRUE(dumped->generators()->item("GERBER"));
+    EXPECT_EQ(dumped->generators()->item("GERBER")->description(), "Edited, not saved");
+}
+
+TEST_F(ConsoleTest, DumpWithoutAShownDatabaseWritesNothingAndAFailedOneSaysSo)
+{
+    showConsole();
+    typeInto(console->TextRUVOut, pathIn("none.mra"));
+    clickWidget(console->cmdRUVOut);
+    EXPECT_FALSE(QFile::exists(pathIn("none.mra")));
+
+    loadKeywordFile(demoDatabasePath());
+    typeInto(console->TextRUVOut, pathIn("no/such/dir/out.mra"));
+    clickWidget(console->cmdRUVOut);
+    EXPECT_TRUE(console->mess1->caption().startsWith("Dump failed: ")) << console->mess1->caption().toStdString();
+}
+
+TEST_F(ConsoleTest, ClosingAndReopeningStartsWithAFreshDatabaseAndEmptyLists)
+{
+    loadKeywordFile(demoDatabasePath());
+    console->infoList->AddItem("line");
+    const auto first = console->admObj();
+    console->close();
+    EXPECT_FALSE(console->form_loaded);
+    EXPECT_FALSE(console->shownAdmObj());
+
+    showConsole();
+    EXPECT_TRUE(console->form_loaded);
+    ASSERT_TRUE(console->admObj());
+    EXPECT_NE(console->admObj(), first);
+    EXPECT_EQ(console->admObj()->generators()->count(), 0);
+    EXPECT_EQ(console->tlistResult->ListCount(), 0);
+    EXPECT_EQ(console->infoList->ListCount(), 0);
+    EXPECT_EQ(console->timeLabel->caption(), "Load time : ");
+    // "Show modifications only" has nothing to redraw or repeat.
+    clickIndicator(console->CheckOnlyMod);
+    EXPECT_EQ(console->tlistResult->ListCount(), 0);
+}
+
+TEST_F(ConsoleTest, ResizedConsoleKeepsTheTreeAndDumpButtonInsideTheResultFrame)
+{
+    showConsole();
+    console->resize(900, 700);
+    QApplication::processEvents();
+    const double frameWidth = vb::width(console->frameResult);
+    EXPECT_DOUBLE_EQ(frameWidth, vb::scaleWidth(console) - 2 * vb::left(console->frameResult));
+    EXPECT_DOUBLE_EQ(vb::top(console->cmdRUVOut),
+                     vb::height(console->frameResult) - vb::height(console->cmdRUVOut) - 130);
+    EXPECT_DOUBLE_EQ(vb::top(console->TextRUVOut), vb::top(console->cmdRUVOut));
+    EXPECT_DOUBLE_EQ(vb::width(console->tlistResult), frameWidth - 2 * vb::left(console->tlistResult));
+    EXPECT_DOUBLE_EQ(vb::height(console->tlistResult),
+                     vb::top(console->cmdRUVOut) - vb::top(console->tlistResult) - 65);
+    EXPECT_LE(vb::top(console->frameResult) + vb::height(console->frameResult), vb::top(console->mess1));
+}

@@ -1,0 +1,21 @@
+# Runs kalvex-console headless and checks its exit code and output.
+#   cmake -DPROGRAM=… -DARGS="a|b" -DEXPECT_RC=0 -DEXPECT_OUT=regex -DEXPECT_ERR=regex
+#         [-DBROKEN_FILE=path] -P kalvex_console_test.cmake
+# BROKEN_FILE is written first with content that is no keyword file.
+if(BROKEN_FILE)
+  file(WRITE ${BROKEN_FILE} "ADMIN_DB 1\nSection \"Generators\"\n.Generator \"G\"\n..name \"unterminated\n")
+endif()
+string(REPLACE "|" ";" ARGS "${ARGS}")
+set(ENV{QT_QPA_PLATFORM} offscreen)
+execute_process(COMMAND ${PROGRAM} ${ARGS} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err
+                TIMEOUT 60)
+message("exit: ${rc}\nstdout:\n${out}\nstderr:\n${err}")
+if(NOT rc STREQUAL EXPECT_RC)
+  message(FATAL_ERROR "exit code ${rc}, expected ${EXPECT_RC}")
+endif()
+if(EXPECT_OUT AND NOT out MATCHES "${EXPECT_OUT}")
+  message(FATAL_ERROR "stdout does not match ${EXPECT_OUT}")
+endif()
+if(EXPECT_ERR AND NOT err MATCHES "${EXPECT_ERR}")
+  message(FATAL_ERROR "stderr does not match ${EXPECT_ERR}")
+endif()
