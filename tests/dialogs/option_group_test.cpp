@@ -80,6 +80,19 @@ OptionGroupRule interfaceRule()
             .defaultWord = "AIS"};
 }
 
+// Database types: upper-cased, created only when changed, the stored letter
+// case kept while the choice is unchanged.
+OptionGroupRule dbTypeRule()
+{
+    return {.key = "db_type",
+            .words = {"BNPCB", "PDB"},
+            .match = OptMatch::UpperEqual,
+            .unmatched = 0,
+            .create = OptCreate::WhenChanged,
+            .marker = "XXXX",
+            .rewriteLetterCase = false};
+}
+
 } // namespace
 
 TEST_F(OptionGroupTest, ContainsInTestOrderCreatedAtLoadAndOtherCaseRewritten)
@@ -244,13 +257,7 @@ TEST_F(OptionGroupTest, MarkerMakesAMissingOrUnknownValueWrittenInTheDialogsCase
 
 TEST_F(OptionGroupTest, UpperCasedReferenceKeepsAnUnchangedValue)
 {
-    open({.key = "db_type",
-          .words = {"BNPCB", "PDB"},
-          .match = OptMatch::UpperEqual,
-          .unmatched = 0,
-          .create = OptCreate::WhenChanged,
-          .marker = "XXXX",
-          .rewriteLetterCase = false});
+    open(dbTypeRule());
     parms->add("db_type", "pdb", 1);
     load();
     EXPECT_EQ(form->opt.selectedIndex(), 1);
@@ -264,14 +271,9 @@ TEST_F(OptionGroupTest, UpperCasedReferenceKeepsAnUnchangedValue)
 
 TEST_F(OptionGroupTest, CountCreatedMarksOnlyAParameterThePersistAdded)
 {
-    open({.key = "db_type",
-          .words = {"BNPCB", "PDB"},
-          .match = OptMatch::UpperEqual,
-          .unmatched = 0,
-          .create = OptCreate::WhenChanged,
-          .marker = "XXXX",
-          .rewriteLetterCase = false,
-          .countCreated = true});
+    OptionGroupRule rule = dbTypeRule();
+    rule.countCreated = true;
+    open(rule);
     load();
     EXPECT_EQ(persist(), 1);
     ASSERT_NE(parms->item("db_type"), nullptr);
