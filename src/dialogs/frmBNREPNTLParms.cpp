@@ -141,9 +141,7 @@ void frmBNREPNTLParms::dialogLoad()
     vb::setHeight(frameCLINK, vb::height(frameDeviceName));
     for (int i = 0; i < OptNTLType.count(); ++i)
         tooltip_toNetlister(OptNTLType[i], kNetlister);
-    for (int i = 0; i < optDevName.count(); ++i)
-        vb::setToolTipText(optDevName[i], morvGens_toolTip_compose(kDeviceTipLabels[i], kDevice,
-                                                                    m_device.rule().words[i]));
+    m_device.setToolTips(optDevName, kDeviceTipLabels);
 }
 
 void frmBNREPNTLParms::tooltip_toNetlister(VbOptionButton* option, const QString& key)

@@ -95,10 +95,8 @@ void frmGENIFParms::dialogLoad()
 {
     for (int i = 0; i < OptNTLType.count(); ++i)
         tooltip_toNTLOpt(OptNTLType[i], kIfName);
-    const QStringList by = {QStringLiteral("name"), QStringLiteral("number"), QStringLiteral("label")};
-    for (int i = 0; i < optDevName.count(); ++i)
-        vb::setToolTipText(optDevName[i], morvGens_toolTip_compose(QStringLiteral("List parts by ") + by[i],
-                                                                   kPartLabels, m_partLabels.rule().words[i]));
+    m_partLabels.setToolTips(optDevName, {QStringLiteral("List parts by name"), QStringLiteral("List parts by number"),
+                                          QStringLiteral("List parts by label")});
 }
 
 void frmGENIFParms::tooltip_toNTLOpt(VbOptionButton* option, const QString& key)

@@ -76,9 +76,7 @@ frmGFmanipParms::frmGFmanipParms()
                 QStringLiteral("<file_path>"), browseToFile);
     bindControl(textTitle, QStringLiteral("title"), QStringLiteral("Feedback menu title"),
                 QStringLiteral("<title_string>"));
-    for (int i = 0; i < OptFmanip.count(); ++i)
-        vb::setToolTipText(OptFmanip[i],
-                           morvGens_toolTip_compose(kOpTipLabels[i], kOperation, m_operation.rule().words[i]));
+    m_operation.setToolTips(OptFmanip, kOpTipLabels);
     setPanel(parmsPanel, frameParms);
     setFocusTarget(textTitle);
     helpSettingsFirst = true;

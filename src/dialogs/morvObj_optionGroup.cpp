@@ -1,6 +1,7 @@
 #include "dialogs/morvObj_optionGroup.h"
 
 #include "dialogs/morvObj_parmBinding.h"
+#include "generators/gens_tooltip.h"
 #include "platform/VbControl.h"
 #include "platform/VbOptionButton.h"
 
@@ -168,6 +169,12 @@ int OptionGroup::persist(const IKalvexGenParmsPtr& parms, int option)
 int OptionGroup::persist(const IKalvexGenParmsPtr& parms, const VbOptionArray& buttons)
 {
     return persist(parms, buttons.selectedIndex());
+}
+
+void OptionGroup::setToolTips(const VbOptionArray& buttons, const QStringList& labels) const
+{
+    for (int i = 0; i < buttons.count() && i < labels.size() && i < m_rule.words.size(); ++i)
+        vb::setToolTipText(buttons[i], morvGens_toolTip_compose(labels[i], m_rule.key, m_rule.words[i]));
 }
 
 QString OptionGroup::wordAt(const VbOptionArray& buttons, int index) const

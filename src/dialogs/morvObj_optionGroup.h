@@ -109,6 +109,8 @@ public:
     // The word of option `index` (negative: the selected button); "NODEF"
     // when no option is selected or the index is out of range.
     QString wordAt(const VbOptionArray& buttons, int index) const;
+    // Gives each button the tool tip "label ( /key=word )" of its option.
+    void setToolTips(const VbOptionArray& buttons, const QStringList& labels) const;
     // The value read at the last load (the default or marker when missing).
     QString valueRead() const { return m_valueRead; }
     // The value persist compares against.
