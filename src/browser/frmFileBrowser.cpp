@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QStyle>
 
-#include "dialogs/guiLib.h"
+#include "platform/guiGeometry.h"
 #include "foundation/vbl_file.h"
 #include "platform/CommonDialogDirect6.h"
 #include "platform/OpenDialogFilter.h"
