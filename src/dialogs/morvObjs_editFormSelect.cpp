@@ -1,21 +1,15 @@
 #include "dialogs/morvObjs_editFormSelect.h"
 
 #include <QApplication>
-#include <QHash>
 
 #include "dialogs/KalvexParmFormBase.h"
 
 namespace kalvex {
 
 namespace {
-struct FormTable {
-    QHash<QString, ParmFormFactory> byCommand;
-    ParmFormFactory fallback;
-};
-
-FormTable& table()
+EditFormTable& table()
 {
-    static FormTable t;
+    static EditFormTable t;
     return t;
 }
 
@@ -53,6 +47,10 @@ void registerEditForm(const QString& command, ParmFormFactory factory)
 }
 
 void registerDefaultEditForm(ParmFormFactory factory) { table().fallback = std::move(factory); }
+
+EditFormTable editFormTable() { return table(); }
+
+void setEditFormTable(EditFormTable t) { table() = std::move(t); }
 
 IKalvexParmForm* morvObjs_editFormSelect(const QString& name)
 {

@@ -2,6 +2,8 @@
 // chosen dialog through its members.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
@@ -20,17 +22,28 @@ public:
     }
 };
 
-void registerSampleTable()
+// Puts the dialog table back as it was when it goes out of scope.
+class TableRestorer {
+public:
+    ~TableRestorer() { setEditFormTable(m_saved); }
+
+private:
+    EditFormTable m_saved = editFormTable();
+};
+
+[[nodiscard]] std::unique_ptr<TableRestorer> registerSampleTable()
 {
+    auto restorer = std::make_unique<TableRestorer>();
     dialogs_install();
     registerEditForm("(INTERNAL)Kalvex Sample Generator", [] { return vbl_formInstance<frmSampleParms>(); });
     registerDefaultEditForm([] { return vbl_formInstance<frmFallbackParms>(); });
+    return restorer;
 }
 } // namespace
 
 TEST(EditFormSelect, LowerCasedWholeNamesElseTheDefaultDialog)
 {
-    registerSampleTable();
+    const auto restore = registerSampleTable();
     EXPECT_EQ(editFormChooser(), dialogFormChooser());
     IKalvexParmForm* sample = morvObjs_editFormSelect("(internal)KALVEX sample GENERATOR");
     ASSERT_NE(sample, nullptr);
@@ -46,7 +59,7 @@ TEST(EditFormSelect, LowerCasedWholeNamesElseTheDefaultDialog)
 
 TEST(EditFormSelect, SettingACommandHandsTheDialogToTheEditorWhichDrivesIt)
 {
-    registerSampleTable();
+    const auto restore = registerSampleTable();
     auto gen = classCreate_KalvexGenerator();
     gen->setCmdGen("(INTERNAL)Kalvex Sample Generator");
     auto editor = gen->parameters()->editor();
