@@ -21,7 +21,6 @@
 #include "interfaces/IKalvexRUVConnection.h"
 #include "store/KalvexRUVConnection.h"
 #include "store/KalvexStorageCtrl.h"
-#include "support/sample_admin_db.h"
 
 namespace kalvex::render {
 
@@ -70,8 +69,7 @@ QString makeFiles(const QTemporaryDir& dir)
     return QDir(dir.path()).absolutePath();
 }
 
-// The example database of the project; the small built-in one when it
-// cannot be read.
+// The example database of the project; none when it cannot be read.
 IKalvexAdministratorPtr exampleDb(const QString& workDir)
 {
     auto adm = classCreate_KalvexAdministrator();
@@ -84,7 +82,7 @@ IKalvexAdministratorPtr exampleDb(const QString& workDir)
     auto ctrl = classCreate_KalvexStorageCtrl();
     ctrl->setStorageObject(conn);
     if (ctrl->loadFromStorage(adm, true) != STORAGE_OK)
-        return test::makeSampleAdminDb(workDir);
+        return nullptr;
     adm->envirVars()->add(QStringLiteral("KVX_TASK_WORKDIR"), workDir);
     return adm;
 }
@@ -96,6 +94,8 @@ bool renderFileBrowser(const QString& pngFile, int tab)
     QTemporaryDir dir;
     const QString work = makeFiles(dir);
     auto adm = exampleDb(work);
+    if (!adm)
+        return false;
     QWidget caller;
     const QString spec = tab == 0 ? QStringLiteral("${KVX_TASK_WORKDIR}/board_top.gpf")
                                   : QStringLiteral("VM_DATA_CHECKOUT><current>#P_PHOTO#SITE_FAB#P_DRILL =to= "
