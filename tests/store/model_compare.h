@@ -23,8 +23,9 @@ void expectSameEntry(const std::shared_ptr<T>& a, const std::shared_ptr<T>& b, c
     KVX_EQ(a->name(), b->name());
     KVX_EQ(a->description(), b->description());
     KVX_EQ(a->reservedItem(), b->reservedItem());
-    if (counter)
+    if (counter) {
         KVX_EQ(a->intCounter(), b->intCounter());
+    }
     KVX_EQ(a->modified(), b->modified());
 }
 
@@ -128,8 +129,9 @@ inline void expectSameAdmin(const IKalvexAdministratorPtr& a, const IKalvexAdmin
         KVX_EQ(idOrEmpty(x->fileType()), idOrEmpty(y->fileType()));
         KVX_EQ(idOrEmpty(x->productClass()), idOrEmpty(y->productClass()));
         // References point into their own database, not the other one.
-        if (y->fileType())
+        if (y->fileType()) {
             EXPECT_EQ(y->fileType(), b->fileTypes()->item(y->fileType()->id())) << where.toStdString();
+        }
         const auto ga = x->generatorAssignments(), gb = y->generatorAssignments();
         ASSERT_EQ(ga->count(), gb->count()) << where.toStdString();
         for (int k = 1; k <= ga->count(); ++k) {
