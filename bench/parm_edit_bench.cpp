@@ -13,6 +13,7 @@
 #include "dialogs/morvObjs_parmGridFillRow.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
+#include "platform/VbCommandButton.h"
 #include "platform/vaSpread.h"
 
 using namespace kalvex;
@@ -109,6 +110,7 @@ void BM_ParmEditDelete(benchmark::State& state)
 {
     Bench b(static_cast<int>(state.range(0)));
     b.form->loadData();
+    b.form->show(); // scrolling and sizes as a user has them
     vaSpread* g = b.form->parmsGrid;
     int row = 0;
     for (auto _ : state) {

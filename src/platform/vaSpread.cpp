@@ -201,7 +201,9 @@ void vaSpread::setActiveCell()
         return;
     const QModelIndex target = m_view->model()->index(m_row - 1, m_col - 1);
     m_view->setCurrentIndex(target);
-    if (m_view->currentIndex() == target)
+    // Scrolling counts the hidden rows above the cell, one by one: only when
+    // the cell is not in sight already.
+    if (m_view->currentIndex() == target && !m_view->viewport()->rect().contains(m_view->visualRect(target)))
         m_view->scrollTo(target);
 }
 
