@@ -1,7 +1,9 @@
-// Keyword-file throughput: an administration database of at least 50,000
-// objects (entries, parameters and assignments) is saved and loaded through
-// the storage controller. Reports MB/s and the peak resident memory of a
-// load against the file size.
+// Keyword-file throughput: administration databases of about 5,000, 50,000
+// and 200,000 objects (entries, parameters and assignments), and two lopsided
+// shapes (16,000 generators; one generator with 20,000 parameters), saved and
+// loaded through the storage controller. Reports MB/s, the time per object
+// (flat when the load is linear) and the peak resident memory of a load
+// against the file size.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -11,6 +13,8 @@
 #include <cstdio>
 #include <malloc.h>
 #include <fstream>
+#include <map>
+#include <memory>
 #include <string>
 
 #include "admin/KalvexAdministrator.h"
@@ -39,6 +43,32 @@ struct Sizes {
 };
 
 int g_objects = 0;
+
+// The database shapes measured, by benchmark argument.
+Sizes shape(int which)
+{
+    Sizes n;
+    auto scale = [&](double f) {
+        n.sites = std::max(4, int(n.sites * f));
+        n.generators = int(n.generators * f);
+        n.distributors = std::max(1, int(n.distributors * f));
+        n.processes = int(n.processes * f);
+        n.filters = int(n.filters * f);
+    };
+    switch (which) {
+    case 0: scale(0.1); break;   // about 5,000 objects
+    case 1: break;               // about 50,000
+    case 2: scale(4.0); break;   // about 200,000
+    case 3:                      // 16,000 generators and little else
+        n = Sizes{4, 5, 5, 10, 16000, 0, 1, 1, 10, 1};
+        break;
+    case 4:                      // one generator with 20,000 parameters
+        n = Sizes{4, 5, 5, 10, 1, 20000, 1, 1, 10, 1};
+        break;
+    }
+    return n;
+}
+const char* const kShapeNames[] = {"5k", "50k", "200k", "16000_generators", "20000_parameters"};
 
 IKalvexAdministratorPtr makeDatabase(const Sizes& n)
 {
@@ -142,7 +172,11 @@ int runStore(const IKalvexObjectPtr& obj, const QString& path, bool save)
     conn->setSourceId(SOURCE_ID_ADMIN_DB);
     auto ctrl = classCreate_KalvexStorageCtrl();
     ctrl->setStorageObject(conn);
-    return save ? ctrl->saveToStorage(obj, true, true) : ctrl->loadFromStorage(obj, true);
+    const int st = save ? ctrl->saveToStorage(obj, true, true) : ctrl->loadFromStorage(obj, true);
+    if (st != STORAGE_OK)
+        std::fprintf(stderr, "%s failed: %s (line %d)\n", save ? "save" : "load",
+                     qPrintable(conn->lastError()), conn->lastErrorLine());
+    return st;
 }
 
 long procStatusKb(const char* field)
@@ -172,36 +206,50 @@ struct Fixture {
     QString path;
     IKalvexAdministratorPtr db;
     qint64 bytes = 0;
-    Fixture()
+    int objects = 0;
+    explicit Fixture(int which)
     {
-        db = makeDatabase(Sizes());
+        db = makeDatabase(shape(which));
+        objects = g_objects;
         path = dir.filePath(QStringLiteral("bench.mra"));
         runStore(db, path, true);
         bytes = QFileInfo(path).size();
     }
 };
 
-Fixture& fixture()
+Fixture& fixture(int which)
 {
-    static Fixture f;
-    return f;
+    static std::map<int, std::unique_ptr<Fixture>> made;
+    auto& f = made[which];
+    if (!f)
+        f = std::make_unique<Fixture>(which);
+    return *f;
+}
+
+void report(benchmark::State& state, const Fixture& f)
+{
+    state.SetLabel(kShapeNames[state.range(0)]);
+    state.SetBytesProcessed(state.iterations() * f.bytes);
+    state.counters["objects"] = f.objects;
+    state.counters["file_MB"] = static_cast<double>(f.bytes) / 1e6;
+    state.counters["ns_per_object"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * f.objects * 1e-9,
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_SaveAdminDb(benchmark::State& state)
 {
-    auto& f = fixture();
+    auto& f = fixture(static_cast<int>(state.range(0)));
     for (auto _ : state)
         if (runStore(f.db, f.path, true) != STORAGE_OK)
             state.SkipWithError("save failed");
-    state.SetBytesProcessed(state.iterations() * f.bytes);
-    state.counters["objects"] = g_objects;
-    state.counters["file_MB"] = static_cast<double>(f.bytes) / 1e6;
+    report(state, f);
 }
-BENCHMARK(BM_SaveAdminDb)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_SaveAdminDb)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 void BM_LoadAdminDb(benchmark::State& state)
 {
-    auto& f = fixture();
+    auto& f = fixture(static_cast<int>(state.range(0)));
     double peakMB = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -212,21 +260,21 @@ void BM_LoadAdminDb(benchmark::State& state)
         const long before = procStatusKb("VmRSS");
         resetPeak();
         state.ResumeTiming();
-        if (runStore(target, f.path, false) != STORAGE_OK)
+        if (runStore(target, f.path, false) != STORAGE_OK) {
             state.SkipWithError("load failed");
+            break;
+        }
         state.PauseTiming();
         const long peak = procStatusKb("VmHWM");
         peakMB = std::max(peakMB, static_cast<double>(peak - before) / 1024.0);
         target.reset();
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(state.iterations() * f.bytes);
-    state.counters["objects"] = g_objects;
-    state.counters["file_MB"] = static_cast<double>(f.bytes) / 1e6;
+    report(state, f);
     state.counters["peak_MB_above_start"] = peakMB;
     state.counters["peak_per_file_MB"] = peakMB / (static_cast<double>(f.bytes) / 1048576.0);
 }
-BENCHMARK(BM_LoadAdminDb)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_LoadAdminDb)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 } // namespace
 

@@ -1,9 +1,13 @@
 #include "dialogs/KalvexParmFormBase.h"
 
+#include <QLineEdit>
+
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObj_parmBinding.h"
+#include "dialogs/morvObjs_pickers.h"
 #include "foundation/vbl_str.h"
 #include "foundation/weakref.h"
+#include "generators/generatorAdminObj.h"
 #include "generators/gens_tooltip.h"
 #include "interfaces/IKalvexNamedItem.h"
 #include "platform/VbFrame.h"
@@ -37,10 +41,14 @@ void KalvexParmFormBase::loadData()
         const IKalvexGenParmsPtr parms = parmsColl();
         if (!parms)
             return;
+        m_refused = !acceptsParms(parms);
+        if (m_refused)
+            return;
         int state = NOT_RESERVED;
         if (auto owner = std::dynamic_pointer_cast<IKalvexNamedItem>(parms->parent()))
             state = owner->reservedItem();
         lockForm(state);
+        loadAfterLock(parms);
         for (QObject* c : controls())
             morvObjs_parmCtrlSetFromParm(c, parms, QString());
         loadGroups();
@@ -53,7 +61,7 @@ int KalvexParmFormBase::persistData(bool& flag)
 {
     Q_UNUSED(flag)
     try {
-        if (m_locked)
+        if (m_locked || m_refused)
             return 0;
         const IKalvexGenParmsPtr parms = parmsColl();
         if (!parms)
@@ -77,8 +85,8 @@ void KalvexParmFormBase::init_helpSettings()
 void KalvexParmFormBase::forceFocus()
 {
     vbl_ctrl_setFocus(this);
-    if (QObject* c = firstEditControl())
-        vbl_ctrl_setFocus(c);
+    if (m_focusTarget)
+        vbl_ctrl_setFocus(m_focusTarget);
 }
 
 void KalvexParmFormBase::lockForm(int state)
@@ -92,6 +100,8 @@ void KalvexParmFormBase::assignParmNamesToCtrls()
         if (!b.control)
             continue;
         vb::setTag(b.control, morvObjs_parmTagJoin(b.key, QStringLiteral("#NODEF")));
+        if (!b.toolTip)
+            continue;
         QString placeholder = b.placeholder;
         if (placeholder.isEmpty() && vb::kind(b.control) == VbKind::CheckBox)
             placeholder = QStringLiteral("True|False");
@@ -102,7 +112,25 @@ void KalvexParmFormBase::assignParmNamesToCtrls()
 void KalvexParmFormBase::bindControl(QObject* control, const QString& key, const QString& label,
                                      const QString& placeholder, QObject* browseButton)
 {
-    m_bindings.push_back({control, key, label, placeholder, browseButton});
+    m_bindings.push_back({control, key, label, placeholder, browseButton, true});
+}
+
+void KalvexParmFormBase::bindTagOnly(QObject* control, const QString& key)
+{
+    m_bindings.push_back({control, key, QString(), QString(), nullptr, false});
+}
+
+void KalvexParmFormBase::browseFileInto(QLineEdit* box, const QString& browseId, bool allowCheckout)
+{
+    if (!box)
+        return;
+    const IKalvexGenParmsPtr parms = parmsColl();
+    const auto adm = parms
+        ? morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()))
+        : nullptr;
+    const QString chosen = morvObjs_parmBrowseFile(box->text().trimmed(), browseId, this, adm, true, allowCheckout);
+    if (chosen != PICKER_NODEF)
+        box->setText(chosen);
 }
 
 void KalvexParmFormBase::setPanel(VbPanel3D* panel, VbFrame* frame)
@@ -150,8 +178,11 @@ void KalvexParmFormBase::Form_Load()
         m_panel->setFrameShape(QFrame::NoFrame);
     assignParmNamesToCtrls();
     dialogLoad();
+    if (helpSettingsFirst)
+        init_helpSettings();
     vbl_form_size(this, QStringLiteral("STORE_VALUES"));
-    init_helpSettings();
+    if (!helpSettingsFirst)
+        init_helpSettings();
     form_loaded = true;
 }
 
@@ -170,17 +201,6 @@ void KalvexParmFormBase::Form_Resize()
         vbl_form_size(this, QStringLiteral("RESTORE_LAST"));
     else
         vbl_form_size(this, QStringLiteral("STORE_VALUES"));
-}
-
-QObject* KalvexParmFormBase::firstEditControl() const
-{
-    for (QObject* c : controls()) {
-        const QString k = vb::kind(c);
-        if ((k == VbKind::TextBox || k == VbKind::CheckBox || k == VbKind::OptionButton) && vb::visible(c)
-            && vb::enabled(c))
-            return c;
-    }
-    return nullptr;
 }
 
 } // namespace kalvex

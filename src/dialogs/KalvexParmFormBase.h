@@ -2,8 +2,8 @@
 // (IKalvexParmForm), the binding of controls to parameters through their
 // Tags, the read-only lock by the owner's reservation code, help topics, and
 // the Form_Load / Form_Resize skeleton. A dialog adds its controls, declares
-// which of them are bound (bindControl), and overrides only what its own
-// layout and option groups need:
+// which of them are bound, and overrides only what its own layout and option
+// groups need:
 //
 //   frmDXFOutParms() : KalvexParmFormBase("frmDXFOutParms") {
 //       parmsPanel = addControl(new VbPanel3D(this), "parmsPanel");
@@ -13,11 +13,23 @@
 //       bindControl(textConfigFile, "dxf_config_file", "Configuration file", "<config_file>",
 //                   browseConfigFile);
 //       setPanel(parmsPanel, frameParms);
+//       setFocusTarget(textTitle);
 //   }
 //   int defaultHelpTopic() const override { return 22; }
 //   bool layoutPanel() override { … return true; }      // the panel's Resize
-//   void loadGroups() override; int persistGroups() override;  // option groups,
-//       usually through morvObjs_optGroupLoad / morvObjs_optGroupPersist
+//   void loadGroups() override; int persistGroups() override;  // option groups
+//       (OptionGroup, morvObj_optionGroup.h)
+//
+// loadData runs, in this order:
+//   acceptsParms(set)  — false stops here, before the lock (persistData then
+//                        answers 0 until a set is accepted)
+//   lockForm(owner's reservation code)
+//   loadAfterLock(set) — e.g. a legacy rewrite, or grids whose colours
+//                        depend on the lock
+//   the shared loader over every control, in Controls order
+//   loadGroups()       — the dialog's option groups, in its own order
+// persistData: 0 when locked, without a set or after a refused set; else the
+// shared writer's count plus persistGroups().
 //
 // Errors are trapped at these members' boundaries: nothing is shown or
 // logged; persistData answers -1.
@@ -26,6 +38,8 @@
 #include <QStringList>
 #include <memory>
 #include <vector>
+
+class QLineEdit;
 
 #include "interfaces/IKalvexParmForm.h"
 #include "platform/VbForm.h"
@@ -55,7 +69,7 @@ public:
 
     // ---- Members every dialog has
     void init_helpSettings();
-    // Focus to the form, then to its first edit control.
+    // Focus to the form, then to the dialog's focus target (setFocusTarget).
     virtual void forceFocus();
     void lockForm(int state);
     bool locked() const { return m_locked; }
@@ -70,6 +84,17 @@ protected:
     // placeholder is given. A browse button is sized square at load.
     void bindControl(QObject* control, const QString& key, const QString& label,
                      const QString& placeholder = QString(), QObject* browseButton = nullptr);
+    // Gives a control only the initial Tag "key##NODEF", no tool tip (grids
+    // that carry their key for the dialog's own code).
+    void bindTagOnly(QObject* control, const QString& key);
+    // The control forceFocus moves to after the form; none: the form only.
+    void setFocusTarget(QObject* control) { m_focusTarget = control; }
+    QObject* focusTarget() const { return m_focusTarget; }
+    // A browse button's click: the file picker on the box's trimmed text,
+    // with the administration database of the generator owning the set (if
+    // any); its answer replaces the text unless it is "NODEF". The parameter
+    // itself changes on persistData.
+    void browseFileInto(QLineEdit* box, const QString& browseId, bool allowCheckout);
     // The panel that fills the form and the parameter frame inside it.
     void setPanel(VbPanel3D* panel, VbFrame* frame);
     // Names the read-only lock leaves alone (compared lower-cased).
@@ -78,10 +103,12 @@ protected:
 
     // Standard load: size buttons (browse buttons square), parameter frame
     // without border, flat panel, assignParmNamesToCtrls, dialogLoad(), store
-    // the geometry, help settings, form_loaded. Dialogs with another order
-    // override Form_Load and use the steps below.
+    // the geometry, help settings (the other way round when
+    // helpSettingsFirst), form_loaded. Dialogs with another order override
+    // Form_Load and use the steps below.
     void Form_Load() override;
     virtual void dialogLoad() {}
+    bool helpSettingsFirst = false;
     void sizeButtons();
     // Nothing while minimized or while a size is restored; otherwise the panel
     // fills the inner area, the panel's layout runs, and the geometry is
@@ -91,9 +118,9 @@ protected:
     // The panel's resize: lay out the frame and controls; false on failure.
     virtual bool layoutPanel() { return true; }
 
-    // The first control forceFocus moves to; default the first visible,
-    // enabled text box, check box or option button.
-    virtual QObject* firstEditControl() const;
+    // loadData's steps (order above). acceptsParms: false refuses the set.
+    virtual bool acceptsParms(const IKalvexGenParmsPtr&) { return true; }
+    virtual void loadAfterLock(const IKalvexGenParmsPtr&) {}
     // Option groups of the dialog: run after the shared loader / writer.
     virtual void loadGroups() {}
     // The number of group parameters written.
@@ -109,13 +136,16 @@ private:
         QString label;
         QString placeholder;
         QPointer<QObject> browse;
+        bool toolTip = true;
     };
     std::vector<Binding> m_bindings;
     std::weak_ptr<IKalvexGenParms> m_parms;
     QPointer<VbPanel3D> m_panel;
     QPointer<VbFrame> m_frame;
     QStringList m_exempt;
+    QPointer<QObject> m_focusTarget;
     bool m_locked = false;
+    bool m_refused = false;
     bool m_layoutFailed = false;
 };
 

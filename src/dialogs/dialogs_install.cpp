@@ -1,6 +1,11 @@
 // The dialog table: one line per dialog, then the chooser handed to the model.
 #include "dialogs/morvObjs_editFormSelect.h"
+#include "dialogs/frmBNREPParms.h"
+#include "dialogs/frmGerberParms.h"
+#include "dialogs/frmConfigFileParms.h"
+#include "dialogs/frmDistribParms.h"
 #include "dialogs/frmParmEdit.h"
+#include "dialogs/frmVarsetupParms.h"
 #include "platform/VbForm.h"
 #include "platform/vbl_errDisplay.h"
 
@@ -12,7 +17,13 @@ void dialogs_install()
     if (installed)
         return;
     installed = true;
-    // registerEditForm("(INTERNAL)Kalvex Gerber Generator", [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex Gerber Generator"), [] { return vbl_formInstance<frmGerberParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex Report Writer Generator"), [] { return vbl_formInstance<frmBNREPParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex DXF Output generator"), [] { return vbl_formInstance<frmDXFOutParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex planes generator"), [] { return vbl_formInstance<frmPlanesParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex ODBG Generator"), [] { return vbl_formInstance<frmODBGParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex Distributor"), [] { return vbl_formInstance<frmDistribParms>(); }); // programs and commands alike
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex PCB Design Manipulations"), [] { return vbl_formInstance<frmVarsetupParms>(); });
     // The grid edits every set without a dedicated dialog; the batch-file
     // generator's set in batch mode.
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex batchfile Generator"), [] {

@@ -1,6 +1,7 @@
 #include "dialogs/morvObjs_editFormSelect.h"
 
 #include <QApplication>
+#include <utility>
 
 #include "dialogs/KalvexParmFormBase.h"
 
@@ -41,12 +42,19 @@ IKalvexEditFormChooser* dialogFormChooser()
     return &chooser;
 }
 
-void registerEditForm(const QString& command, ParmFormFactory factory)
+ParmFormFactory registerEditForm(const QString& command, ParmFormFactory factory)
 {
-    table().byCommand.insert(command.toLower(), std::move(factory));
+    const QString key = command.toLower();
+    ParmFormFactory before = table().byCommand.take(key);
+    if (factory)
+        table().byCommand.insert(key, std::move(factory));
+    return before;
 }
 
-void registerDefaultEditForm(ParmFormFactory factory) { table().fallback = std::move(factory); }
+ParmFormFactory registerDefaultEditForm(ParmFormFactory factory)
+{
+    return std::exchange(table().fallback, std::move(factory));
+}
 
 EditFormTable editFormTable() { return table(); }
 

@@ -17,10 +17,12 @@ namespace kalvex {
 
 using ParmFormFactory = std::function<IKalvexParmForm*()>;
 
-void registerEditForm(const QString& command, ParmFormFactory factory);
+// Both answer the factory registered before (empty when none), so that a
+// caller can put it back; registering an empty factory removes the row.
+ParmFormFactory registerEditForm(const QString& command, ParmFormFactory factory);
 // The dialog for every other name (and the editor's default form). The
 // factory prepares the dialog for that use (the grid leaves batch mode).
-void registerDefaultEditForm(ParmFormFactory factory);
+ParmFormFactory registerDefaultEditForm(ParmFormFactory factory);
 
 // The whole table, for a caller that swaps dialogs for a while and puts the
 // previous ones back.

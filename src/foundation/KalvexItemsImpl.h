@@ -8,6 +8,7 @@
 
 #include "foundation/IKalvexIdOwner.h"
 #include "foundation/KalvexCollection.h"
+#include "foundation/KalvexKeyIndex.h"
 #include "foundation/modelGeneration.h"
 #include "interfaces/IKalvexItemsOf.h"
 #include "interfaces/IKalvexNamedItem.h"
@@ -64,7 +65,7 @@ public:
         auto it = Base::itemAt(position);
         if (!it || !removable(it))
             return 0;
-        m_indexValid = false;
+        m_index.invalidate();
         m_sorted.clear();
         bumpModelGeneration();
         Base::removeItemAt(position);
@@ -73,8 +74,7 @@ public:
     void clear() override
     {
         Base::clearItems();
-        m_index.clear();
-        m_indexValid = true;
+        m_index.invalidate();
         m_sorted.clear();
         bumpModelGeneration();
     }
@@ -89,19 +89,13 @@ public:
         const int pos = positionOfKey(id);
         return pos && static_cast<const IKalvexObject*>(Base::itemAt(pos).get()) != except;
     }
-    void keyChanged() override
-    {
-        m_indexValid = false;
-        bumpModelGeneration();
-    }
+    void keyChanged() override { bumpKeyGeneration(); }
 
 protected:
     // The key an item is found by; empty when it has none.
     virtual QString keyOf(const ItemPtr& it) const = 0;
     // Gives a keyless item a key before it joins; false when it cannot.
     virtual bool makeKey(const ItemPtr&) { return false; }
-    // Whether every key change reaches keyChanged(); otherwise lookups scan.
-    virtual bool keysTracked() const { return true; }
     virtual int defaultSortOrder() const { return SORT_COLLECTION; }
     virtual bool sortSupported(int) const { return false; }
     virtual bool sortLess(int, const ItemPtr&, const ItemPtr&) const { return false; }
@@ -121,18 +115,9 @@ protected:
 
     int positionOfKey(const QString& key) const
     {
-        if (key.isEmpty())
-            return 0;
         const auto& items = Base::items();
-        if (!keysTracked()) {
-            for (size_t i = 0; i < items.size(); ++i)
-                if (keyOf(items[i]).compare(key, Qt::CaseInsensitive) == 0)
-                    return static_cast<int>(i) + 1;
-            return 0;
-        }
-        ensureIndex();
-        auto found = m_index.constFind(key.toCaseFolded());
-        return found == m_index.constEnd() ? 0 : found.value() + 1;
+        return m_index.find(key, static_cast<qsizetype>(items.size()),
+                            [&](qsizetype i) { return keyOf(items[static_cast<size_t>(i)]); });
     }
 
 private:
@@ -147,22 +132,9 @@ private:
     }
     void noteAppended(const ItemPtr& it)
     {
-        if (m_indexValid && keysTracked())
-            m_index.insert(keyOf(it).toCaseFolded(), Base::count());
+        // Called before the item is stored: it takes the next position.
+        m_index.appended(keyOf(it), Base::count() + 1);
         bumpModelGeneration();
-    }
-    void ensureIndex() const
-    {
-        if (m_indexValid)
-            return;
-        m_index.clear();
-        const auto& items = Base::items();
-        for (size_t i = 0; i < items.size(); ++i) {
-            const QString k = keyOf(items[i]).toCaseFolded();
-            if (!k.isEmpty() && !m_index.contains(k))
-                m_index.insert(k, static_cast<int>(i));
-        }
-        m_indexValid = true;
     }
     const std::vector<ItemPtr>& sortedView(int sortOrder) const
     {
@@ -179,8 +151,7 @@ private:
         std::uint64_t generation = 0;
         std::vector<ItemPtr> items;
     };
-    mutable QHash<QString, int> m_index;
-    mutable bool m_indexValid = true;
+    KalvexIdIndex m_index;
     mutable std::map<int, SortCache> m_sorted;
 };
 

@@ -106,6 +106,15 @@ KalvexKeywordReader::Status KalvexKeywordReader::next(KeywordLine& line)
             --e;
         if (e - b > kMaxLineBytes)
             return fail(QStringLiteral("line is longer than %1 bytes").arg(kMaxLineBytes));
+        // Text values carry line breaks escaped, so a raw carriage return is
+        // a line ending this reader does not take: say which one it is.
+        const auto lineBytes = static_cast<size_t>(e > b ? e - b : 0);
+        if (const void* cr = lineBytes ? std::memchr(b, '\r', lineBytes) : nullptr) {
+            if (static_cast<const char*>(cr) == e - 1 && nl)
+                return fail(QStringLiteral("the line ends with CR CR LF; lines must end with LF or CR LF"));
+            return fail(QStringLiteral("the file has lines ended by a carriage return alone (CR); "
+                                       "lines must end with LF or CR LF"));
+        }
         const char* p = b;
         while (p < e && isBlank(*p))
             ++p;

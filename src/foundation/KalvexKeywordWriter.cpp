@@ -1,5 +1,8 @@
 #include "foundation/KalvexKeywordWriter.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <QStringEncoder>
 
 namespace kalvex {
@@ -127,11 +130,23 @@ bool KalvexKeywordWriter::flush()
         m_buffer.clear();
         return false;
     }
-    const qint64 n = m_device->write(m_buffer);
-    if (n != m_buffer.size()) {
-        m_ok = false;
-        m_error = m_device->errorString();
-    } else {
+    // A short write is retried for the rest; a failed one reports the
+    // system's reason (a full disk says so).
+    const char* p = m_buffer.constData();
+    qint64 left = m_buffer.size();
+    while (left > 0) {
+        errno = 0;
+        const qint64 n = m_device->write(p, left);
+        if (n <= 0) {
+            const int sysError = errno;
+            m_ok = false;
+            m_error = m_device->errorString();
+            if (sysError != 0 && (m_error.isEmpty() || m_error == QLatin1String("Unknown error")))
+                m_error = QString::fromLocal8Bit(std::strerror(sysError));
+            break;
+        }
+        p += n;
+        left -= n;
         m_written += n;
     }
     m_buffer.clear();

@@ -79,6 +79,11 @@ static bool updateField(KalvexObjectBase& self, T& field, const T& value, const 
 {
     if (field == value)
         return false;
+    if (!self.raisesEvents()) {
+        field = value;
+        self.setModified(1);
+        return true;
+    }
     const T old = field;
     field = value;
     self.setModified(1);

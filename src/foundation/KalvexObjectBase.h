@@ -19,6 +19,8 @@ public:
 
     std::shared_ptr<IKalvexObject> parent() const override { return m_parent.lock(); }
     void setParent(const std::shared_ptr<IKalvexObject>& parent) override { m_parent = parent; }
+    // Cheaper than parent() where only the presence counts.
+    bool hasParent() const { return !m_parent.expired(); }
 
     void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override { m_raiser = raiser; }
     void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override { m_intRaiser = raiser; }
@@ -31,6 +33,8 @@ public:
     // Handles SET_EV_RAISER and SET_INT_EV_RAISER; -1 for anything else.
     int setInternalValue(const QString& key, const QVariant& value) override;
 
+    // Whether an event would reach anyone: objects being read have no raiser.
+    bool raisesEvents() const { return m_raiser || !m_intRaiser.expired(); }
     // Raises an event on the public and the internal raiser.
     void raiseEvent(const QString& eventType, const QString& property = QString(),
                     const QVariant& oldValue = QVariant(), const QVariant& newValue = QVariant());

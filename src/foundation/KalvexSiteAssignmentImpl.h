@@ -60,7 +60,6 @@ protected:
         auto site = it->productionSite();
         return site ? site->id() : QString();
     }
-    bool keysTracked() const override { return false; }
     bool sortSupported(int sortOrder) const override { return sortOrder == SORT_PRODUCTION_SITE; }
     bool sortLess(int, const ItemPtr& a, const ItemPtr& b) const override { return siteOrderLess(a, b); }
 

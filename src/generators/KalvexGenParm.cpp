@@ -1,12 +1,15 @@
 #include "generators/KalvexGenParm.h"
 
+#include "foundation/modelGeneration.h"
 #include "interfaces/IKalvexGenParms.h"
 
 namespace kalvex {
 
 void KalvexGenParm::setName(const QString& name)
 {
-    propUpdString(m_name, name.trimmed(), QStringLiteral("name"));
+    // The name is the parameter's key in its set.
+    if (propUpdString(m_name, name.trimmed(), QStringLiteral("name")) && hasParent())
+        bumpKeyGeneration();
 }
 
 QString KalvexGenParm::value(bool expanded) const

@@ -6,12 +6,16 @@
 
 namespace kalvex {
 
+int KalvexGenParms::positionOf(const QString& name) const
+{
+    const auto& all = items();
+    return m_names.find(name, static_cast<qsizetype>(all.size()),
+                        [&](qsizetype i) { return all[static_cast<size_t>(i)]->name(); });
+}
+
 IKalvexGenParmPtr KalvexGenParms::itemByName(const QString& name) const
 {
-    for (const auto& p : items())
-        if (p->name() == name)
-            return p;
-    return nullptr;
+    return itemAt(positionOf(name));
 }
 
 IKalvexGenParmPtr KalvexGenParms::add(const QString& name, const QString& value, int parmType)
@@ -35,20 +39,21 @@ IKalvexGenParmPtr KalvexGenParms::add(const QString& name, const QString& value,
     parm->setParmType(parmType);
     parm->setModified(MODIFIED_RESUME);
     insertItem(parm);
+    m_names.appended(trimmed, count());
     return parm;
 }
 
 int KalvexGenParms::remove(const QString& name)
 {
-    for (int pos = 1; pos <= count(); ++pos)
-        if (itemAt(pos)->name() == name)
-            return removeItemAt(pos) ? 1 : 0;
-    return 0;
+    return remove(positionOf(name));
 }
 
 int KalvexGenParms::remove(int position)
 {
-    return removeItemAt(position) ? 1 : 0;
+    if (!removeItemAt(position))
+        return 0;
+    m_names.invalidate();
+    return 1;
 }
 
 int KalvexGenParms::rename(const QString& oldName, const QString& newName)
@@ -76,6 +81,7 @@ void KalvexGenParms::initialize()
 {
     setModified(MODIFIED_SUSPEND);
     clearItems();
+    m_names.invalidate();
     setModified(MODIFIED_RESUME);
     setModified(0);
 }

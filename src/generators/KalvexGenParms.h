@@ -1,9 +1,10 @@
 // The parameter set of a generator or distributor: parameters in the order
 // they were added, found by exact name (letter case included) or 1-based
-// position. The owner (generator or distributor) is a weak parent; the set
-// owns its editor, which knows the set only weakly.
+// position, through a name index. The owner (generator or distributor) is a
+// weak parent; the set owns its editor, which knows the set only weakly.
 #pragma once
 #include "foundation/KalvexCollection.h"
+#include "foundation/KalvexKeyIndex.h"
 #include "interfaces/IKalvexGenParms.h"
 
 namespace kalvex {
@@ -34,8 +35,11 @@ public:
     int setInternalValue(const QString& key, const QVariant& value) override;
 
 private:
+    int positionOf(const QString& name) const;
+
     std::shared_ptr<IBrenloEnvirVars> m_vars;
     std::shared_ptr<IKalvexGenParmsEditor> m_editor;
+    KalvexNameIndex m_names;
 };
 
 std::shared_ptr<IKalvexGenParms> classCreate_KalvexGenParms();

@@ -1,5 +1,6 @@
 #include "generators/KalvexGenerator.h"
 
+#include "foundation/modelGeneration.h"
 #include "generators/KalvexGenParms.h"
 #include "generators/current_generator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
@@ -15,8 +16,17 @@ KalvexGenerator::~KalvexGenerator()
     morvObjs_clearCurrentGenerator();
 }
 
-void KalvexGenerator::setId(const QString& id) { propUpdString(m_id, id, QStringLiteral("id")); }
-void KalvexGenerator::setName(const QString& name) { propUpdString(m_name, name, QStringLiteral("name")); }
+// Id and name are the generator's keys in its collection.
+void KalvexGenerator::setId(const QString& id)
+{
+    if (propUpdString(m_id, id, QStringLiteral("id")) && hasParent())
+        bumpKeyGeneration();
+}
+void KalvexGenerator::setName(const QString& name)
+{
+    if (propUpdString(m_name, name, QStringLiteral("name")) && hasParent())
+        bumpKeyGeneration();
+}
 void KalvexGenerator::setDescription(const QString& d) { propUpdString(m_description, d, QStringLiteral("description")); }
 void KalvexGenerator::setCmdView(const QString& c) { propUpdString(m_cmdView, c, QStringLiteral("cmdView")); }
 void KalvexGenerator::setCmdPlot(const QString& c) { propUpdString(m_cmdPlot, c, QStringLiteral("cmdPlot")); }

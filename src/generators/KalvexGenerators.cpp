@@ -5,20 +5,32 @@
 
 namespace kalvex {
 
+int KalvexGenerators::positionOfId(const QString& id) const
+{
+    const auto& all = items();
+    return m_ids.find(id, static_cast<qsizetype>(all.size()),
+                      [&](qsizetype i) { return all[static_cast<size_t>(i)]->id(); });
+}
+
 IKalvexGeneratorPtr KalvexGenerators::item(const QString& id) const
 {
-    for (const auto& g : items())
-        if (g->id().compare(id, Qt::CaseInsensitive) == 0)
-            return g;
-    return nullptr;
+    return itemAt(positionOfId(id));
 }
 
 IKalvexGeneratorPtr KalvexGenerators::itemByName(const QString& name) const
 {
-    for (const auto& g : items())
-        if (g->name() == name)
-            return g;
-    return nullptr;
+    const auto& all = items();
+    return itemAt(m_names.find(name, static_cast<qsizetype>(all.size()),
+                               [&](qsizetype i) { return all[static_cast<size_t>(i)]->name(); }));
+}
+
+// Whether the generator is in this collection already: its parent is the
+// collection, unless the collection is not held by a shared pointer.
+bool KalvexGenerators::holds(const IKalvexGeneratorPtr& generator) const
+{
+    if (auto self = weak_from_this().lock())
+        return generator->parent() == self;
+    return indexOf(generator) > 0;
 }
 
 IKalvexGeneratorPtr KalvexGenerators::add(const QString& id, const QString& name)
@@ -40,9 +52,11 @@ IKalvexGeneratorPtr KalvexGenerators::add(const QString& id, const QString& name
 
 bool KalvexGenerators::add(const IKalvexGeneratorPtr& generator)
 {
-    if (!generator || generator->id().trimmed().isEmpty() || exists(generator->id()) || indexOf(generator) > 0)
+    if (!generator || generator->id().trimmed().isEmpty() || exists(generator->id()) || holds(generator))
         return false;
     insertItem(generator);
+    m_ids.appended(generator->id(), count());
+    m_names.appended(generator->name(), count());
     if (m_vars)
         generator->setEnvirVars(m_vars);
     return true;
@@ -50,15 +64,16 @@ bool KalvexGenerators::add(const IKalvexGeneratorPtr& generator)
 
 int KalvexGenerators::remove(const QString& id)
 {
-    for (int pos = 1; pos <= count(); ++pos)
-        if (itemAt(pos)->id().compare(id, Qt::CaseInsensitive) == 0)
-            return removeItemAt(pos) ? 1 : 0;
-    return 0;
+    return remove(positionOfId(id));
 }
 
 int KalvexGenerators::remove(int position)
 {
-    return removeItemAt(position) ? 1 : 0;
+    if (!removeItemAt(position))
+        return 0;
+    m_ids.invalidate();
+    m_names.invalidate();
+    return 1;
 }
 
 int KalvexGenerators::renameId(const QString& oldId, const QString& newId)
@@ -100,6 +115,8 @@ void KalvexGenerators::initialize()
 {
     setModified(MODIFIED_SUSPEND);
     clearItems();
+    m_ids.invalidate();
+    m_names.invalidate();
     setModified(MODIFIED_RESUME);
     setModified(0);
 }

@@ -1,8 +1,10 @@
 // The generator collection. Ids are the keys: matched without regard to
 // letter case, never blank, never twice. Its parent is the administration
-// database; the variable set it is given reaches every generator.
+// database; the variable set it is given reaches every generator. Ids and
+// names are found through indexes, so a load of n generators costs O(n).
 #pragma once
 #include "foundation/KalvexCollection.h"
+#include "foundation/KalvexKeyIndex.h"
 #include "interfaces/IKalvexGenerators.h"
 
 namespace kalvex {
@@ -35,7 +37,12 @@ public:
     int setInternalValue(const QString& key, const QVariant& value) override;
 
 private:
+    int positionOfId(const QString& id) const;
+    bool holds(const IKalvexGeneratorPtr& generator) const;
+
     std::shared_ptr<IBrenloEnvirVars> m_vars;
+    KalvexIdIndex m_ids;
+    KalvexNameIndex m_names;
 };
 
 std::shared_ptr<IKalvexGenerators> classCreate_KalvexGenerators();

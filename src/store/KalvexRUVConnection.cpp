@@ -118,7 +118,9 @@ bool KalvexRUVConnection::openForWrite()
             keep = old.readAll();
         }
         m_saveFile = std::make_unique<QSaveFile>(name);
-        if (!m_saveFile->open(QIODevice::WriteOnly)) {
+        // Unbuffered: a failed write (a full disk) is seen, with its reason,
+        // when it happens rather than as an unexplained failed commit.
+        if (!m_saveFile->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             setError(QStringLiteral("cannot open %1 for writing: %2").arg(fileDescription(), m_saveFile->errorString()));
             m_saveFile.reset();
             return false;

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "store/KalvexRUVConnection.h"
+#include "store/kalvexRUV_common.h"
 #include "store/kalvexRUV_handler.h"
 
 namespace kalvex {
@@ -107,6 +108,7 @@ int KalvexStorageCtrl::saveToStorage(const IKalvexObjectPtr& object, bool withCo
     bool ok = false;
     try {
         handler->save(*conn, object, options);
+        ruvWriteEnd(*conn);
         ok = conn->commitWrite();
     } catch (const std::exception& e) {
         conn->setError(QStringLiteral("save stopped: %1").arg(QString::fromLocal8Bit(e.what())));

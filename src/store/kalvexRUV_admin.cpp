@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include "admin/KalvexADMDbStatus.h"
+#include "admin/KalvexAdministrator.h"
 #include "admin/KalvexDistributor.h"
 #include "admin/KalvexErrorFilter.h"
 #include "admin/KalvexFileType.h"
@@ -16,6 +17,7 @@
 #include "interfaces/IKalvexProcess.h"
 #include "store/kalvexRUV_common.h"
 #include "store/kalvexRUV_generators.h"
+#include "store/kalvexRUV_scratch.h"
 
 namespace kalvex {
 
@@ -170,7 +172,9 @@ QString idOf(const std::shared_ptr<IKalvexNamedItem>& item) { return item ? item
 
 struct PendingRef {
     enum Kind { Parent, Prereq, FileType, ProdClass, GenAssignment, SiteAssignment } kind;
-    std::weak_ptr<IKalvexObject> owner; // the process or distributor
+    // The owner: a process, or a distributor for site assignments.
+    std::weak_ptr<IKalvexProcess> process;
+    std::weak_ptr<IKalvexDistributor> distributor;
     QString ownerId;
     QString id;       // the referenced entry (the site for assignments)
     QString generatorId;
@@ -314,6 +318,7 @@ private:
         std::vector<PendingRef> refs;
         QSet<QString> seen;
         const QString kind = QLatin1String(what);
+        const QString aKind = QStringLiteral("a ") + kind;
         const bool startedEmpty = coll->count() == 0;
         return ruvReadEntries(
             m_conn, m_conn.readSectionLevel() + 1, keyword, title,
@@ -335,7 +340,7 @@ private:
                 QString err;
                 if (extraMember(*current, l, refs, &err))
                     return err;
-                return ruvApplyMember<T>(*current, l, members, QStringLiteral("a ") + kind);
+                return ruvApplyMember<T>(*current, l, members, aKind);
             },
             [&]() -> QString {
                 auto obj = std::move(current);
@@ -354,7 +359,10 @@ private:
                     return QStringLiteral("%1 \"%2\" could not be added").arg(kind, obj->id());
                 }
                 for (auto& r : refs) {
-                    r.owner = std::dynamic_pointer_cast<IKalvexObject>(target);
+                    if constexpr (std::is_same_v<T, IKalvexProcess>)
+                        r.process = target;
+                    if constexpr (std::is_same_v<T, IKalvexDistributor>)
+                        r.distributor = target;
                     r.ownerId = target->id();
                     m_refs.push_back(std::move(r));
                 }
@@ -384,7 +392,7 @@ private:
         }
         if (l.keyword != kSiteAssignment)
             return false;
-        PendingRef r{PendingRef::SiteAssignment, {}, {}, l.value(0), {}, false, l.value(2), l.lineNumber};
+        PendingRef r{PendingRef::SiteAssignment, {}, {}, {}, l.value(0), {}, false, l.value(2), l.lineNumber};
         if (ruvCount(l, 3, err) && ruvBool(l, 1, &r.inUse, err))
             refs.push_back(std::move(r));
         return true;
@@ -400,12 +408,12 @@ private:
         const auto kind = single.constFind(l.keyword);
         if (kind != single.constEnd()) {
             if (ruvCount(l, 1, err) && !l.value(0).trimmed().isEmpty())
-                refs.push_back({*kind, {}, {}, l.value(0).trimmed(), {}, false, {}, l.lineNumber});
+                refs.push_back({*kind, {}, {}, {}, l.value(0).trimmed(), {}, false, {}, l.lineNumber});
             return true;
         }
         if (l.keyword != kGenAssignment)
             return false;
-        PendingRef r{PendingRef::GenAssignment, {}, {}, l.value(0), l.value(1).trimmed(), false, l.value(3),
+        PendingRef r{PendingRef::GenAssignment, {}, {}, {}, l.value(0), l.value(1).trimmed(), false, l.value(3),
                      l.lineNumber};
         if (ruvCount(l, 4, err) && ruvBool(l, 2, &r.inUse, err))
             refs.push_back(std::move(r));
@@ -436,8 +444,9 @@ private:
         const auto procs = m_adm->processes();
         const auto sites = m_adm->productionSites();
         for (const auto& r : m_refs) {
-            auto owner = r.owner.lock();
-            if (!owner)
+            const auto p = r.process.lock();
+            const auto d = r.distributor.lock();
+            if (!p && !d)
                 continue;
             QString err;
             auto fail = [&](const QString& what) {
@@ -452,7 +461,6 @@ private:
                          !(gen = generatorById(r.generatorId)))
                     fail(QStringLiteral("\"%1\": generator \"%2\" does not exist").arg(r.ownerId, r.generatorId));
                 else if (r.kind == PendingRef::SiteAssignment) {
-                    auto d = std::dynamic_pointer_cast<IKalvexDistributor>(owner);
                     auto a = classCreate_KalvexPsiteAssignment();
                     a->setModified(MODIFIED_SUSPEND);
                     a->setProductionSite(site);
@@ -462,7 +470,6 @@ private:
                     if (!d->psiteAssignments()->addQuietly(a))
                         fail(QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(r.ownerId, r.id));
                 } else {
-                    auto p = std::dynamic_pointer_cast<IKalvexProcess>(owner);
                     auto a = classCreate_KalvexGenAssignment();
                     a->setModified(MODIFIED_SUSPEND);
                     a->setProductionSite(site);
@@ -474,7 +481,6 @@ private:
                         fail(QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(r.ownerId, r.id));
                 }
             } else {
-                auto p = std::dynamic_pointer_cast<IKalvexProcess>(owner);
                 p->setModified(MODIFIED_SUSPEND);
                 switch (r.kind) {
                 case PendingRef::Parent:
@@ -713,32 +719,52 @@ void markSaved(const IKalvexAdministratorPtr& adm)
     adm->setModified(0);
 }
 
-bool load(KalvexRUVConnection& conn, const IKalvexAdministratorPtr& adm, const RUVLoadOptions& opt)
+// Fills a database that no host sees yet (empty, or a copy of the target
+// when the load keeps what the target holds), with tracking suspended.
+bool readInto(KalvexRUVConnection& conn, const IKalvexAdministratorPtr& adm, const RUVLoadOptions& opt,
+              bool defaults)
 {
-    // A load is one reload for the host, not thousands of adds and changes:
-    // the public raiser is held back while the file is read (the database
-    // itself, as internal raiser, ignores what happens while it is
-    // suspended) and hears of one EV_RELOAD afterwards.
-    auto* admBase = dynamic_cast<KalvexObjectBase*>(adm.get());
-    const auto pubRaiser = admBase ? admBase->eventRaiser() : nullptr;
-    adm->setEventRaiser(nullptr);
-
-    // Emptying the database clears its defaults flag; the flag describes
-    // this load, so it is taken before and kept.
-    const bool defaults = adm->defaultsObjectFlag();
-    adm->setModified(MODIFIED_SUSPEND);
-    if (opt.clearFirst) {
-        adm->initialize();
-        adm->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, defaults);
-    }
     const std::vector<IKalvexObjectPtr> tracked = {adm->statusInfo(),     adm->errorFilters(), adm->fileTypes(),
                                                    adm->productClasses(), adm->productionSites(), adm->generators(),
                                                    adm->distributors(),   adm->processes(),    adm};
     for (const auto& o : tracked)
         o->setModified(MODIFIED_SUSPEND);
-
     const bool ok = AdminReader(conn, adm, opt, defaults).read();
+    for (const auto& o : tracked) {
+        o->setModified(MODIFIED_RESUME);
+        o->setModified(0);
+    }
+    return ok;
+}
 
+// Puts the loaded database's content into the target. A load is one reload
+// for the host, not thousands of adds and changes: the public raiser is held
+// back while the entries move (the database itself, as internal raiser,
+// ignores what happens while it is suspended) and hears of one EV_RELOAD.
+void takeOver(const IKalvexAdministratorPtr& adm, const IKalvexAdministratorPtr& loaded)
+{
+    auto* admBase = dynamic_cast<KalvexObjectBase*>(adm.get());
+    const auto pubRaiser = admBase ? admBase->eventRaiser() : nullptr;
+    adm->setEventRaiser(nullptr);
+    // Emptying the database clears its defaults flag, which belongs to the load.
+    const bool defaults = adm->defaultsObjectFlag();
+    const std::vector<IKalvexObjectPtr> tracked = {adm->statusInfo(),     adm->errorFilters(), adm->fileTypes(),
+                                                   adm->productClasses(), adm->productionSites(), adm->generators(),
+                                                   adm->distributors(),   adm->processes(),    adm};
+    for (const auto& o : tracked)
+        o->setModified(MODIFIED_SUSPEND);
+    adm->initialize();
+    adm->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, defaults);
+    adm->setResetTriggerFile(loaded->resetTriggerFile());
+    adm->setObjInitDate(loaded->objInitDate());
+    adm->statusInfo()->clone(loaded->statusInfo());
+    ruvMoveItems(adm->errorFilters(), loaded->errorFilters());
+    ruvMoveItems(adm->fileTypes(), loaded->fileTypes());
+    ruvMoveItems(adm->productClasses(), loaded->productClasses());
+    ruvMoveItems(adm->productionSites(), loaded->productionSites());
+    ruvMoveGenerators(adm->generators(), loaded->generators());
+    ruvMoveItems(adm->distributors(), loaded->distributors());
+    ruvMoveItems(adm->processes(), loaded->processes());
     for (const auto& o : tracked) {
         o->setModified(MODIFIED_RESUME);
         o->setModified(0);
@@ -746,7 +772,32 @@ bool load(KalvexRUVConnection& conn, const IKalvexAdministratorPtr& adm, const R
     adm->setEventRaiser(pubRaiser);
     if (admBase && pubRaiser)
         admBase->raiseEvent(EV_RELOAD);
-    return ok;
+}
+
+bool load(KalvexRUVConnection& conn, const IKalvexAdministratorPtr& adm, const RUVLoadOptions& opt)
+{
+    // The file is read into a database of its own (a copy of the target when
+    // the target is not emptied first), taken over only when the whole file
+    // was read: a failed load leaves the target as it was.
+    const bool defaults = adm->defaultsObjectFlag();
+    auto loaded = classCreate_KalvexAdministrator();
+    if (!loaded) {
+        conn.setError(QStringLiteral("no administration database could be made for the load"));
+        return false;
+    }
+    loaded->setEnvirVars(adm->envirVars());
+    loaded->setMessagesObj(adm->messagesObj());
+    if (!opt.clearFirst && !ruvCopyThroughMemory(kalvexRUV_adminHandler(), adm, loaded)) {
+        conn.setError(QStringLiteral("the administration database could not be copied for the load"));
+        return false;
+    }
+    loaded->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, defaults);
+    RUVLoadOptions into = opt;
+    into.clearFirst = false;
+    if (!readInto(conn, loaded, into, defaults))
+        return false;
+    takeOver(adm, loaded);
+    return true;
 }
 
 } // namespace

@@ -151,6 +151,16 @@ bool ruvReadSections(KalvexRUVConnection& conn, const QStringList& headKeywords,
     if (version < 1 || version > RUV_FORMAT_VERSION)
         return ruvFail(conn, line, QStringLiteral("format version %1 is not known").arg(version));
     while ((st = conn.readLine(line)) == KalvexKeywordReader::Ok) {
+        if (line.level == level && line.keyword == RUV_END) {
+            if (!ruvCount(line, 0, &err))
+                return ruvFail(conn, line, err);
+            const int endLine = line.lineNumber;
+            st = conn.readLine(line);
+            if (st == KalvexKeywordReader::Ok)
+                return ruvFail(conn, line,
+                               QStringLiteral("\"%1\" follows the end line of line %2").arg(line.keyword).arg(endLine));
+            return st == KalvexKeywordReader::End;
+        }
         if (line.level != level || line.keyword != RUV_SECTION)
             return ruvFail(conn, line,
                            QStringLiteral("a section title (\"%1\" at level %2) was expected, found \"%3\" at level %4")
@@ -163,7 +173,17 @@ bool ruvReadSections(KalvexRUVConnection& conn, const QStringList& headKeywords,
         if (!section(line.value(0), line))
             return false;
     }
+    if (st == KalvexKeywordReader::End && version >= RUV_FIRST_VERSION_WITH_END) {
+        conn.setError(QStringLiteral("the file ends without its end line \"%1\": it was cut short").arg(RUV_END),
+                      conn.reader().lineNumber());
+        return false;
+    }
     return st == KalvexKeywordReader::End;
+}
+
+void ruvWriteEnd(KalvexRUVConnection& conn)
+{
+    conn.writer().writeLine(conn.writeSectionLevel(), RUV_END, {});
 }
 
 bool ruvSkipSection(KalvexRUVConnection& conn)

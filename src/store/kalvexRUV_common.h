@@ -11,9 +11,13 @@
 
 namespace kalvex {
 
-// The section title keyword and the head-line format version.
+// The section title keyword and the head-line format version. From
+// version 2 on a file ends with the end line, so a file cut short at a line
+// boundary is seen as such; version 1 files have none and still load.
 inline const QString RUV_SECTION = QStringLiteral("Section");
-constexpr int RUV_FORMAT_VERSION = 1;
+inline const QString RUV_END = QStringLiteral("End");
+constexpr int RUV_FORMAT_VERSION = 2;
+constexpr int RUV_FIRST_VERSION_WITH_END = 2;
 
 // Value checks: true and the value, or false with *error set.
 bool ruvInt(const KeywordLine& line, int index, int* out, QString* error);
@@ -161,6 +165,9 @@ bool ruvSkipSection(KalvexRUVConnection& conn);
 bool ruvReadEntries(KalvexRUVConnection& conn, int entryLevel, const QString& entryKeyword, const QString& title,
                     const std::function<QString(const KeywordLine&)>& begin,
                     const std::function<QString(const KeywordLine&)>& member, const std::function<QString()>& end);
+
+// Writes the end line that closes every file written.
+void ruvWriteEnd(KalvexRUVConnection& conn);
 
 // Writes the head line and, when asked, a comment naming what follows.
 void ruvWriteHead(KalvexRUVConnection& conn, const QString& headKeyword, const QString& what, bool withComments);

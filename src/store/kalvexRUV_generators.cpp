@@ -3,6 +3,8 @@
 #include <QSet>
 
 #include "generators/KalvexGenerator.h"
+#include "generators/KalvexGenerators.h"
+#include "store/kalvexRUV_scratch.h"
 
 namespace kalvex {
 
@@ -66,11 +68,13 @@ QString kalvexRUV_readParm(const IKalvexGenParmsPtr& parms, const KeywordLine& l
     const QString name = line.value(0);
     if (name.trimmed().isEmpty())
         return QStringLiteral("a parameter without a name");
-    if (parms->itemByName(name))
-        return QStringLiteral("parameter \"%1\" appears twice").arg(name);
-    auto p = parms->add(name, line.value(1), type);
-    if (!p)
+    // add answers the parameter already there under that name: the set
+    // did not grow.
+    const int before = parms->count();
+    if (!parms->add(name, line.value(1), type))
         return QStringLiteral("parameter \"%1\" could not be added").arg(name);
+    if (parms->count() == before)
+        return QStringLiteral("parameter \"%1\" appears twice").arg(name.trimmed());
     return {};
 }
 
@@ -96,10 +100,14 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
     const bool startedEmpty = gens->count() == 0;
     auto begin = [&](const KeywordLine& entry) -> QString {
         const QString id = entry.value(0).trimmed();
-        const QString key = id.toLower();
-        if (seen.contains(key))
-            return QStringLiteral("generator \"%1\" appears twice").arg(id);
-        seen.insert(key);
+        // Into an empty collection the collection itself refuses a second
+        // generator of an id; otherwise the file's ids are tracked.
+        if (!startedEmpty) {
+            const QString key = id.toCaseFolded();
+            if (seen.contains(key))
+                return QStringLiteral("generator \"%1\" appears twice").arg(id);
+            seen.insert(key);
+        }
         current = classCreate_KalvexGenerator();
         if (!current)
             return QStringLiteral("no generator could be made");
@@ -126,8 +134,11 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
             existing->setModified(MODIFIED_RESUME);
             return {};
         }
-        if (!gens->add(g))
+        if (!gens->add(g)) {
+            if (gens->exists(g->id()))
+                return QStringLiteral("generator \"%1\" appears twice").arg(g->id());
             return QStringLiteral("generator \"%1\" could not be added").arg(g->id());
+        }
         return {};
     };
     return ruvReadEntries(conn, conn.readSectionLevel() + 1, kGenerator, RUV_TITLE_GENERATORS, begin, member, end);
@@ -141,22 +152,36 @@ KalvexRUVHandler kalvexRUV_generatorsHandler()
     h.accepts = [](const IKalvexObjectPtr& o) { return dynamic_cast<IKalvexGenerators*>(o.get()) != nullptr; };
     h.readsSource = [](int s) { return s == SOURCE_ID_GENERATORS || s == SOURCE_ID_ADMIN_DB; };
     h.load = [](KalvexRUVConnection& conn, const IKalvexObjectPtr& o, const RUVLoadOptions& opt) {
+        // Read into a collection of its own, taken over only when the whole
+        // file was read: a failed load leaves the target as it was.
         auto gens = std::dynamic_pointer_cast<IKalvexGenerators>(o);
-        gens->setModified(MODIFIED_SUSPEND);
-        if (opt.clearFirst)
-            gens->initialize();
-        bool ok = ruvReadSections(
+        auto loaded = classCreate_KalvexGenerators();
+        if (!loaded) {
+            conn.setError(QStringLiteral("no generator collection could be made for the load"));
+            return false;
+        }
+        loaded->setEnvirVars(gens->envirVars());
+        if (!opt.clearFirst && !ruvCopyThroughMemory(kalvexRUV_generatorsHandler(), gens, loaded)) {
+            conn.setError(QStringLiteral("the generators could not be copied for the load"));
+            return false;
+        }
+        loaded->setModified(MODIFIED_SUSPEND);
+        const bool ok = ruvReadSections(
             conn, {KalvexRUVConnection::sectionKeywordOf(SOURCE_ID_GENERATORS),
                    KalvexRUVConnection::sectionKeywordOf(SOURCE_ID_ADMIN_DB)},
             [&](const QString& title, const KeywordLine&) {
                 if (title == RUV_TITLE_GENERATORS && (opt.onlySection.isEmpty() || opt.onlySection == title))
-                    return kalvexRUV_readGenerators(conn, gens, RUVMerge::Replace);
+                    return kalvexRUV_readGenerators(conn, loaded, RUVMerge::Replace);
                 // A database file holds other sections too; they are not ours.
                 return ruvSkipSection(conn);
             });
+        if (!ok)
+            return false;
+        gens->setModified(MODIFIED_SUSPEND);
+        ruvMoveGenerators(gens, loaded);
         gens->setModified(MODIFIED_RESUME);
         gens->setModified(0);
-        return ok;
+        return true;
     };
     h.save = [](KalvexRUVConnection& conn, const IKalvexObjectPtr& o, const RUVSaveOptions& opt) {
         auto gens = std::dynamic_pointer_cast<IKalvexGenerators>(o);

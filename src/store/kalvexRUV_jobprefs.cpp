@@ -2,8 +2,10 @@
 
 #include "interfaces/IKalvexJobPreferences.h"
 #include "jobprefs/KalvexJobLayer.h"
+#include "jobprefs/KalvexJobPreferences.h"
 #include "jobprefs/KalvexJobViaSpan.h"
 #include "store/kalvexRUV_common.h"
+#include "store/kalvexRUV_scratch.h"
 
 namespace kalvex {
 
@@ -118,7 +120,7 @@ bool readList(KalvexRUVConnection& conn, const QString& keyword, const QString& 
         });
 }
 
-bool load(KalvexRUVConnection& conn, const IKalvexJobPreferencesPtr& jp, const RUVLoadOptions& opt)
+bool readInto(KalvexRUVConnection& conn, const IKalvexJobPreferencesPtr& jp, const RUVLoadOptions& opt)
 {
     const auto layers = jp->layers();
     const auto spans = jp->viaSpans();
@@ -154,6 +156,62 @@ bool load(KalvexRUVConnection& conn, const IKalvexJobPreferencesPtr& jp, const R
         o->setModified(0);
     }
     return ok;
+}
+
+// Puts loaded preferences into the target, which keeps its own objects.
+void takeOver(const IKalvexJobPreferencesPtr& jp, const IKalvexJobPreferencesPtr& loaded)
+{
+    const auto layers = jp->layers();
+    const auto spans = jp->viaSpans();
+    const std::vector<IKalvexObjectPtr> tracked = {layers, spans, jp};
+    for (const auto& o : tracked)
+        o->setModified(MODIFIED_SUSPEND);
+    jp->initialize();
+    for (const auto& o : tracked)
+        o->setModified(MODIFIED_SUSPEND);
+    jp->setNumPhysicalLayers(loaded->numPhysicalLayers());
+    jp->setPadstackTechnology(loaded->padstackTechnology());
+    jp->setSubstrateTop(loaded->substrateTop());
+    jp->setSubstrateBottom(loaded->substrateBottom());
+    jp->setUnits(loaded->units());
+    std::vector<IKalvexJobLayerPtr> movedLayers;
+    for (int i = 1; i <= loaded->layers()->count(); ++i)
+        movedLayers.push_back(loaded->layers()->item(i));
+    std::vector<IKalvexJobViaSpanPtr> movedSpans;
+    for (int i = 1; i <= loaded->viaSpans()->count(); ++i)
+        movedSpans.push_back(loaded->viaSpans()->item(i));
+    loaded->layers()->clear();
+    loaded->viaSpans()->clear();
+    for (const auto& l : movedLayers)
+        layers->addQuietly(l);
+    for (const auto& v : movedSpans)
+        spans->addQuietly(v);
+    for (const auto& o : tracked) {
+        o->setModified(MODIFIED_RESUME);
+        o->setModified(0);
+    }
+}
+
+// Reads into preferences of their own and takes them over only when the
+// whole file was read: a failed load leaves the target as it was.
+bool load(KalvexRUVConnection& conn, const IKalvexJobPreferencesPtr& jp, const RUVLoadOptions& opt)
+{
+    auto loaded = classCreate_KalvexJobPreferences();
+    if (!loaded) {
+        conn.setError(QStringLiteral("no job preferences could be made for the load"));
+        return false;
+    }
+    loaded->setMessagesObj(jp->messagesObj());
+    if (!opt.clearFirst && !ruvCopyThroughMemory(kalvexRUV_jobPrefsHandler(), jp, loaded)) {
+        conn.setError(QStringLiteral("the job preferences could not be copied for the load"));
+        return false;
+    }
+    RUVLoadOptions into = opt;
+    into.clearFirst = false;
+    if (!readInto(conn, loaded, into))
+        return false;
+    takeOver(jp, loaded);
+    return true;
 }
 
 void markSaved(const IKalvexJobPreferencesPtr& jp)

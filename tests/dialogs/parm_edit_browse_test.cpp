@@ -5,43 +5,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "browser/frmFileBrowser.h"
-#include "platform/VbPictureBox.h"
+#include "support/browser_answer.h"
 #include "support/modal_driver.h"
 
 namespace kalvex::test {
-
-namespace {
-
-struct BrowserSeen {
-    bool shown = false;
-    QString spec;
-    bool checkout = false;
-};
-
-// Answers the next file browser as a user: types `answer` into its result
-// line and clicks OK, or clicks Cancel when `answer` is empty.
-void answerBrowser(BrowserSeen& seen, const QString& answer)
-{
-    whenModal([&seen, answer](QWidget* w) {
-        frmFileBrowser* b = vbl_formExists<frmFileBrowser>() ? vbl_formInstance<frmFileBrowser>() : nullptr;
-        if (b && QTest::qWaitFor([b] { return b->m_controls->isVisible(); }, 3000)) {
-            seen.shown = true;
-            seen.spec = b->inFileSpec();
-            seen.checkout = b->enable_checkoutTab();
-            if (answer.isEmpty()) {
-                clickWidget(b->cmdCancel);
-            } else {
-                typeInto(b->textResult, answer);
-                clickWidget(b->cmdOk);
-            }
-        }
-        if (w->isVisible() && b)
-            b->cmdCancel->click();
-    });
-}
-
-} // namespace
 
 TEST_F(ParmEditTest, BrowseFillsTheValueCellAndTheBatchFile)
 {

@@ -144,12 +144,11 @@ TEST(AdminStore, ALoadRaisesOneReloadEventAndKeepsTheFilesModificationDates)
     EXPECT_GE(recorder->events, 2);
 }
 
-TEST(AdminStore, FaultsEndTheLoadWithTheirLineAndLeaveAConsistentTree)
+TEST(AdminStore, AFaultEndsTheLoadWithItsLineAndLeavesTheDatabaseAsItWas)
 {
     QTemporaryDir dir;
     const QString log = dir.filePath("load.log");
-    const QByteArray demo = readAllOf(kDemo);
-    const QByteArray head = "ADMIN_DB 1\r\nSection \"Production sites\"\r\n.ProductionSite \"S1\"\r\n"
+    const QByteArray head = "ADMIN_DB 2\r\nSection \"Production sites\"\r\n.ProductionSite \"S1\"\r\n"
                             "Section \"Generators\"\r\n.Generator \"G1\"\r\n"
                             "Section \"Processes\"\r\n.Process \"P1\"\r\n..genAssignment \"S1\" \"G1\" True \"\"\r\n";
     struct Case {
@@ -157,25 +156,39 @@ TEST(AdminStore, FaultsEndTheLoadWithTheirLineAndLeaveAConsistentTree)
         int line;
         const char* what;
     } cases[] = {
-        {head + ".Process \"P2\"\r\n..fileType \"NOPE\"\r\n", 10, "file type \"NOPE\" does not exist"},
-        {head + ".Process \"P2\"\r\n..genAssignment \"S1\" \"G9\" True \"\"\r\n", 10, "generator \"G9\" does not exist"},
-        {head + ".Process \"P2\"\r\n..genAssignment \"S1\" \"\" True \"\"\r\n..genAssignment \"s1\" \"\" False \"\"\r\n", 11,
-         "assigned twice"},
-        {head + ".Process \"P2\"\r\n..processParent \"P2\"\r\n", 10, "refers to itself"},
-        {head + ".Process \"P2\"\r\n..processParent \"P3\"\r\n.Process \"P3\"\r\n..processParent \"P2\"\r\n", 0, "cycle"},
+        {head + ".Process \"P2\"\r\n..fileType \"NOPE\"\r\nEnd\r\n", 10, "file type \"NOPE\" does not exist"},
+        {head + ".Process \"P2\"\r\n..genAssignment \"S1\" \"G9\" True \"\"\r\nEnd\r\n", 10,
+         "generator \"G9\" does not exist"},
+        {head + ".Process \"P2\"\r\n..genAssignment \"S1\" \"\" True \"\"\r\n..genAssignment \"s1\" \"\" False \"\"\r\nEnd\r\n",
+         11, "assigned twice"},
+        {head + ".Process \"P2\"\r\n..processParent \"P2\"\r\nEnd\r\n", 10, "refers to itself"},
+        {head + ".Process \"P2\"\r\n..processParent \"P3\"\r\n.Process \"P3\"\r\n..processParent \"P2\"\r\nEnd\r\n", 0,
+         "cycle"},
         {head + ".Process \"P2\"\r\n..orderKey \"1.x\"\r\n", 10, "not an order key"},
         {head + ".Process \"P2\"\r\n..shareData \"perhaps\"\r\n", 10, "not True or False"},
         {head + "Section \"Processes\"\r\n", 9, "appears twice"},
         {head + ".Process \"p1\"\r\n", 9, "process \"p1\" appears twice"},
         {head + "Section \"Macros\"\r\n", 9, "unknown section"},
         {head + ".Process \"P2\"\r\n..layerFrom 99999999999\r\n", 10, "not a whole number"},
+        {head, 8, "cut short"},
+        {head + "End\r\nSection \"Macros\"\r\n", 10, "follows the end line"},
+        {head + "End 3\r\n", 9, "takes 0 value(s)"},
+        {QByteArray(head).replace("\r\n", "\r"), 0, "carriage return alone"},
+        {QByteArray(head).replace("\r\n", "\r\r\n"), 1, "CR CR LF"},
     };
+    // The database the loads would replace: the demo, with an edit not saved.
+    auto before = classCreate_KalvexAdministrator();
+    ASSERT_EQ(loadFrom(before, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const QString path = dir.filePath("bad.mra");
         writeBytes(path, c.data);
         QFile::remove(log);
         auto adm = classCreate_KalvexAdministrator();
+        ASSERT_EQ(loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+        const auto kept = adm->processes()->item(1, SORT_COLLECTION);
+        kept->setDescription(QStringLiteral("edited, not saved"));
+        before->processes()->item(1, SORT_COLLECTION)->setDescription(QStringLiteral("edited, not saved"));
         const auto run = loadFrom(adm, path, SOURCE_ID_ADMIN_DB, log);
         EXPECT_EQ(run.status, STORAGE_CONTENT_ERROR);
         if (c.line) {
@@ -183,24 +196,37 @@ TEST(AdminStore, FaultsEndTheLoadWithTheirLineAndLeaveAConsistentTree)
         }
         EXPECT_TRUE(run.conn->lastError().contains(c.what)) << run.conn->lastError().toStdString();
         EXPECT_EQ(QString::fromUtf8(readAllOf(log)).count("*** Error"), 1);
-        // P1, complete before the fault, stays with its assignment.
-        const auto p1 = adm->processes()->item("P1");
-        ASSERT_TRUE(p1);
-        ASSERT_EQ(p1->generatorAssignments()->count(), 1);
-        EXPECT_EQ(p1->generatorAssignments()->item(1)->generator(), adm->generators()->item("G1"));
+        // Member for member the database it was, the same objects included.
+        expectSameAdmin(adm, before);
+        EXPECT_EQ(adm->processes()->item(1, SORT_COLLECTION), kept);
+        EXPECT_GT(kept->modified(), 0);
         expectConsistent(adm);
     }
+}
 
-    // Every cut of the demo file loads or fails cleanly, never leaving a
-    // broken tree; cuts inside a line fail or load the part before.
-    for (int cut = 0; cut < demo.size(); cut += 97) {
-        const QString path = dir.filePath("cut.mra");
+TEST(AdminStore, EveryCutOfTheDemoFailsAndLeavesTheDatabaseAsItWas)
+{
+    QTemporaryDir dir;
+    const QByteArray demo = readAllOf(kDemo);
+    const QString path = dir.filePath("cut.mra");
+    auto adm = classCreate_KalvexAdministrator();
+    ASSERT_EQ(loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    auto reference = classCreate_KalvexAdministrator();
+    ASSERT_EQ(loadFrom(reference, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    // At every line boundary before the end line, and inside lines.
+    std::vector<qsizetype> cuts;
+    for (qsizetype at = demo.indexOf('\n'); at >= 0 && at + 1 < demo.size(); at = demo.indexOf('\n', at + 1))
+        cuts.push_back(at + 1);
+    for (qsizetype at = 0; at < demo.size(); at += 97)
+        cuts.push_back(at);
+    for (const qsizetype cut : cuts) {
         writeBytes(path, demo.left(cut));
-        auto adm = classCreate_KalvexAdministrator();
         const auto run = loadFrom(adm, path, SOURCE_ID_ADMIN_DB);
-        EXPECT_TRUE(run.status == STORAGE_OK || run.status == STORAGE_CONTENT_ERROR) << cut;
-        expectConsistent(adm);
+        ASSERT_NE(run.status, STORAGE_OK) << "cut at byte " << cut;
+        expectSameAdmin(adm, reference);
     }
+    writeBytes(path, demo);
+    EXPECT_EQ(loadFrom(adm, path, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
 }
 
 TEST(AdminStore, ADefaultsFileFillsGapsAndLeavesWhatTheDatabaseHas)

@@ -47,6 +47,8 @@ frmSampleParms::frmSampleParms()
     bindControl(frameMode, QStringLiteral("mode_frame"), QStringLiteral("Output mode"));
     setPanel(parmsPanel, frameParms);
     setLockExempt({QStringLiteral("comboUnits")});
+    setFocusTarget(textTitle);
+    modeGroup.keepReferenceInTag(optMode[0]);
     vb::move(this, 1500, 1500, 7200, 5400);
 }
 
@@ -79,16 +81,12 @@ bool frmSampleParms::layoutPanel()
 
 void frmSampleParms::loadGroups()
 {
-    const int index = morvObjs_optGroupLoad(parmsColl(), QStringLiteral("mode"), modeWords[0], modeWords, optMode[0]);
-    optMode[index < 0 ? 0 : index]->setValue(true);
+    modeGroup.load(parmsColl(), optMode);
 }
 
 int frmSampleParms::persistGroups()
 {
-    const int index = optMode.selectedIndex();
-    if (index < 0)
-        return 0;
-    return morvObjs_optGroupPersist(parmsColl(), QStringLiteral("mode"), modeWords[index], optMode[0]);
+    return modeGroup.persist(parmsColl(), optMode);
 }
 
 } // namespace kalvex::test

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include "dialogs/KalvexParmFormBase.h"
+#include "dialogs/morvObj_optionGroup.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbComboBox.h"
 #include "platform/VbCommandButton.h"
@@ -42,6 +43,11 @@ public:
 
     // The words of the option group "mode", in the dialog's letter case.
     static const QStringList modeWords;
+    // "mode": lower-case equality, created at load, reference on optMode_0.
+    OptionGroup modeGroup{{.key = QStringLiteral("mode"),
+                           .words = modeWords,
+                           .unmatched = 0,
+                           .defaultWord = modeWords[0]}};
 
 protected:
     bool layoutPanel() override;

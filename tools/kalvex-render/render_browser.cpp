@@ -1,4 +1,5 @@
 #include "render_browser.h"
+#include "render_demo.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -17,10 +18,7 @@
 #include "platform/TList.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbPictureBox.h"
-#include "admin/KalvexAdministrator.h"
-#include "interfaces/IKalvexRUVConnection.h"
-#include "store/KalvexRUVConnection.h"
-#include "store/KalvexStorageCtrl.h"
+#include "render_demo.h"
 
 namespace kalvex::render {
 
@@ -72,16 +70,8 @@ QString makeFiles(const QTemporaryDir& dir)
 // The example database of the project; none when it cannot be read.
 IKalvexAdministratorPtr exampleDb(const QString& workDir)
 {
-    auto adm = classCreate_KalvexAdministrator();
-    auto conn = classCreate_KalvexRUVConnection();
-    conn->setFileIO(QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra"));
-    conn->setFileOpenMode(RUV_OPEN_READ);
-    conn->setKwLevel(1);
-    conn->setSourceId(SOURCE_ID_ADMIN_DB);
-    conn->setApplMode(2);
-    auto ctrl = classCreate_KalvexStorageCtrl();
-    ctrl->setStorageObject(conn);
-    if (ctrl->loadFromStorage(adm, true) != STORAGE_OK)
+    auto adm = loadDemoAdminDb();
+    if (!adm)
         return nullptr;
     adm->envirVars()->add(QStringLiteral("KVX_TASK_WORKDIR"), workDir);
     return adm;

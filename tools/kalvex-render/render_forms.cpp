@@ -2,12 +2,16 @@
 // right gets a small function here that prepares it.
 #include "render_forms.h"
 
+#include "dialogs/frmGerberParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "browser/kalvexUi_install.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "render_browser.h"
+#include "render_demo.h"
+#include "render_distrib_varsetup.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
+#include "interfaces/IKalvexGenerators.h"
 
 namespace kalvex::render {
 
@@ -35,6 +39,21 @@ QWidget* parmEdit(bool batch)
     editor->initialize(false);
     return dynamic_cast<QWidget*>(editor->formObj()->formObject());
 }
+
+// The example database's Gerber generator made a system one: read-only.
+QWidget* gerberReadOnly()
+{
+    dialogs_install();
+    static const IKalvexAdministratorPtr adm = loadDemoAdminDb();
+    const auto gen = adm ? adm->generators()->item(QStringLiteral("GERBER")) : nullptr;
+    if (!gen)
+        return nullptr;
+    gen->setReservedItem(SYSTEM);
+    auto editor = gen->parameters()->editor();
+    editor->setFormObj(morvObjs_editFormSelect(gen->cmdGen(false)));
+    editor->initialize(false);
+    return vbl_formInstance<frmGerberParms>();
+}
 } // namespace
 
 const std::vector<RenderForm>& renderForms()
@@ -42,10 +61,19 @@ const std::vector<RenderForm>& renderForms()
     static const std::vector<RenderForm> forms = {
         {QStringLiteral("frmParmEdit"), [] { return parmEdit(false); }},
         {QStringLiteral("frmParmEdit_batch"), [] { return parmEdit(true); }},
+        {QStringLiteral("frmGerberParms"), [] { return demoGeneratorDialog(QStringLiteral("GERBER")); }},
+        {QStringLiteral("frmGerberParms_readonly"), gerberReadOnly},
+        {QStringLiteral("frmBNREPParms"), [] { return demoGeneratorDialog(QStringLiteral("BNREP")); }},
+        {QStringLiteral("frmDXFOutParms"), [] { return demoGeneratorDialog(QStringLiteral("DXFOUT")); }},
+        {QStringLiteral("frmPlanesParms"), [] { return demoGeneratorDialog(QStringLiteral("PLANES")); }},
+        {QStringLiteral("frmODBGParms"), [] { return demoGeneratorDialog(QStringLiteral("ODBG")); }},
         {QStringLiteral("frmFileBrowser"), nullptr, [](const QString& f) { return renderFileBrowser(f, 0); }},
         {QStringLiteral("frmFileBrowser_checkout"), nullptr, [](const QString& f) { return renderFileBrowser(f, 1); }},
         {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
         {QStringLiteral("morvObjs_dirBrowser"), nullptr, renderDirBrowser},
+        {QStringLiteral("frmDistribParms"), distribParms},
+        {QStringLiteral("frmVarsetupParms"), varsetupParms},
+        {QStringLiteral("frmVarsetupParms_readonly"), [] { return demoGeneratorDialog(QStringLiteral("VARSETUP")); }},
     };
     return forms;
 }

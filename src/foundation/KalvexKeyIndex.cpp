@@ -1,0 +1,40 @@
+#include "foundation/KalvexKeyIndex.h"
+
+namespace kalvex {
+
+bool kalvexSameKeyIgnoringCase(const QString& a, const QString& b) noexcept
+{
+    if (a.size() != b.size())
+        return false;
+    const char16_t* x = reinterpret_cast<const char16_t*>(a.constData());
+    const char16_t* y = reinterpret_cast<const char16_t*>(b.constData());
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t p = x[i], q = y[i];
+        if (p == q)
+            continue;
+        if (p >= 0x80 || q >= 0x80)
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        if (p >= 'A' && p <= 'Z')
+            p = char16_t(p + 32);
+        if (q >= 'A' && q <= 'Z')
+            q = char16_t(q + 32);
+        if (p != q)
+            return false;
+    }
+    return true;
+}
+
+size_t qHash(const KalvexFoldedKey& key, size_t seed) noexcept
+{
+    // Case folding character by character gives equal hashes to keys that
+    // compare equal without regard to case; ASCII takes the short way.
+    size_t h = seed ^ 0x9e3779b97f4a7c15ull;
+    for (const QChar c : key.text) {
+        const char16_t u = c.unicode();
+        const char16_t f = u < 0x80 ? (u >= 'A' && u <= 'Z' ? char16_t(u + 32) : u) : QChar::toCaseFolded(u);
+        h = (h ^ f) * 0x100000001b3ull;
+    }
+    return h;
+}
+
+} // namespace kalvex

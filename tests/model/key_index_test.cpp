@@ -1,0 +1,121 @@
+// The id and name indexes of the collections stay exact through adds,
+// removals, renames (through the collection or the item itself) and
+// changes of letter case.
+#include <gtest/gtest.h>
+
+#include "admin/KalvexAdministrator.h"
+#include "admin/KalvexProdSite.h"
+#include "generators/KalvexGenAssignment.h"
+#include "generators/KalvexGenerators.h"
+#include "generators/KalvexProcess.h"
+#include "interfaces/IKalvexGenParms.h"
+#include "interfaces/IKalvexProcess.h"
+#include "support/qt_printers.h"
+
+using namespace kalvex;
+
+TEST(KeyIndexes, GeneratorIdsIgnoreLetterCaseAndFollowEveryChange)
+{
+    auto gens = classCreate_KalvexGenerators();
+    auto a = gens->add("GA", "alpha");
+    auto b = gens->add("GB", "beta");
+    auto c = gens->add("GC", "gamma");
+    EXPECT_EQ(gens->item("ga"), a);
+    EXPECT_EQ(gens->itemByName("beta"), b);
+    EXPECT_FALSE(gens->itemByName("Beta"));
+    EXPECT_FALSE(gens->add("gb", "again"));
+
+    // Through the collection, through the item, and a change of case only.
+    EXPECT_EQ(gens->renameId("GA", "G1"), IKalvexGenParms::RENAME_OK);
+    EXPECT_FALSE(gens->exists("GA"));
+    EXPECT_EQ(gens->item("g1"), a);
+    b->setId("G2");
+    EXPECT_FALSE(gens->item("GB"));
+    EXPECT_EQ(gens->item("G2"), b);
+    EXPECT_EQ(gens->renameId("G2", "g2"), IKalvexGenParms::RENAME_OK);
+    EXPECT_EQ(gens->item("G2"), b);
+    c->setName("delta");
+    EXPECT_FALSE(gens->itemByName("gamma"));
+    EXPECT_EQ(gens->itemByName("delta"), c);
+
+    // Positions move on removal; the indexes follow.
+    EXPECT_EQ(gens->remove("G1"), 1);
+    EXPECT_FALSE(gens->item("g1"));
+    EXPECT_EQ(gens->item("g2"), b);
+    EXPECT_EQ(gens->item("GC"), c);
+    auto d = gens->add("GA", "alpha again");
+    ASSERT_TRUE(d);
+    EXPECT_EQ(gens->item(3), d);
+    EXPECT_EQ(gens->item("ga"), d);
+    EXPECT_EQ(gens->remove(1), 1);
+    EXPECT_EQ(gens->item("GC"), c);
+    EXPECT_EQ(gens->item("GA"), d);
+    EXPECT_FALSE(gens->item("G2"));
+
+    // A generator taken out keeps its id to itself.
+    b->setId("GC");
+    EXPECT_EQ(gens->item("gc"), c);
+    gens->initialize();
+    EXPECT_FALSE(gens->item("GC"));
+    EXPECT_TRUE(gens->add("GC"));
+}
+
+TEST(KeyIndexes, ParameterNamesAreExactAndFollowEveryChange)
+{
+    auto gens = classCreate_KalvexGenerators();
+    auto parms = gens->add("G")->parameters();
+    auto units = parms->add("units", "mm", 1);
+    auto title = parms->add("title", "x", 1);
+    auto mode = parms->add("mode", "a", 0);
+    EXPECT_EQ(parms->item("units"), units);
+    EXPECT_FALSE(parms->item("Units"));
+    // Adding a name there already gives that parameter, with the new value.
+    EXPECT_EQ(parms->add(" units ", "inch", 1), units);
+    EXPECT_EQ(parms->count(), 3);
+    EXPECT_EQ(units->value(false), "inch");
+
+    EXPECT_EQ(parms->rename("title", "Title"), IKalvexGenParms::RENAME_OK);
+    EXPECT_FALSE(parms->item("title"));
+    EXPECT_EQ(parms->item("Title"), title);
+    mode->setName("operation");
+    EXPECT_FALSE(parms->exists("mode"));
+    EXPECT_EQ(parms->item("operation"), mode);
+
+    EXPECT_EQ(parms->remove("units"), 1);
+    EXPECT_EQ(parms->item("Title"), title);
+    EXPECT_EQ(parms->item("operation"), mode);
+    EXPECT_EQ(parms->remove(1), 1);
+    EXPECT_EQ(parms->item("operation"), mode);
+    EXPECT_EQ(parms->item(1), mode);
+    EXPECT_TRUE(parms->add("units", "", 0));
+    EXPECT_EQ(parms->item(2)->name(), "units");
+}
+
+TEST(KeyIndexes, SiteAssignmentsFollowTheirSitesIds)
+{
+    auto adm = classCreate_KalvexAdministrator();
+    auto sites = adm->productionSites();
+    auto s1 = classCreate_KalvexProdSite();
+    s1->setId("S1");
+    ASSERT_TRUE(sites->add(s1));
+    auto proc = adm->processes()->add(classCreate_KalvexProcess());
+    ASSERT_TRUE(proc);
+    auto ass = proc->generatorAssignments();
+    ass->updateSites(sites);
+    ASSERT_EQ(ass->count(), 1);
+    const auto a1 = ass->item("s1");
+    ASSERT_TRUE(a1);
+    // The site's own id changes: the assignment is found by the new one.
+    s1->setId("MAIN");
+    EXPECT_FALSE(ass->item("S1"));
+    EXPECT_EQ(ass->item("main"), a1);
+    auto s2 = classCreate_KalvexProdSite();
+    s2->setId("S2");
+    ASSERT_TRUE(sites->add(s2));
+    ass->updateSites(sites);
+    EXPECT_EQ(ass->count(), 2);
+    EXPECT_EQ(ass->item("MAIN"), a1);
+    EXPECT_TRUE(ass->item("s2"));
+    EXPECT_EQ(ass->remove("MAIN"), 1);
+    EXPECT_EQ(ass->item("S2")->productionSite(), s2);
+}
