@@ -19,8 +19,21 @@
 #include "browser/kalvexUi_install.h"
 #endif
 
+namespace {
+// The offscreen platform says so each time a window asks for what it does not
+// do (raise, keyboard grab, size hints): nothing a test can act on.
+QtMessageHandler qtDefaultHandler = nullptr;
+void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    qtDefaultHandler(type, context, text);
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
+    qtDefaultHandler = qInstallMessageHandler(quietPlatform);
     if (!std::getenv("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir settings;
