@@ -36,8 +36,11 @@ void KalvexDistributor::chooseEditForm()
     auto* chooser = editFormChooser();
     if (!chooser)
         return;
+    // The editor first: a new editor takes the default form, which must not
+    // undo what the selection just prepared (the grid's batch mode).
+    auto editor = m_parameters->editor();
     if (IKalvexParmForm* form = chooser->editFormSelect(m_exe))
-        m_parameters->editor()->setFormObj(form);
+        editor->setFormObj(form);
 }
 
 void KalvexDistributor::setEnvirVars(const std::shared_ptr<IBrenloEnvirVars>& vars)

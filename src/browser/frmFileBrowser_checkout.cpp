@@ -259,9 +259,7 @@ void frmFileBrowser::checkOut_expand_parent(TList* tree, int row, int remembered
         tree->setItemExpanded(row, true);
         return;
     }
-    const int last = tree->LastRowBelow(row);
-    const bool holdsRemembered = remembered > row && last >= 0 && remembered <= last;
-    if (!holdsRemembered)
+    if (!tree->RowIsBelow(remembered, row))
         tree->setItemExpanded(row, false);
 }
 

@@ -15,6 +15,9 @@ namespace {
 
 struct HandleTable {
     QHash<qint64, std::weak_ptr<IKalvexObject>> objects;
+    // The handle given to each live object, so that refilling a tree does
+    // not grow the table.
+    QHash<const IKalvexObject*, qint64> byObject;
     qint64 next = 0;
     int sinceSweep = 0;
 };
@@ -53,14 +56,24 @@ qint64 morvObjs_objectHandle(const IKalvexObjectPtr& object)
     if (!object)
         return 0;
     HandleTable& t = handles();
+    const auto known = t.byObject.constFind(object.get());
+    if (known != t.byObject.cend()) {
+        const auto it = t.objects.constFind(known.value());
+        // The same object, not a new one at the address of one gone.
+        if (it != t.objects.cend() && it.value().lock() == object)
+            return known.value();
+    }
     // Forget the handles of objects that are gone now and then.
     if (++t.sinceSweep >= 4096) {
         t.sinceSweep = 0;
         for (auto it = t.objects.begin(); it != t.objects.end();)
             it = it.value().expired() ? t.objects.erase(it) : std::next(it);
+        for (auto it = t.byObject.begin(); it != t.byObject.end();)
+            it = t.objects.contains(it.value()) ? std::next(it) : t.byObject.erase(it);
     }
     const qint64 h = ++t.next;
     t.objects.insert(h, object);
+    t.byObject.insert(object.get(), h);
     return h;
 }
 
@@ -88,15 +101,43 @@ QObject* morvObjs_fileBrowserForm()
     return s_browserForm.data();
 }
 
+namespace {
+
+// A process's order key with every number zero-padded to twelve digits (a
+// sign in front of negative ones), so that text order is key order.
+QString paddedOrderKey(const IKalvexProcess& process)
+{
+    const auto key = process.orderKey();
+    const int levels = key ? key->indentLevel() : 0;
+    QString text;
+    text.reserve(levels * 13);
+    char digits[24];
+    for (int level = 1; level <= levels; ++level) {
+        if (level > 1)
+            text += QLatin1Char('.');
+        const qint64 n = key->numberAtLevel(level);
+        quint64 v = n < 0 ? quint64(0) - quint64(n) : quint64(n);
+        int len = 0;
+        do {
+            digits[len++] = char('0' + v % 10);
+            v /= 10;
+        } while (v);
+        if (n < 0)
+            text += QLatin1Char('-');
+        for (int pad = len; pad < (n < 0 ? 11 : 12); ++pad)
+            text += QLatin1Char('0');
+        while (len > 0)
+            text += QLatin1Char(digits[--len]);
+    }
+    return text;
+}
+
+} // namespace
+
 QString morvObjs_sortValue(const IKalvexObjectPtr& object)
 {
-    if (auto process = std::dynamic_pointer_cast<IKalvexProcess>(object)) {
-        const auto key = process->orderKey();
-        QStringList parts;
-        for (int level = 1; key && level <= key->indentLevel(); ++level)
-            parts << QStringLiteral("%1").arg(key->numberAtLevel(level), 12, 10, QLatin1Char('0'));
-        return parts.join(QLatin1Char('.'));
-    }
+    if (auto process = std::dynamic_pointer_cast<IKalvexProcess>(object))
+        return paddedOrderKey(*process);
     if (auto named = std::dynamic_pointer_cast<IKalvexNamedItem>(object))
         return named->name();
     return QString();
@@ -108,17 +149,27 @@ void morvObjs_tlistAddObject(TList* tree, tlist_rowRec& rec, const IKalvexObject
     if (!tree || !object)
         return;
     rec.parentIndex = parentRow;
-    if (rec.text.isEmpty())
-        if (auto named = std::dynamic_pointer_cast<IKalvexNamedItem>(object))
-            rec.text = named->name();
-    if (auto process = std::dynamic_pointer_cast<IKalvexProcess>(object))
+    const auto named = std::dynamic_pointer_cast<IKalvexNamedItem>(object);
+    const auto process = std::dynamic_pointer_cast<IKalvexProcess>(named);
+    if (rec.text.isEmpty() && named)
+        rec.text = named->name();
+    if (process)
         if (const char* name = processPictureName(process->processType()))
             rec.picture1 = browserPicture(name);
-    tlist_addItem(tree, rec);
-    const QString key = object->objectKind() + QLatin1Char('#') + QString::number(keyNumber) + QLatin1Char('#')
-        + QString::number(morvObjs_objectHandle(object));
+    // Filled before it is shown: the list hears of the row once.
+    rec.mode = QStringLiteral("ADD");
+    rec.itemIndex = tree->NewItem(rec.text);
+    tlist_applyRow(tree, rec.itemIndex, rec);
+    QString key = object->objectKind();
+    key.reserve(key.size() + 24);
+    key += QLatin1Char('#');
+    key += QString::number(keyNumber);
+    key += QLatin1Char('#');
+    key += QString::number(morvObjs_objectHandle(object));
     tree->setItemKey(rec.itemIndex, key);
-    tree->setItemValue(rec.itemIndex, SORTKEY_OBJECTS, morvObjs_sortValue(object));
+    tree->setItemValue(rec.itemIndex, SORTKEY_OBJECTS,
+                       process ? paddedOrderKey(*process) : named ? named->name() : QString());
+    tree->PlaceItem(rec.itemIndex, parentRow >= 0 ? parentRow : -1);
 }
 
 IKalvexObjectPtr morvObjs_tlistDecodeRowKey(const TList* tree, const QString& key, int row, tlist_rowRec& rec,
@@ -158,10 +209,13 @@ void morvObjs_checkOut_fillProcTree(TList* tree, const IKalvexAdministratorPtr& 
     const bool redrawWasOn = tree->Redraw();
     tlist_initGrid(tree->window(), tree, tlist_gridSetup{QStringLiteral("processes"), {}}, {});
     tree->setSortValueName(SORTKEY_OBJECTS);
+    // The processes go below the first row while it is out of sight; the
+    // list hears of them all once the first row is placed.
     tlist_rowRec first;
     first.text = firstRowText;
     first.picture1 = browserPicture("pictPsite");
-    tlist_addItem(tree, first);
+    first.itemIndex = tree->NewItem(first.text);
+    tlist_applyRow(tree, first.itemIndex, first);
 
     // Row of the last process seen at each level; level 0 is the first row.
     const auto levels = classCreate_KalvexProcessOrderKey();
@@ -185,6 +239,7 @@ void morvObjs_checkOut_fillProcTree(TList* tree, const IKalvexAdministratorPtr& 
         if (level != 7)
             levels->setListIndexAtLevel(level, rec.itemIndex);
     }
+    tree->PlaceItem(first.itemIndex, -1);
     if (tree->ListCount() > 0)
         tree->setListIndex(0);
     if (tree->ListCount() == 1)

@@ -17,8 +17,9 @@ class TList;
 
 inline const QString SORTKEY_OBJECTS = QStringLiteral("SortKey_Objects");
 
-// The handle of an object (a new one per call; positive), and the object of
-// a handle: none for 0, negative or unknown handles and for objects gone.
+// The handle of an object (positive; the same one while the object lives),
+// and the object of a handle: none for 0, negative or unknown handles and
+// for objects gone.
 qint64 morvObjs_objectHandle(const IKalvexObjectPtr& object);
 IKalvexObjectPtr morvObjs_objectFromHandle(qint64 handle);
 

@@ -124,10 +124,7 @@ void KalvexParmFormBase::browseFileInto(QLineEdit* box, const QString& browseId,
 {
     if (!box)
         return;
-    const IKalvexGenParmsPtr parms = parmsColl();
-    const auto adm = parms
-        ? morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()))
-        : nullptr;
+    const auto adm = morvObjs_parmsGetAdminObj(parmsColl());
     const QString chosen = morvObjs_parmBrowseFile(box->text().trimmed(), browseId, this, adm, true, allowCheckout);
     if (chosen != PICKER_NODEF)
         box->setText(chosen);

@@ -3,7 +3,12 @@
 #include "dialogs/frmBNREPParms.h"
 #include "dialogs/frmGerberParms.h"
 #include "dialogs/frmConfigFileParms.h"
+#include "dialogs/frmDRCParms.h"
+#include "dialogs/frmDrillParms.h"
 #include "dialogs/frmDistribParms.h"
+#include "dialogs/frmBNREPNTLParms.h"
+#include "dialogs/frmGENIFParms.h"
+#include "dialogs/frmGFmanipParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/frmVarsetupParms.h"
 #include "platform/VbForm.h"
@@ -24,6 +29,11 @@ void dialogs_install()
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex ODBG Generator"), [] { return vbl_formInstance<frmODBGParms>(); });
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex Distributor"), [] { return vbl_formInstance<frmDistribParms>(); }); // programs and commands alike
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex PCB Design Manipulations"), [] { return vbl_formInstance<frmVarsetupParms>(); });
+    registerEditForm("(INTERNAL)Kalvex NC Drill Generator", [] { return vbl_formInstance<frmDrillParms>(); });
+    registerEditForm("(INTERNAL)Kalvex DRC generator", [] { return vbl_formInstance<frmDRCParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex Report Writer netlister"), [] { return vbl_formInstance<frmBNREPNTLParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex file manipulator"), [] { return vbl_formInstance<frmGFmanipParms>(); });
+    registerEditForm(QStringLiteral("(INTERNAL)Kalvex General Interfaces"), [] { return vbl_formInstance<frmGENIFParms>(); });
     // The grid edits every set without a dedicated dialog; the batch-file
     // generator's set in batch mode.
     registerEditForm(QStringLiteral("(INTERNAL)Kalvex batchfile Generator"), [] {

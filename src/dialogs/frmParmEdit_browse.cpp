@@ -10,19 +10,9 @@
 
 namespace kalvex {
 
-namespace {
-// The administration database of the generator that owns the set, if any.
-std::shared_ptr<IKalvexAdministrator> ownerAdmin(const IKalvexGenParmsPtr& parms)
-{
-    if (!parms)
-        return nullptr;
-    return morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()));
-}
-} // namespace
-
 void frmParmEdit::cmdBrowse_Click()
 {
-    const auto adm = ownerAdmin(parmsColl());
+    const auto adm = morvObjs_parmsGetAdminObj(parmsColl());
     vaSpread* g = parmsGrid;
     g->commitEdit();
     g->setBlockMode(false);
@@ -45,7 +35,7 @@ void frmParmEdit::cmdBrowse_Click()
 
 void frmParmEdit::browseBatchFile_Click()
 {
-    const auto adm = ownerAdmin(parmsColl());
+    const auto adm = morvObjs_parmsGetAdminObj(parmsColl());
     const QString chosen = morvObjs_parmBrowseFile(textBatchfile->text().trimmed(),
                                                    QStringLiteral("MORV_GEN_BATCHFILE"), this, adm, true, false);
     if (chosen != PICKER_NODEF)

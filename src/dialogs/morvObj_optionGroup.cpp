@@ -122,10 +122,12 @@ int OptionGroup::persistWord(const IKalvexGenParmsPtr& parms, const QString& wor
         if (!parm) {
             value = word;
             type = PARM_TYPE_SYSTEM;
-            morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
-            return 0;
+            parm = morvObjs_parms_getParm(parms, m_rule.key, value, type, true);
+            if (parm)
+                parm->setModified(1);
         }
-        if (unchanged(word))
+        // Added with the word shown: counted only when that word is a change.
+        if (!parm || unchanged(word))
             return 0;
         parm->setValue(false, word);
         m_written = word;

@@ -46,8 +46,9 @@ enum class OptMatch {
 enum class OptCreate {
     AtLoad,              // at load, with the default word and type 1
     WhenChanged,         // at persist, when the word differs from the reference (counted)
-    AtPersistUncounted,  // at persist always when missing, not counted; an existing
-                         // parameter is written (and counted) only when its word differs
+    AtPersistUncounted,  // at persist always when missing, added with modified 1 and
+                         // not counted; the parameter is then written (and counted)
+                         // only when its word differs from the reference
 };
 
 struct OptionGroupRule {

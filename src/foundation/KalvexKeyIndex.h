@@ -2,7 +2,8 @@
 // current by appends, and rebuilt after a removal or after any key changed in
 // the model (the key generation moved), so look-ups stay O(1) whatever the
 // collection's size and never answer a stale position. Small collections
-// (most assignment lists) are scanned instead: cheaper than a table.
+// (assignment lists, most parameter sets) are scanned instead: cheaper than
+// a table, and a table per small collection would cost more memory than it.
 #pragma once
 #include <QHash>
 #include <QString>
@@ -30,7 +31,7 @@ size_t qHash(const KalvexFoldedKey& key, size_t seed = 0) noexcept;
 template <bool IgnoreCase>
 class KalvexKeyIndexOf {
     using Key = std::conditional_t<IgnoreCase, KalvexFoldedKey, QString>;
-    static constexpr qsizetype kScanUpTo = 8;
+    static constexpr qsizetype kScanUpTo = 32;
 
 public:
     // The 1-based position of the first item whose key is `key`, 0 for none.

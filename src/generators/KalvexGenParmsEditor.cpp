@@ -1,7 +1,5 @@
 #include "generators/KalvexGenParmsEditor.h"
 
-#include <QStringList>
-
 namespace kalvex {
 
 namespace {
@@ -14,7 +12,7 @@ KalvexGenParmsEditor::KalvexGenParmsEditor()
         setFormObj(chooser->defaultForm());
 }
 
-bool KalvexGenParmsEditor::isKnownDialog(const QString& formName)
+const QStringList& KalvexGenParmsEditor::knownDialogNames()
 {
     static const QStringList known = {
         QStringLiteral("frmGerberParms"),   QStringLiteral("frmBNREPParms"),    QStringLiteral("frmDrillParms"),
@@ -22,7 +20,7 @@ bool KalvexGenParmsEditor::isKnownDialog(const QString& formName)
         QStringLiteral("frmGENIFParms"),    QStringLiteral("frmDXFOutParms"),   QStringLiteral("frmPlanesParms"),
         QStringLiteral("frmDRCParms"),      QStringLiteral("frmVarsetupParms"), QStringLiteral("frmODBGParms"),
         kGridForm};
-    return known.contains(formName);
+    return known;
 }
 
 IKalvexParmForm* KalvexGenParmsEditor::formObj() const

@@ -5,6 +5,7 @@
 // that has been destroyed reads as no form.
 #pragma once
 #include <QPointer>
+#include <QStringList>
 
 #include "interfaces/IKalvexGenParmsEditor.h"
 
@@ -28,8 +29,10 @@ public:
     void setEnabled(bool enabled) override;
     void setFocus() override;
 
-    // The names of the dialogs that follow the loading protocol.
-    static bool isKnownDialog(const QString& formName);
+    // The names of the dialogs that follow the loading protocol, compared
+    // exactly.
+    static const QStringList& knownDialogNames();
+    static bool isKnownDialog(const QString& formName) { return knownDialogNames().contains(formName); }
 
 private:
     void bind();

@@ -14,4 +14,11 @@ IKalvexAdministratorPtr morvObjs_generatorGetAdminObj(const IKalvexGeneratorPtr&
     return std::dynamic_pointer_cast<IKalvexAdministrator>(generators->parent());
 }
 
+IKalvexAdministratorPtr morvObjs_parmsGetAdminObj(const IKalvexGenParmsPtr& parms)
+{
+    if (!parms)
+        return nullptr;
+    return morvObjs_generatorGetAdminObj(std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()));
+}
+
 } // namespace kalvex

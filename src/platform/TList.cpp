@@ -2,8 +2,8 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QSet>
 #include <algorithm>
+#include <utility>
 
 namespace kalvex {
 
@@ -19,16 +19,50 @@ enum Role {
     Picture1Role,
     Picture2Role,
     ForeColorRole,
+    RowRole,
+    SortRole, // the row's value named by the sort value name
 };
 
-bool lessValue(const QVariant& a, const QVariant& b)
+// A row's sort value, read once per sort: numbers compare as numbers when
+// both sides are numbers (not texts), anything else as text.
+struct SortKey {
+    bool numeric = false;
+    double number = 0;
+    QString text;
+};
+
+SortKey sortKeyOf(const QTreeWidgetItem* item)
 {
-    bool okA = false, okB = false;
-    const double da = a.toDouble(&okA);
-    const double db = b.toDouble(&okB);
-    if (okA && okB && a.typeId() != QMetaType::QString && b.typeId() != QMetaType::QString)
-        return da < db;
-    return a.toString() < b.toString();
+    const QVariant v = item->data(0, SortRole);
+    SortKey key;
+    key.numeric = v.typeId() != QMetaType::QString;
+    if (key.numeric)
+        key.number = v.toDouble(&key.numeric);
+    key.text = v.toString();
+    return key;
+}
+
+bool lessKey(const SortKey& a, const SortKey& b)
+{
+    if (a.numeric && b.numeric)
+        return a.number < b.number;
+    return a.text < b.text;
+}
+
+// Orders items by their keys, stably; false when they were in order.
+bool sortByKeys(QList<QTreeWidgetItem*>& items)
+{
+    std::vector<std::pair<SortKey, QTreeWidgetItem*>> keyed;
+    keyed.reserve(size_t(items.size()));
+    for (QTreeWidgetItem* item : items)
+        keyed.emplace_back(sortKeyOf(item), item);
+    const auto less = [](const auto& a, const auto& b) { return lessKey(a.first, b.first); };
+    if (std::is_sorted(keyed.begin(), keyed.end(), less))
+        return false;
+    std::stable_sort(keyed.begin(), keyed.end(), less);
+    for (qsizetype i = 0; i < items.size(); ++i)
+        items[i] = keyed[size_t(i)].second;
+    return true;
 }
 
 } // namespace
@@ -51,38 +85,20 @@ TList::TList(QWidget* parent) : QTreeWidget(parent)
         item->setIcon(0, QIcon(open && !p2.isNull() ? p2 : p1));
     };
     connect(this, &QTreeWidget::itemExpanded, this, swapIcon);
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        for (int i = 0; i < item->childCount(); ++i)
+            showSpans(item->child(i));
+    });
     connect(this, &QTreeWidget::itemCollapsed, this, swapIcon);
-}
-
-void TList::ensureIndex() const
-{
-    if (m_indexValid)
-        return;
-    m_rows.clear();
-    m_index.clear();
-    std::vector<QTreeWidgetItem*> stack;
-    for (int i = topLevelItemCount() - 1; i >= 0; --i)
-        stack.push_back(topLevelItem(i));
-    while (!stack.empty()) {
-        QTreeWidgetItem* item = stack.back();
-        stack.pop_back();
-        m_index.insert(item, int(m_rows.size()));
-        m_rows.push_back(item);
-        for (int i = item->childCount() - 1; i >= 0; --i)
-            stack.push_back(item->child(i));
-    }
-    m_indexValid = true;
 }
 
 int TList::ListCount() const
 {
-    ensureIndex();
     return int(m_rows.size());
 }
 
 QTreeWidgetItem* TList::rowItem(int row) const
 {
-    ensureIndex();
     if (row < 0 || row >= int(m_rows.size()))
         return nullptr;
     return m_rows[size_t(row)];
@@ -92,8 +108,19 @@ int TList::rowOf(const QTreeWidgetItem* item) const
 {
     if (!item)
         return -1;
-    ensureIndex();
-    return m_index.value(item, -1);
+    bool ok = false;
+    const int row = item->data(0, RowRole).toInt(&ok);
+    return ok && rowItem(row) == item ? row : -1;
+}
+
+int TList::adopt(QTreeWidgetItem* item)
+{
+    const int row = int(m_rows.size());
+    item->setData(0, RowRole, row);
+    m_rows.push_back(item);
+    if (!m_sortName.isEmpty())
+        m_sortPending = true;
+    return row;
 }
 
 int TList::ListIndex() const
@@ -116,65 +143,138 @@ void TList::setListIndex(int row)
 
 void TList::applyText(QTreeWidgetItem* item, const QString& text)
 {
-    if (m_separator <= 0) {
+    const QChar sep(m_separator);
+    if (m_separator <= 0 || !text.contains(sep)) {
         item->setText(0, text);
         return;
     }
-    const QStringList cells = text.split(QChar(m_separator));
+    qsizetype start = 0;
+    for (int c = 0;; ++c) {
+        const qsizetype at = text.indexOf(sep, start);
+        if (c >= columnCount())
+            setColumnCount(c + 1);
+        item->setText(c, at < 0 ? text.sliced(start) : text.sliced(start, at - start));
+        if (at < 0)
+            break;
+        start = at + 1;
+    }
+}
+
+bool TList::hasOneCell(const QTreeWidgetItem* item) const
+{
+    for (int c = 1; c < columnCount(); ++c)
+        if (!item->text(c).isEmpty())
+            return false;
+    return true;
+}
+
+void TList::showSpans(QTreeWidgetItem* item)
+{
+    // Only rows in sight: a row below a closed one gets its span when its
+    // parent opens. (Every span costs the list a lasting index.)
+    if (columnCount() < 2 || !item->treeWidget() || (item->parent() && !item->parent()->isExpanded()))
+        return;
+    if (hasOneCell(item))
+        item->setFirstColumnSpanned(true);
+}
+
+int TList::AddItemCells(const QStringList& cells, int parentIndex)
+{
+    QTreeWidgetItem* parent = rowItem(parentIndex);
+    auto* item = new QTreeWidgetItem;
     if (cells.size() > columnCount())
         setColumnCount(int(cells.size()));
     for (int c = 0; c < cells.size(); ++c)
         item->setText(c, cells[c]);
+    const int row = adopt(item);
+    if (parent)
+        parent->addChild(item);
+    else
+        addTopLevelItem(item);
+    showSpans(item);
+    return row;
 }
 
 int TList::AddItem(const QString& text, int parentIndex)
 {
-    ensureIndex();
+    // The parent is looked up first: parentIndex may be the new row's index.
+    QTreeWidgetItem* parent = rowItem(parentIndex);
     auto* item = new QTreeWidgetItem;
     applyText(item, text);
-    QTreeWidgetItem* parent = rowItem(parentIndex);
-    int pos;
-    if (parent) {
-        pos = LastRowBelow(parentIndex) + 1;
+    const int row = adopt(item);
+    if (parent)
         parent->addChild(item);
-    } else {
-        pos = int(m_rows.size());
+    else
         addTopLevelItem(item);
-    }
-    if (pos == int(m_rows.size())) {
-        m_index.insert(item, pos);
-        m_rows.push_back(item);
-    } else {
-        invalidate();
-    }
-    if (!m_sortName.isEmpty())
-        m_sortPending = true;
-    return pos;
+    showSpans(item);
+    return row;
+}
+
+int TList::NewItem(const QString& text)
+{
+    auto* item = new QTreeWidgetItem;
+    applyText(item, text);
+    ++m_unplaced;
+    return adopt(item);
+}
+
+void TList::PlaceItem(int row, int parentIndex)
+{
+    QTreeWidgetItem* item = rowItem(row);
+    if (!item || item->parent() || item->treeWidget())
+        return;
+    QTreeWidgetItem* parent = rowItem(parentIndex);
+    // Not below itself.
+    for (QTreeWidgetItem* p = parent; p; p = p->parent())
+        if (p == item)
+            return;
+    --m_unplaced;
+    if (parent)
+        parent->addChild(item);
+    else
+        addTopLevelItem(item);
+    showSpans(item);
+}
+
+void TList::dropUnplaced()
+{
+    if (m_unplaced <= 0)
+        return;
+    std::vector<QTreeWidgetItem*> roots;
+    for (QTreeWidgetItem* item : m_rows)
+        if (!item->parent() && !item->treeWidget())
+            roots.push_back(item);
+    for (QTreeWidgetItem* item : roots)
+        delete item;
+    m_unplaced = 0;
+}
+
+TList::~TList()
+{
+    dropUnplaced();
 }
 
 int TList::InsertItem(const QString& text, int position)
 {
     QTreeWidgetItem* before = rowItem(position);
-    if (!before)
+    if (!before || (!before->parent() && !before->treeWidget()))
         return AddItem(text, -1);
     auto* item = new QTreeWidgetItem;
     applyText(item, text);
+    const int row = adopt(item);
     if (QTreeWidgetItem* parent = before->parent())
         parent->insertChild(parent->indexOfChild(before), item);
     else
         insertTopLevelItem(indexOfTopLevelItem(before), item);
-    invalidate();
-    if (!m_sortName.isEmpty())
-        m_sortPending = true;
-    return position;
+    showSpans(item);
+    return row;
 }
 
 void TList::Clear()
 {
+    dropUnplaced();
     clear();
     m_rows.clear();
-    m_index.clear();
-    m_indexValid = true;
     m_sortPending = false;
 }
 
@@ -226,7 +326,11 @@ void TList::setItemData(int row, const QVariant& data)
 QVariant TList::ItemValue(int row, const QString& name) const
 {
     QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, ValuesRole).toMap().value(name) : QVariant();
+    if (!item)
+        return QVariant();
+    if (!m_sortName.isEmpty() && name == m_sortName)
+        return item->data(0, SortRole);
+    return item->data(0, ValuesRole).toMap().value(name);
 }
 
 void TList::setItemValue(int row, const QString& name, const QVariant& value)
@@ -234,11 +338,15 @@ void TList::setItemValue(int row, const QString& name, const QVariant& value)
     QTreeWidgetItem* item = rowItem(row);
     if (!item)
         return;
+    // The sort value is kept apart, where sorting reads it.
+    if (!m_sortName.isEmpty() && name == m_sortName) {
+        item->setData(0, SortRole, value);
+        m_sortPending = true;
+        return;
+    }
     QVariantMap values = item->data(0, ValuesRole).toMap();
     values.insert(name, value);
     item->setData(0, ValuesRole, values);
-    if (name == m_sortName)
-        m_sortPending = true;
 }
 
 int TList::ItemMode(int row) const
@@ -308,7 +416,14 @@ void TList::setItemForeColor(int row, quint32 color)
     if (!item)
         return;
     item->setData(0, ForeColorRole, color);
-    const QBrush brush = color ? QBrush(resolveColor(color, palette())) : QBrush();
+    // One brush per colour code, shared by the rows that use it.
+    QBrush brush;
+    if (color) {
+        auto it = m_brushes.constFind(color);
+        if (it == m_brushes.cend())
+            it = m_brushes.insert(color, QBrush(resolveColor(color, palette())));
+        brush = it.value();
+    }
     for (int c = 0; c < columnCount(); ++c)
         item->setForeground(c, brush);
 }
@@ -337,7 +452,6 @@ bool TList::ItemExpanded(int row) const
 void TList::setItemExpanded(int row, bool expanded)
 {
     if (row == -1) {
-        ensureIndex();
         for (QTreeWidgetItem* item : m_rows)
             item->setExpanded(expanded);
         return;
@@ -360,6 +474,18 @@ int TList::LastRowBelow(int row) const
     while (item->childCount() > 0)
         item = item->child(item->childCount() - 1);
     return rowOf(item);
+}
+
+bool TList::RowIsBelow(int row, int ancestor) const
+{
+    const QTreeWidgetItem* above = rowItem(ancestor);
+    QTreeWidgetItem* item = rowItem(row);
+    if (!above || !item)
+        return false;
+    for (item = item->parent(); item; item = item->parent())
+        if (item == above)
+            return true;
+    return false;
 }
 
 void TList::setForeColor(quint32 color)
@@ -386,6 +512,18 @@ void TList::setRedraw(bool on)
 
 void TList::setSortValueName(const QString& name)
 {
+    if (name != m_sortName) {
+        // Each row's sort value goes back among its named values and the
+        // value of the new name comes out.
+        for (QTreeWidgetItem* item : m_rows) {
+            QVariantMap values = item->data(0, ValuesRole).toMap();
+            const QVariant old = item->data(0, SortRole);
+            if (!m_sortName.isEmpty() && old.isValid())
+                values.insert(m_sortName, old);
+            item->setData(0, SortRole, name.isEmpty() ? QVariant() : values.take(name));
+            item->setData(0, ValuesRole, values);
+        }
+    }
     m_sortName = name;
     m_sortPending = !name.isEmpty() && topLevelItemCount() > 0;
 }
@@ -394,12 +532,15 @@ void TList::sortChildren(QTreeWidgetItem* parent)
 {
     if (parent->childCount() == 0)
         return;
-    QList<QTreeWidgetItem*> kids = parent->takeChildren();
-    std::stable_sort(kids.begin(), kids.end(), [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-        return lessValue(a->data(0, ValuesRole).toMap().value(m_sortName),
-                         b->data(0, ValuesRole).toMap().value(m_sortName));
-    });
-    parent->addChildren(kids);
+    QList<QTreeWidgetItem*> kids;
+    kids.reserve(parent->childCount());
+    for (int i = 0; i < parent->childCount(); ++i)
+        kids << parent->child(i);
+    // Rows already in order (a fill in sort order) stay where they are.
+    if (sortByKeys(kids)) {
+        parent->takeChildren();
+        parent->addChildren(kids);
+    }
     for (QTreeWidgetItem* kid : kids)
         sortChildren(kid);
 }
@@ -410,25 +551,25 @@ void TList::SortRows()
     if (m_sortName.isEmpty() || topLevelItemCount() == 0)
         return;
     // Taking rows out forgets their expanded state and the selection.
-    ensureIndex();
-    QSet<QTreeWidgetItem*> open;
+    std::vector<QTreeWidgetItem*> open;
     for (QTreeWidgetItem* item : m_rows)
         if (item->isExpanded())
-            open.insert(item);
+            open.push_back(item);
     const auto selected = selectedItems();
     QTreeWidgetItem* current = currentItem();
 
+    // Sorted while out of the list, so that the view hears of it once.
     QList<QTreeWidgetItem*> tops;
+    tops.reserve(topLevelItemCount());
     while (topLevelItemCount() > 0)
-        tops << takeTopLevelItem(0);
-    std::stable_sort(tops.begin(), tops.end(), [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-        return lessValue(a->data(0, ValuesRole).toMap().value(m_sortName),
-                         b->data(0, ValuesRole).toMap().value(m_sortName));
-    });
+        tops << takeTopLevelItem(topLevelItemCount() - 1);
+    std::reverse(tops.begin(), tops.end());
+    sortByKeys(tops);
     for (QTreeWidgetItem* top : tops)
         sortChildren(top);
     addTopLevelItems(tops);
-    invalidate();
+    for (QTreeWidgetItem* top : tops)
+        showSpans(top);
     for (QTreeWidgetItem* item : open)
         item->setExpanded(true);
     if (current)
@@ -446,6 +587,14 @@ void TList::setTopIndex(int row)
 {
     if (QTreeWidgetItem* item = rowItem(row))
         scrollToItem(item, QAbstractItemView::PositionAtTop);
+}
+
+void TList::changeEvent(QEvent* event)
+{
+    // System colours follow the palette.
+    if (event->type() == QEvent::PaletteChange)
+        m_brushes.clear();
+    QTreeWidget::changeEvent(event);
 }
 
 void TList::mousePressEvent(QMouseEvent* event)

@@ -1,7 +1,11 @@
-// Tree list with the members of the tree-list control: rows addressed by a
-// flat index in display order (a row, then all rows below it, then its next
-// sibling), row keys and per-row values, pictures, colours and fonts, the
+// Tree list with the members of the tree-list control: rows addressed by an
+// index, row keys and per-row values, pictures, colours and fonts, the
 // expanded state, a redraw switch and sorting by a named row value.
+//
+// A row's index is given when the row is added (0, 1, 2, … in the order of
+// adding) and stays its index until the list is emptied: adding below an
+// earlier row, inserting and sorting move rows on screen, never their
+// indices. Fills therefore hold row indices as parents safely.
 //
 // Colours are the control's colour codes: a system colour (&H800000nn) or a
 // plain 0x00BBGGRR value; 0 means "not set".
@@ -19,18 +23,28 @@ class TList : public QTreeWidget {
     Q_CLASSINFO("vbKind", "TListProLibCtl.TList")
 public:
     explicit TList(QWidget* parent = nullptr);
+    ~TList() override;
 
     int ListCount() const;
     // Selected row, -1 for none.
     int ListIndex() const;
     void setListIndex(int row);
 
-    // Adds a row below the row parentIndex (-1: top level) after its last
-    // row; answers the new row's index.
+    // Adds a row below the row parentIndex (-1 or no row: top level) after
+    // its last child; answers the new row's index.
     int AddItem(const QString& text, int parentIndex = -1);
-    // Inserts a row in front of the row at position, beside it; at the end
-    // of the top level when position is not a row.
+    // Inserts a row in front of the row position, beside it; at the end of
+    // the top level when position is not a row. Answers the new row's index.
     int InsertItem(const QString& text, int position);
+    // Adds a row of the given cells (no splitting) below parentIndex.
+    int AddItemCells(const QStringList& cells, int parentIndex = -1);
+    // A row not shown yet: its values can be set and rows added below it
+    // without the list hearing of each; PlaceItem shows it with all below
+    // it at once. Clearing the list drops it if it was never placed.
+    int NewItem(const QString& text);
+    // Shows a row made by NewItem below parentIndex (-1 or no row: top
+    // level) after its last child. Nothing for any other row.
+    void PlaceItem(int row, int parentIndex);
     void Clear();
 
     QString ItemText(int row) const;
@@ -61,8 +75,10 @@ public:
     bool ItemExpanded(int row) const;
     void setItemExpanded(int row, bool expanded);
     bool ItemHasChildren(int row) const;
-    // The last row below row (row itself when it has none); -1 for no row.
+    // The last row shown below row (row itself when it has none); -1 for no row.
     int LastRowBelow(int row) const;
+    // Whether row hangs (at any depth) below the row ancestor.
+    bool RowIsBelow(int row, int ancestor) const;
 
     quint32 ForeColor() const { return m_foreColor; }
     void setForeColor(quint32 color);
@@ -79,7 +95,8 @@ public:
     int TopIndex() const;
     void setTopIndex(int row);
 
-    // Character code that splits a row text into columns; 0 for none.
+    // Character code that splits a row text into columns; 0 for none. A row
+    // whose cells past the first are empty is shown across all columns.
     int CellSeparator() const { return m_separator; }
     void setCellSeparator(int code) { m_separator = code; }
 
@@ -99,16 +116,23 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void applyText(QTreeWidgetItem* item, const QString& text);
-    void ensureIndex() const;
-    void invalidate() { m_indexValid = false; }
+    int adopt(QTreeWidgetItem* item);
+    void dropUnplaced();
+    // A row whose cells past the first are empty spans every column.
+    bool hasOneCell(const QTreeWidgetItem* item) const;
+    void showSpans(QTreeWidgetItem* item);
     void sortChildren(QTreeWidgetItem* parent);
 
-    mutable std::vector<QTreeWidgetItem*> m_rows;
-    mutable QHash<const QTreeWidgetItem*, int> m_index;
-    mutable bool m_indexValid = true;
+    // Row index → row, in the order of adding.
+    std::vector<QTreeWidgetItem*> m_rows;
+    // Rows made by NewItem and not placed yet.
+    int m_unplaced = 0;
+    // Row colours by colour code (rebuilt when the palette changes).
+    QHash<quint32, QBrush> m_brushes;
     quint32 m_foreColor = 0x80000008u;
     bool m_redraw = true;
     bool m_sortPending = false;

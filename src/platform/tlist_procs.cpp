@@ -11,28 +11,47 @@ void tlist_addRow(TList* tree, tlist_rowRec& rec)
 {
     if (!tree)
         return;
-    const int row = rec.mode.compare(QLatin1String("INSERT"), Qt::CaseInsensitive) == 0
-        ? tree->InsertItem(rec.text, rec.itemIndex)
-        : tree->AddItem(rec.text, rec.parentIndex >= 0 ? rec.parentIndex : -1);
-    rec.itemIndex = row;
+    if (rec.mode.compare(QLatin1String("INSERT"), Qt::CaseInsensitive) == 0) {
+        rec.itemIndex = tree->InsertItem(rec.text, rec.itemIndex);
+        tlist_applyRow(tree, rec.itemIndex, rec);
+        return;
+    }
+    // Filled before it is shown: the list hears of the row once.
+    rec.itemIndex = tree->NewItem(rec.text);
+    tlist_applyRow(tree, rec.itemIndex, rec);
+    tree->PlaceItem(rec.itemIndex, rec.parentIndex >= 0 ? rec.parentIndex : -1);
+}
+
+void tlist_applyRow(TList* tree, int row, const tlist_rowRec& rec)
+{
+    if (!tree || !tree->rowItem(row))
+        return;
     if (!rec.picture1.isNull())
         tree->setItemPicture(row, rec.picture1, 1);
     if (!rec.picture2.isNull())
         tree->setItemPicture(row, rec.picture2, 2);
     tree->setItemData(row, rec.useVariantData ? rec.variantData : QVariant(rec.data));
-    tree->setItemMode(row, rec.itemMode);
-    tree->setItemValue2(row, rec.value2);
-    tree->setItemLong(row, rec.longValue);
-    QFont font = tree->ItemFont(row);
-    if (!rec.fontName.isEmpty())
-        font.setFamily(rec.fontName);
-    if (rec.fontSize > 0)
-        font.setPointSizeF(rec.fontSize);
-    font.setBold(rec.fontBold);
-    font.setItalic(rec.fontItalic);
-    font.setStrikeOut(rec.fontStrikethrough);
-    font.setUnderline(rec.fontUnderline);
-    tree->setItemFont(row, font);
+    // A new row reads 0 for each of these already.
+    if (rec.itemMode != 0)
+        tree->setItemMode(row, rec.itemMode);
+    if (rec.value2 != 0)
+        tree->setItemValue2(row, rec.value2);
+    if (rec.longValue != 0)
+        tree->setItemLong(row, rec.longValue);
+    // The list's font unless the record asks for another face or style.
+    if (!rec.fontName.isEmpty() || rec.fontSize > 0 || rec.fontBold || rec.fontItalic || rec.fontStrikethrough
+        || rec.fontUnderline) {
+        QFont font = tree->ItemFont(row);
+        if (!rec.fontName.isEmpty())
+            font.setFamily(rec.fontName);
+        if (rec.fontSize > 0)
+            font.setPointSizeF(rec.fontSize);
+        font.setBold(rec.fontBold);
+        font.setItalic(rec.fontItalic);
+        font.setStrikeOut(rec.fontStrikethrough);
+        font.setUnderline(rec.fontUnderline);
+        tree->setItemFont(row, font);
+    }
     // Colour codes are unsigned: system colours (&H800000nn) count as set.
     if (rec.foreColor > 0)
         tree->setItemForeColor(row, rec.foreColor);
@@ -69,6 +88,28 @@ void tlist_initGrid(QWidget* form, TList* tree, const tlist_gridSetup& setup, co
     // later start there too).
     for (int r = 0; r < tree->ListCount(); ++r)
         tree->setItemMode(r, 0);
+}
+
+int tlist_fillGrid(const tlist_gridRec& grid)
+{
+    TList* tree = grid.tlist;
+    if (!tree)
+        return -1;
+    tree->setCellSeparator('^');
+    const int columns = int(qMax<qsizetype>(grid.columnCount, grid.columns.size()));
+    if (tree->columnCount() < columns)
+        tree->setColumnCount(columns);
+    const int row = tree->AddItem(grid.text, grid.parentIndex);
+    QStringList captions;
+    for (int c = 0; c < tree->columnCount(); ++c)
+        captions << (c < grid.columns.size() ? grid.columns[c].caption : QString());
+    tree->setHeaderLabels(captions);
+    for (int c = 0; c < grid.columns.size(); ++c) {
+        if (grid.columns[c].width > 0)
+            tree->setColumnWidth(c, twipsToPixelsX(grid.columns[c].width));
+        tree->resizeColumnToContents(c);
+    }
+    return row;
 }
 
 void tlist_setTopRow(TList* tree, int row, int option1, int option2)

@@ -37,8 +37,16 @@ TEST(ProcessRows, RowKeysNameTheirObjectWithoutKeepingItAlive)
     // Without the flag the object is not looked up.
     EXPECT_EQ(morvObjs_tlistDecodeRowKey(&tree, QString(), 0, decoded, false), nullptr);
 
+    // One handle per object: refilling does not pile up handles.
+    EXPECT_EQ(morvObjs_objectHandle(process), decoded.objectHandle);
+    const qint64 handle = decoded.objectHandle;
+
     process.reset();
     EXPECT_EQ(morvObjs_tlistDecodeRowKey(&tree, QString(), 0, decoded, true), nullptr);
+    EXPECT_EQ(morvObjs_objectFromHandle(handle), nullptr);
+    // A new object never takes the handle of one gone.
+    auto other = classCreate_KalvexProcess();
+    EXPECT_NE(morvObjs_objectHandle(other), handle);
 
     tlist_rowRec none;
     EXPECT_EQ(morvObjs_tlistDecodeRowKey(&tree, "PROCESS#1", -1, none, true), nullptr);

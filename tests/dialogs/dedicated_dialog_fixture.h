@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/morvObjs_editFormSelect.h"
@@ -17,6 +18,17 @@
 #include "support/qt_printers.h"
 
 namespace kalvex::test {
+
+// Every parameter as "name=value|type", in set order.
+inline QStringList parmSnapshot(const IKalvexGenParmsPtr& parms)
+{
+    QStringList all;
+    for (int i = 1; i <= parms->count(); ++i) {
+        const auto p = parms->item(i);
+        all << QStringLiteral("%1=%2|%3").arg(p->name(), p->value(false)).arg(p->parmType());
+    }
+    return all;
+}
 
 template <class Form>
 class DedicatedDialogTest : public ::testing::Test {
@@ -63,15 +75,36 @@ protected:
         auto p = parms->item(name);
         return p ? p->value(false) : QStringLiteral("<missing>");
     }
-    // Every parameter as "name=value|type", in set order.
-    QStringList snapshot()
+    QStringList snapshot() { return parmSnapshot(parms); }
+    int type(const QString& name) const
     {
-        QStringList all;
-        for (int i = 1; i <= parms->count(); ++i) {
-            const auto p = parms->item(i);
-            all << QStringLiteral("%1=%2|%3").arg(p->name(), p->value(false)).arg(p->parmType());
-        }
-        return all;
+        auto p = parms->item(name);
+        return p ? p->parmType() : -1;
+    }
+    void add(const QString& name, const QString& v, int type = PARM_TYPE_USER) { parms->add(name, v, type); }
+    // Changes a value behind the dialog (adds it when missing).
+    void setValue(const QString& name, const QString& v)
+    {
+        if (auto p = parms->item(name))
+            p->setValue(false, v);
+        else
+            add(name, v);
+    }
+    // Loads the set again into the open dialog.
+    void reload() { form->loadData(); }
+    // The owner's reservation code: 3 and 4 make the dialog read-only.
+    void reserve(int code) { gen->setReservedItem(code); }
+    // Whether clicking opens a modal window (closed again at once).
+    bool clickOpensAModal(QWidget* w)
+    {
+        bool opened = false;
+        QTimer::singleShot(100, [&opened] {
+            opened = activeModal() != nullptr;
+            closeLeftoverModals();
+        });
+        clickWidget(w);
+        QTest::qWait(200);
+        return opened;
     }
 
     IKalvexGeneratorPtr gen;

@@ -9,7 +9,12 @@
 #include "dialogs/frmBNREPParms.h"
 #include "dialogs/frmGerberParms.h"
 #include "dialogs/frmConfigFileParms.h"
+#include "dialogs/frmDRCParms.h"
+#include "dialogs/frmDrillParms.h"
 #include "dialogs/frmDistribParms.h"
+#include "dialogs/frmBNREPNTLParms.h"
+#include "dialogs/frmGENIFParms.h"
+#include "dialogs/frmGFmanipParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "dialogs/frmVarsetupParms.h"
 #include "dialogs/morvObjs_editFormSelect.h"
@@ -45,10 +50,15 @@ const SelectRow kRows[] = {
     {"(INTERNAL)Kalvex batchfile Generator", "frmParmEdit", Grid::Batch, release<frmParmEdit>},
     {"${KVX_TOOLS}\\outgen.exe", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
     {"", "frmParmEdit", Grid::Normal, release<frmParmEdit>},
+    {"(INTERNAL)Kalvex NC Drill Generator", "frmDrillParms", Grid::No, release<frmDrillParms>},
+    {"(INTERNAL)Kalvex DRC generator", "frmDRCParms", Grid::No, release<frmDRCParms>},
     {"(INTERNAL)Kalvex Distributor", "frmDistribParms", Grid::No, release<frmDistribParms>},
     {"(INTERNAL)Kalvex PCB Design Manipulations", "frmVarsetupParms", Grid::No, release<frmVarsetupParms>},
     {"(INTERNAL)Kalvex Gerber Generator", "frmGerberParms", Grid::No, release<frmGerberParms>},
     {"(INTERNAL)Kalvex Report Writer Generator", "frmBNREPParms", Grid::No, release<frmBNREPParms>},
+    {"(INTERNAL)Kalvex Report Writer netlister", "frmBNREPNTLParms", Grid::No, release<frmBNREPNTLParms>},
+    {"(INTERNAL)Kalvex file manipulator", "frmGFmanipParms", Grid::No, release<frmGFmanipParms>},
+    {"(INTERNAL)Kalvex General Interfaces", "frmGENIFParms", Grid::No, release<frmGENIFParms>},
 };
 
 // A registration that is put back when the test ends.

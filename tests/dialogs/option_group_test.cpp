@@ -211,6 +211,13 @@ TEST_F(OptionGroupTest, AddedAtPersistUncountedAndOtherCaseKept)
     EXPECT_EQ(persist(), 1);
     EXPECT_EQ(value("units"), "mm");
     EXPECT_EQ(persist(), 1);
+
+    // Missing and changed: added with the word shown, and that change counts.
+    parms->remove("units");
+    load();
+    choose(1);
+    EXPECT_EQ(persist(), 1);
+    EXPECT_EQ(value("units"), "mm");
 }
 
 TEST_F(OptionGroupTest, MarkerMakesAMissingOrUnknownValueWrittenInTheDialogsCase)

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "dialogs/morvObjs_pickers.h"
+#include "dialogs/picker_answers.h"
 #include "foundation/BrenloEnvirVars.h"
 #include "foundation/progid_registry.h"
 #include "platform/CommonDialog.h"
@@ -51,20 +52,6 @@ void answerOpen(Seen& seen, std::function<void(QFileDialog*)> answer)
     });
 }
 
-// Types the name as a user once the folder has been read (a selection made
-// while it loads would replace a name set before), then Enter.
-void choose(QFileDialog* fd, const QString& name)
-{
-    // Typing goes to the active window; the typed name then replaces the
-    // list's selection.
-    fd->activateWindow();
-    (void)QTest::qWaitForWindowActive(fd);
-    auto* view = fd->findChild<QListView*>("listView");
-    (void)QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()) > 0; }, 3000);
-    auto* edit = fd->findChild<QLineEdit*>("fileNameEdit");
-    kalvex::test::typeInto(edit, name);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
 
 } // namespace
 
@@ -98,7 +85,7 @@ TEST(ParmBrowseDlg, VariablesOpenExpandedAndComeBackCollapsed)
     vars->add("KVX_JOB_PCB_PATH", QDir(dir.path()).absolutePath());
     CommonDialog cd;
     Seen seen;
-    answerOpen(seen, [](QFileDialog* fd) { choose(fd, "other.gpf"); });
+    answerOpen(seen, [](QFileDialog* fd) { kalvex::test::chooseInFileDialog(fd, "other.gpf"); });
     const QString answer = morvObjs_parmBrowseDlg(&cd, "${KVX_JOB_PCB_PATH}/board.gpf", "GERBER_PLOT_SETUP", vars, true);
     EXPECT_EQ(seen.dir, QDir(dir.path()).absolutePath());
     EXPECT_EQ(seen.name, "board.gpf");
@@ -106,7 +93,7 @@ TEST(ParmBrowseDlg, VariablesOpenExpandedAndComeBackCollapsed)
 
     // Without collapse the path comes back as chosen.
     Seen again;
-    answerOpen(again, [](QFileDialog* fd) { choose(fd, "other.gpf"); });
+    answerOpen(again, [](QFileDialog* fd) { kalvex::test::chooseInFileDialog(fd, "other.gpf"); });
     EXPECT_EQ(morvObjs_parmBrowseDlg(&cd, "${KVX_JOB_PCB_PATH}/board.gpf", "GERBER_PLOT_SETUP", vars, false),
               QDir(dir.path()).absoluteFilePath("other.gpf"));
 }
@@ -117,7 +104,7 @@ TEST(ParmBrowseDlg, OutputIdTakesANewFileAndUnknownIdsShowNothing)
     QTemporaryDir dir;
     CommonDialog cd;
     Seen seen;
-    answerOpen(seen, [](QFileDialog* fd) { choose(fd, "setup.msf"); });
+    answerOpen(seen, [](QFileDialog* fd) { kalvex::test::chooseInFileDialog(fd, "setup.msf"); });
     EXPECT_EQ(morvObjs_parmBrowseDlg(&cd, dir.filePath("x.msf"), "MORV_MSF_OUT", nullptr, false),
               QDir(dir.path()).absoluteFilePath("setup.msf"));
     EXPECT_EQ(seen.title, "Define the Morvane Setup file for output");
@@ -141,7 +128,7 @@ TEST(DirBrowser, StartsExpandedAnswersCollapsedAndCancelIsNodef)
         auto* fd = qobject_cast<QFileDialog*>(w);
         start = fd->directory().absolutePath();
         title = w->windowTitle();
-        choose(fd, "out");
+        kalvex::test::chooseInFileDialog(fd, "out");
         if (w->isVisible())
             fd->reject();
     });

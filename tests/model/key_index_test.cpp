@@ -14,9 +14,17 @@
 
 using namespace kalvex;
 
-TEST(KeyIndexes, GeneratorIdsIgnoreLetterCaseAndFollowEveryChange)
+// Small collections are scanned, larger ones go through a table: both ways
+// are run, the second behind 40 leading entries.
+class KeyIndexes : public ::testing::TestWithParam<int> {};
+INSTANTIATE_TEST_SUITE_P(SmallAndLarge, KeyIndexes, ::testing::Values(0, 40));
+
+TEST_P(KeyIndexes, GeneratorIdsIgnoreLetterCaseAndFollowEveryChange)
 {
     auto gens = classCreate_KalvexGenerators();
+    for (int i = 0; i < GetParam(); ++i)
+        gens->add(QStringLiteral("F%1").arg(i), QStringLiteral("filler %1").arg(i));
+    const int base = GetParam();
     auto a = gens->add("GA", "alpha");
     auto b = gens->add("GB", "beta");
     auto c = gens->add("GC", "gamma");
@@ -45,9 +53,9 @@ TEST(KeyIndexes, GeneratorIdsIgnoreLetterCaseAndFollowEveryChange)
     EXPECT_EQ(gens->item("GC"), c);
     auto d = gens->add("GA", "alpha again");
     ASSERT_TRUE(d);
-    EXPECT_EQ(gens->item(3), d);
+    EXPECT_EQ(gens->item(base + 3), d);
     EXPECT_EQ(gens->item("ga"), d);
-    EXPECT_EQ(gens->remove(1), 1);
+    EXPECT_EQ(gens->remove(base + 1), 1);
     EXPECT_EQ(gens->item("GC"), c);
     EXPECT_EQ(gens->item("GA"), d);
     EXPECT_FALSE(gens->item("G2"));
@@ -60,10 +68,13 @@ TEST(KeyIndexes, GeneratorIdsIgnoreLetterCaseAndFollowEveryChange)
     EXPECT_TRUE(gens->add("GC"));
 }
 
-TEST(KeyIndexes, ParameterNamesAreExactAndFollowEveryChange)
+TEST_P(KeyIndexes, ParameterNamesAreExactAndFollowEveryChange)
 {
     auto gens = classCreate_KalvexGenerators();
     auto parms = gens->add("G")->parameters();
+    for (int i = 0; i < GetParam(); ++i)
+        parms->add(QStringLiteral("filler_%1").arg(i), QString(), 0);
+    const int base = GetParam();
     auto units = parms->add("units", "mm", 1);
     auto title = parms->add("title", "x", 1);
     auto mode = parms->add("mode", "a", 0);
@@ -71,7 +82,7 @@ TEST(KeyIndexes, ParameterNamesAreExactAndFollowEveryChange)
     EXPECT_FALSE(parms->item("Units"));
     // Adding a name there already gives that parameter, with the new value.
     EXPECT_EQ(parms->add(" units ", "inch", 1), units);
-    EXPECT_EQ(parms->count(), 3);
+    EXPECT_EQ(parms->count(), base + 3);
     EXPECT_EQ(units->value(false), "inch");
 
     EXPECT_EQ(parms->rename("title", "Title"), IKalvexGenParms::RENAME_OK);
@@ -84,14 +95,14 @@ TEST(KeyIndexes, ParameterNamesAreExactAndFollowEveryChange)
     EXPECT_EQ(parms->remove("units"), 1);
     EXPECT_EQ(parms->item("Title"), title);
     EXPECT_EQ(parms->item("operation"), mode);
-    EXPECT_EQ(parms->remove(1), 1);
+    EXPECT_EQ(parms->remove(base + 1), 1);
     EXPECT_EQ(parms->item("operation"), mode);
-    EXPECT_EQ(parms->item(1), mode);
+    EXPECT_EQ(parms->item(base + 1), mode);
     EXPECT_TRUE(parms->add("units", "", 0));
-    EXPECT_EQ(parms->item(2)->name(), "units");
+    EXPECT_EQ(parms->item(base + 2)->name(), "units");
 }
 
-TEST(KeyIndexes, SiteAssignmentsFollowTheirSitesIds)
+TEST(SiteAssignmentKeys, SiteAssignmentsFollowTheirSitesIds)
 {
     auto adm = classCreate_KalvexAdministrator();
     auto sites = adm->productionSites();

@@ -57,8 +57,11 @@ TEST(TreeListProcs, AddRowAppliesEverythingTheRecordCarries)
     ins.itemIndex = 1;
     ins.text = "Before";
     tlist_addRow(&t, ins);
-    EXPECT_EQ(ins.itemIndex, 1);
-    EXPECT_EQ(t.ItemText(2), "Gerber");
+    // The new row's own index; the rows after it keep theirs.
+    EXPECT_EQ(ins.itemIndex, 3);
+    EXPECT_EQ(t.ItemText(3), "Before");
+    EXPECT_EQ(t.ItemText(1), "Gerber");
+    EXPECT_EQ(t.topLevelItem(0)->child(0), t.rowItem(3));
 }
 
 TEST(TreeListProcs, InitGridEmptiesTheListAndLeavesRedrawOff)

@@ -19,41 +19,58 @@ TList* buildTree(TList& t)
     EXPECT_EQ(t.AddItem("root"), 0);
     EXPECT_EQ(t.AddItem("a", 0), 1);
     EXPECT_EQ(t.AddItem("b", 0), 2);
-    // Below a, after its last row: b moves down one.
-    EXPECT_EQ(t.AddItem("a1", 1), 2);
+    // Below a, shown in front of b; b keeps its index.
+    EXPECT_EQ(t.AddItem("a1", 1), 3);
     return &t;
 }
 
-QStringList texts(const TList& t)
+void collect(const TList& t, QTreeWidgetItem* item, QStringList& out)
+{
+    out << t.ItemText(t.rowOf(item));
+    for (int i = 0; i < item->childCount(); ++i)
+        collect(t, item->child(i), out);
+}
+
+// Row texts in the order shown (rows expanded or not).
+QStringList shown(const TList& t)
 {
     QStringList out;
-    for (int i = 0; i < t.ListCount(); ++i)
-        out << t.ItemText(i);
+    for (int i = 0; i < t.topLevelItemCount(); ++i)
+        collect(t, t.topLevelItem(i), out);
     return out;
 }
 
 } // namespace
 
-TEST(TreeList, RowsAreNumberedInDisplayOrderAcrossNesting)
+TEST(TreeList, RowIndicesStayWithTheirRowsWhereverRowsAreAdded)
 {
     TList t;
     buildTree(t);
-    EXPECT_EQ(texts(t), QStringList({"root", "a", "a1", "b"}));
+    EXPECT_EQ(shown(t), QStringList({"root", "a", "a1", "b"}));
     EXPECT_EQ(t.ListCount(), 4);
+    EXPECT_EQ(t.ItemText(2), "b");
     EXPECT_TRUE(t.ItemHasChildren(0));
     EXPECT_TRUE(t.ItemHasChildren(1));
-    EXPECT_FALSE(t.ItemHasChildren(2));
-    EXPECT_EQ(t.LastRowBelow(0), 3);
-    EXPECT_EQ(t.LastRowBelow(1), 2);
-    EXPECT_EQ(t.LastRowBelow(3), 3);
+    EXPECT_FALSE(t.ItemHasChildren(3));
+    EXPECT_EQ(t.LastRowBelow(0), 2);
+    EXPECT_EQ(t.LastRowBelow(1), 3);
+    EXPECT_EQ(t.LastRowBelow(2), 2);
     EXPECT_EQ(t.LastRowBelow(9), -1);
+    EXPECT_TRUE(t.RowIsBelow(3, 0));
+    EXPECT_TRUE(t.RowIsBelow(3, 1));
+    EXPECT_FALSE(t.RowIsBelow(2, 1));
+    EXPECT_FALSE(t.RowIsBelow(1, 1));
+    EXPECT_FALSE(t.RowIsBelow(0, 3));
+    EXPECT_FALSE(t.RowIsBelow(-1, 0));
 
-    // A row inserted in front of a1 shifts everything after it.
-    EXPECT_EQ(t.InsertItem("a0", 2), 2);
-    EXPECT_EQ(texts(t), QStringList({"root", "a", "a0", "a1", "b"}));
+    // Inserted in front of a1: shown there, indexed after every other row.
+    EXPECT_EQ(t.InsertItem("a0", 3), 4);
+    EXPECT_EQ(shown(t), QStringList({"root", "a", "a0", "a1", "b"}));
+    EXPECT_EQ(t.ItemText(3), "a1");
     EXPECT_EQ(t.LastRowBelow(1), 3);
     // Not a row: appended at the top level.
     EXPECT_EQ(t.InsertItem("z", 99), 5);
+    EXPECT_EQ(shown(t).last(), "z");
 
     t.Clear();
     EXPECT_EQ(t.ListCount(), 0);
@@ -61,19 +78,96 @@ TEST(TreeList, RowsAreNumberedInDisplayOrderAcrossNesting)
     EXPECT_EQ(t.AddItem("fresh"), 0);
 }
 
+TEST(TreeList, BreadthFirstFillKeepsEveryParentIndex)
+{
+    // Each level is added below rows of the level before, all of which are
+    // shown above rows added earlier.
+    TList t;
+    t.setRedraw(false);
+    std::vector<int> level{t.AddItem("r")};
+    for (int depth = 1; depth <= 3; ++depth) {
+        std::vector<int> next;
+        for (int parent : level)
+            for (int k = 0; k < 3; ++k) {
+                const int row = t.AddItem(t.ItemText(parent) + QString::number(k), parent);
+                ASSERT_EQ(t.ItemText(row), t.ItemText(parent) + QString::number(k));
+                next.push_back(row);
+            }
+        level = next;
+    }
+    ASSERT_EQ(t.ListCount(), 1 + 3 + 9 + 27);
+    const QStringList rows = shown(t);
+    ASSERT_EQ(rows.size(), 40);
+    EXPECT_EQ(rows.mid(0, 5), QStringList({"r", "r0", "r00", "r000", "r001"}));
+    EXPECT_EQ(rows.last(), "r222");
+    EXPECT_TRUE(t.RowIsBelow(39, 3));
+}
+
+TEST(TreeList, RowsBuiltOutOfSightAreShownWhenPlaced)
+{
+    TList t;
+    t.setCellSeparator('^');
+    const int root = t.AddItem("root");
+    int inserted = 0;
+    QObject::connect(t.model(), &QAbstractItemModel::rowsInserted, [&] { ++inserted; });
+    const int node = t.NewItem("node");
+    const int a = t.AddItem("a^1", node);
+    const int b = t.AddItem("b^2", node);
+    t.setItemForeColor(node, 255);
+    EXPECT_EQ(inserted, 0);
+    EXPECT_EQ(t.ItemText(a), "a^1");
+    EXPECT_TRUE(t.RowIsBelow(b, node));
+    EXPECT_EQ(shown(t), QStringList({"root"}));
+    // Not below itself or its own rows.
+    t.PlaceItem(node, a);
+    EXPECT_EQ(inserted, 0);
+    t.PlaceItem(node, root);
+    EXPECT_EQ(inserted, 1);
+    EXPECT_EQ(shown(t), QStringList({"root", "node", "a^1", "b^2"}));
+    EXPECT_EQ(t.rowItem(node)->foreground(0).color(), QColor(255, 0, 0));
+    // Placing again changes nothing.
+    t.PlaceItem(node, -1);
+    EXPECT_EQ(t.topLevelItemCount(), 1);
+
+    // Rows never placed go with the next clearing (or the list).
+    const int lost = t.NewItem("lost");
+    t.AddItem("below lost", lost);
+    // The index a new row is about to get is no row yet: top level.
+    EXPECT_EQ(t.AddItem("top", 6), 6);
+    EXPECT_EQ(t.ListCount(), 7);
+    EXPECT_EQ(t.InsertItem("in front of lost", lost), 7);
+    EXPECT_EQ(shown(t).last(), "in front of lost");
+    t.Clear();
+    EXPECT_EQ(t.ListCount(), 0);
+    t.NewItem("left to the destructor");
+}
+
+TEST(TreeList, RowColoursFollowThePalette)
+{
+    TList t;
+    t.AddItem("a");
+    t.AddItem("b");
+    t.setItemForeColor(0, 0x80000008u); // window text
+    QPalette pal = t.palette();
+    pal.setColor(QPalette::Text, QColor(1, 2, 3));
+    t.setPalette(pal);
+    t.setItemForeColor(1, 0x80000008u);
+    EXPECT_EQ(t.rowItem(1)->foreground(0).color(), QColor(1, 2, 3));
+}
+
 TEST(TreeList, KeysValuesAndSelectionStayWithTheirRow)
 {
     TList t;
     buildTree(t);
-    t.setItemKey(2, "#1#42");
-    t.setItemValue(2, "SortKey_Objects", "0102");
-    t.setItemData(2, 7);
-    t.setItemMode(2, 1);
+    t.setItemKey(3, "#1#42");
+    t.setItemValue(3, "SortKey_Objects", "0102");
+    t.setItemData(3, 7);
+    t.setItemMode(3, 1);
     EXPECT_EQ(t.ListIndex(), -1);
-    t.setListIndex(2);
-    EXPECT_EQ(t.ListIndex(), 2);
+    t.setListIndex(3);
+    EXPECT_EQ(t.ListIndex(), 3);
     t.InsertItem("first", 0);
-    // The selected row moved down with its key.
+    // Shown lower now, the selected row keeps its index and values.
     EXPECT_EQ(t.ListIndex(), 3);
     EXPECT_EQ(t.ItemKey(3), "#1#42");
     EXPECT_EQ(t.ItemValue(3, "SortKey_Objects").toString(), "0102");
@@ -100,16 +194,48 @@ TEST(TreeList, SortingByANamedValueWaitsForRedrawAndKeepsState)
     t.setItemValue(a1, "SortKey_Objects", "01.01");
     const int b = t.AddItem("b", 0);
     t.setItemValue(b, "SortKey_Objects", "02");
-    // Indices handed out while filling stay valid until redraw is back on.
-    EXPECT_EQ(texts(t), QStringList({"root", "c", "a", "a1", "b"}));
+    EXPECT_EQ(shown(t), QStringList({"root", "c", "a", "a1", "b"}));
     t.setItemExpanded(a, true);
     t.setListIndex(a1);
 
     t.setRedraw(true);
-    EXPECT_EQ(texts(t), QStringList({"root", "a", "a1", "b", "c"}));
-    EXPECT_TRUE(t.ItemExpanded(1));
-    EXPECT_EQ(t.ListIndex(), 2);
+    EXPECT_EQ(shown(t), QStringList({"root", "a", "a1", "b", "c"}));
+    // Sorting moves rows, not their indices.
+    EXPECT_EQ(t.ItemText(c), "c");
+    EXPECT_TRUE(t.ItemExpanded(a));
+    EXPECT_EQ(t.ListIndex(), a1);
     EXPECT_TRUE(t.Redraw());
+}
+
+TEST(TreeList, SortComparesNumbersAsNumbersAndTextsAsTexts)
+{
+    TList t;
+    t.setRedraw(false);
+    t.setSortValueName("k");
+    const QList<QVariant> keys{QStringLiteral("10"), 9, 2.5, QVariant()};
+    for (const QVariant& key : keys)
+        t.setItemValue(t.AddItem(key.toString().isEmpty() ? "none" : key.toString()), "k", key);
+    t.setRedraw(true);
+    // A text on one side: both compare as texts; no value reads as "".
+    EXPECT_EQ(shown(t), QStringList({"none", "10", "2.5", "9"}));
+
+    // The name may come after the values.
+    TList n;
+    n.setRedraw(false);
+    for (const QVariant& key : {QVariant(10), QVariant(9), QVariant(2.5)})
+        n.setItemValue(n.AddItem(key.toString()), "k", key);
+    n.setSortValueName("k");
+    n.setRedraw(true);
+    EXPECT_EQ(shown(n), QStringList({"2.5", "9", "10"}));
+    // Values stay readable whichever name sorts.
+    n.setItemValue(0, "other", "x");
+    EXPECT_EQ(n.ItemValue(0, "k").toInt(), 10);
+    n.setSortValueName("other");
+    EXPECT_EQ(n.ItemValue(0, "k").toInt(), 10);
+    EXPECT_EQ(n.ItemValue(0, "other").toString(), "x");
+    n.setSortValueName(QString());
+    EXPECT_EQ(n.ItemValue(0, "other").toString(), "x");
+    EXPECT_EQ(n.ItemValue(1, "k").toInt(), 9);
 }
 
 TEST(TreeList, ExpandedStateForOneRowOrAllRows)
@@ -149,6 +275,19 @@ TEST(TreeList, CellSeparatorSplitsRowTextIntoColumns)
     EXPECT_EQ(t.columnCount(), 2);
     EXPECT_EQ(t.rowItem(0)->text(1), "value");
     EXPECT_EQ(t.ItemText(0), "name^value");
+    // A row of one cell reads across the columns, once in sight.
+    const int caption = t.AddItem("a long caption", 0);
+    EXPECT_FALSE(t.rowItem(caption)->isFirstColumnSpanned());
+    t.setItemExpanded(0, true);
+    EXPECT_TRUE(t.rowItem(caption)->isFirstColumnSpanned());
+    EXPECT_TRUE(t.rowItem(t.AddItem("top caption"))->isFirstColumnSpanned());
+    EXPECT_FALSE(t.rowItem(0)->isFirstColumnSpanned());
+    // Cells given as they are, separators and all.
+    const int cells = t.AddItemCells({"a^b", "c^d"}, 0);
+    EXPECT_EQ(t.rowItem(cells)->text(0), "a^b");
+    EXPECT_EQ(t.rowItem(cells)->text(1), "c^d");
+    EXPECT_EQ(t.columnCount(), 2);
+    EXPECT_FALSE(t.rowItem(cells)->isFirstColumnSpanned());
 }
 
 TEST(TreeList, MousePressComesBeforeTheSelectionAndClickAfter)

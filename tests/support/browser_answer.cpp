@@ -19,6 +19,7 @@ void answerBrowser(BrowserSeen& seen, const QString& answer)
             seen.spec = b->inFileSpec();
             seen.checkout = b->enable_checkoutTab();
             seen.title = w->windowTitle();
+            seen.adm = b->admObj();
             if (answer.isEmpty()) {
                 clickWidget(b->cmdCancel);
             } else {

@@ -5,6 +5,8 @@
 #pragma once
 #include <QString>
 
+#include "interfaces/IKalvexAdministrator.h"
+
 namespace kalvex::test {
 
 struct BrowserSeen {
@@ -12,6 +14,7 @@ struct BrowserSeen {
     QString spec;     // the file specification it was opened on
     bool checkout = false;
     QString title;    // the modal window's title
+    IKalvexAdministratorPtr adm; // the administration database it was given
 };
 
 void answerBrowser(BrowserSeen& seen, const QString& answer);

@@ -89,8 +89,14 @@ std::shared_ptr<ModalAnswer> whenModal(std::function<void(QWidget*)> action, int
             if (m && m != before.data())
                 closeWindow(m);
         } else if (answer->timedOut) {
-            if (m && m != before.data())
+            // The late window is the one this answer waited for: close it
+            // and stop, so later tests' windows are left alone.
+            if (m && m != before.data()) {
                 closeWindow(m);
+                poll->stop();
+                poll->deleteLater();
+                return;
+            }
             if (elapsed >= timeoutMs + 30000) {
                 poll->stop();
                 poll->deleteLater();

@@ -10,8 +10,8 @@
 // one open already). It must not ASSERT (an early return would leave the
 // window open): record what you saw and check it after exec() returns.
 // Whatever is still open after the action is rejected; when no modal window
-// appears within the timeout, any that opens later is rejected on sight (for
-// another 30 s). Both are reported in the returned record.
+// appears within the timeout, the first that opens later (within another
+// 30 s) is rejected on sight. Both are reported in the returned record.
 #pragma once
 #include <QPointer>
 #include <QString>

@@ -2,6 +2,7 @@
 // right gets a small function here that prepares it.
 #include "render_forms.h"
 
+#include "dialogs/frmDrillParms.h"
 #include "dialogs/frmGerberParms.h"
 #include "dialogs/frmParmEdit.h"
 #include "browser/kalvexUi_install.h"
@@ -9,6 +10,7 @@
 #include "render_browser.h"
 #include "render_demo.h"
 #include "render_distrib_varsetup.h"
+#include "render_treeviews.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "interfaces/IKalvexGenerators.h"
@@ -40,6 +42,15 @@ QWidget* parmEdit(bool batch)
     return dynamic_cast<QWidget*>(editor->formObj()->formObject());
 }
 
+// The example drill generator switched to checking files in.
+QWidget* drillCheckIn()
+{
+    QWidget* w = demoGeneratorDialog(QStringLiteral("NCDRILL"));
+    if (auto* drill = qobject_cast<frmDrillParms*>(w))
+        drill->OptOperations[1]->setValue(true);
+    return w;
+}
+
 // The example database's Gerber generator made a system one: read-only.
 QWidget* gerberReadOnly()
 {
@@ -67,6 +78,12 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmDXFOutParms"), [] { return demoGeneratorDialog(QStringLiteral("DXFOUT")); }},
         {QStringLiteral("frmPlanesParms"), [] { return demoGeneratorDialog(QStringLiteral("PLANES")); }},
         {QStringLiteral("frmODBGParms"), [] { return demoGeneratorDialog(QStringLiteral("ODBG")); }},
+        {QStringLiteral("frmDrillParms"), [] { return demoGeneratorDialog(QStringLiteral("NCDRILL")); }},
+        {QStringLiteral("frmDrillParms_checkin"), drillCheckIn},
+        {QStringLiteral("frmDRCParms"), [] { return demoGeneratorDialog(QStringLiteral("DRC")); }},
+        {QStringLiteral("frmGENIFParms"), [] { return demoGeneratorDialog(QStringLiteral("GENIF")); }},
+        {QStringLiteral("frmGFmanipParms"), [] { return demoGeneratorDialog(QStringLiteral("FMANIP")); }},
+        {QStringLiteral("frmBNREPNTLParms"), [] { return demoGeneratorDialog(QStringLiteral("BNREPNTL")); }},
         {QStringLiteral("frmFileBrowser"), nullptr, [](const QString& f) { return renderFileBrowser(f, 0); }},
         {QStringLiteral("frmFileBrowser_checkout"), nullptr, [](const QString& f) { return renderFileBrowser(f, 1); }},
         {QStringLiteral("morvObjs_parmBrowseDlg"), nullptr, renderParmBrowseDlg},
@@ -74,6 +91,7 @@ const std::vector<RenderForm>& renderForms()
         {QStringLiteral("frmDistribParms"), distribParms},
         {QStringLiteral("frmVarsetupParms"), varsetupParms},
         {QStringLiteral("frmVarsetupParms_readonly"), [] { return demoGeneratorDialog(QStringLiteral("VARSETUP")); }},
+        {QStringLiteral("tlistResult_adminDb"), demoAdminDbTree},
     };
     return forms;
 }
