@@ -17,6 +17,8 @@
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "interfaces/IKalvexGenerators.h"
+#include "platform/VbCommandButton.h"
+#include "platform/VbTextBox.h"
 
 namespace kalvex::render {
 
