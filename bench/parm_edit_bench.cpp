@@ -1,6 +1,7 @@
 // The grid dialog on a parameter set of 1,000 parameters (every tenth a
-// system parameter): load (rows built and sorted), sort alone, and persist
-// with every value changed and with nothing changed.
+// system parameter): load (rows built and sorted), sort alone, persist with
+// every value changed and with nothing changed; and one Delete (select a row,
+// click Delete) on 1,000 and 10,000 parameters, which must cost the same.
 #include <benchmark/benchmark.h>
 
 #include "widget_bench_main.h"
@@ -12,6 +13,7 @@
 #include "dialogs/morvObjs_parmGridFillRow.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
+#include "platform/VbCommandButton.h"
 #include "platform/vaSpread.h"
 
 using namespace kalvex;
@@ -24,13 +26,13 @@ struct Bench {
     IKalvexGeneratorPtr gen = classCreate_KalvexGenerator();
     frmParmEdit* form = nullptr;
 
-    Bench()
+    explicit Bench(int count = kParms)
     {
         dialogs_install();
         gen->setCmdGen(QStringLiteral("outgen.exe"));
         auto parms = gen->parameters();
-        for (int i = 0; i < kParms; ++i) {
-            const int n = (i * 7919) % kParms;
+        for (int i = 0; i < count; ++i) {
+            const int n = (i * 7919) % count;
             parms->add(QStringLiteral("parameter_%1").arg(n), QStringLiteral("${KVX_JOB}\\value %1").arg(i),
                        i % 10 == 0 ? PARM_TYPE_SYSTEM : PARM_TYPE_USER);
         }
@@ -103,6 +105,30 @@ void BM_ParmEditPersistUnchanged1000(benchmark::State& state)
     state.counters["written"] = written;
 }
 BENCHMARK(BM_ParmEditPersistUnchanged1000)->Unit(benchmark::kMillisecond);
+
+void BM_ParmEditDelete(benchmark::State& state)
+{
+    Bench b(static_cast<int>(state.range(0)));
+    b.form->loadData();
+    b.form->show(); // scrolling and sizes as a user has them
+    vaSpread* g = b.form->parmsGrid;
+    int row = 0;
+    for (auto _ : state) {
+        // The next row from the top; system rows refuse and cost nothing.
+        if (++row > g->maxRows()) {
+            state.PauseTiming();
+            b.form->loadData();
+            row = 1;
+            state.ResumeTiming();
+        }
+        g->setCol(ParmGridCol::Value);
+        g->setRow(row);
+        g->setActiveCell();
+        b.form->cmdDelete->click();
+    }
+    state.counters["rows"] = g->maxRows();
+}
+BENCHMARK(BM_ParmEditDelete)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // The production sites of the administration database.
 #pragma once
 #include "foundation/KalvexNamedItemsImpl.h"
+#include "foundation/prodSiteRank.h"
 #include "interfaces/IKalvexProdSite.h"
 
 namespace kalvex {
@@ -20,9 +21,5 @@ protected:
 };
 
 std::shared_ptr<IKalvexProdSites> classCreate_KalvexProdSites();
-
-// A site's place in production-site order: its position in the display order
-// of the collection holding it; sites outside a collection come last.
-int prodSiteRank(const IKalvexProdSitePtr& site);
 
 } // namespace kalvex

@@ -1,6 +1,6 @@
 // A distributor's setting for one production site, and their collection.
 #pragma once
-#include "admin/KalvexSiteAssignmentImpl.h"
+#include "foundation/KalvexSiteAssignmentImpl.h"
 #include "interfaces/IKalvexPsiteAssignment.h"
 
 namespace kalvex {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QStyle>
 
-#include "dialogs/guiLib.h"
+#include "platform/guiGeometry.h"
 #include "foundation/vbl_file.h"
 #include "platform/CommonDialogDirect6.h"
 #include "platform/OpenDialogFilter.h"
@@ -175,6 +175,13 @@ QString frmFileBrowser::expand(const QString& text) const
     return vars ? vars->expand(text, true, true) : text;
 }
 
+void frmFileBrowser::setEnable_checkoutTab(bool v)
+{
+    m_enableCheckout = v;
+    if (SSTabMain)
+        SSTabMain->setTabEnabled(1, v || fileSpec_getSelectMode(m_inFileSpec) == 1);
+}
+
 void frmFileBrowser::setInFileSpec(const QString& spec)
 {
     if (spec == m_inFileSpec)
@@ -188,6 +195,7 @@ void frmFileBrowser::setInFileSpec(const QString& spec)
     } else {
         m_checkoutExpr = spec;
         fileSpec_to_checkOut(spec, true);
+        SSTabMain->setTabEnabled(1, true);
     }
     m_startTab = mode;
 }

@@ -57,7 +57,10 @@ public:
     int startTab() const { return m_startTab; }
     void setStartTab(int tab) { m_startTab = tab; }
     bool enable_checkoutTab() const { return m_enableCheckout; }
-    void setEnable_checkoutTab(bool v) { m_enableCheckout = v; }
+    // Applies at once, so that a forbidden check-out tab cannot be selected
+    // even when the incoming text stays empty; a check-out expression still
+    // opens its tab.
+    void setEnable_checkoutTab(bool v);
     QString inFileSpec() const { return m_inFileSpec; }
     void setInFileSpec(const QString& spec);
     QString Result() const { return m_result; }

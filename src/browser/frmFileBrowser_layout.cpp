@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "browser/frmFileBrowser.h"
-#include "dialogs/guiLib.h"
+#include "platform/guiGeometry.h"
 #include "platform/CommonDialogDirect6.h"
 #include "platform/OpenDialogWindow.h"
 #include "platform/SSTab.h"

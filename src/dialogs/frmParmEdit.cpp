@@ -7,6 +7,7 @@
 #include "dialogs/morvObjs_parmGridFillRow.h"
 #include "generators/KalvexGenParm.h"
 #include "interfaces/IKalvexGenerator.h"
+#include "platform/VbTwips.h"
 #include "platform/VbColors.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbIcons.h"
@@ -55,7 +56,9 @@ frmParmEdit::frmParmEdit()
     setLockExempt({QStringLiteral("textFocus")});
     setKeyPreview(true);
     connectEvents();
-    resize(520, 420);
+    // 7800 x 6300 twips (520 x 420 pixels at 96 DPI): the window grows with
+    // the DPI like the frames inside it.
+    resize(twipsToPixelsX(7800), twipsToPixelsY(6300));
 }
 
 void frmParmEdit::buildBatchFrame()

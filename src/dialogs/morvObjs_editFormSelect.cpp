@@ -1,7 +1,6 @@
 #include "dialogs/morvObjs_editFormSelect.h"
 
 #include <QApplication>
-#include <QHash>
 #include <utility>
 
 #include "dialogs/KalvexParmFormBase.h"
@@ -9,14 +8,9 @@
 namespace kalvex {
 
 namespace {
-struct FormTable {
-    QHash<QString, ParmFormFactory> byCommand;
-    ParmFormFactory fallback;
-};
-
-FormTable& table()
+EditFormTable& table()
 {
-    static FormTable t;
+    static EditFormTable t;
     return t;
 }
 
@@ -61,6 +55,10 @@ ParmFormFactory registerDefaultEditForm(ParmFormFactory factory)
 {
     return std::exchange(table().fallback, std::move(factory));
 }
+
+EditFormTable editFormTable() { return table(); }
+
+void setEditFormTable(EditFormTable t) { table() = std::move(t); }
 
 IKalvexParmForm* morvObjs_editFormSelect(const QString& name)
 {

@@ -7,6 +7,7 @@
 //   registerEditForm("(INTERNAL)Kalvex Gerber Generator",
 //                    [] { return vbl_formInstance<frmGerberParms>(); });
 #pragma once
+#include <QHash>
 #include <QString>
 #include <functional>
 
@@ -22,6 +23,15 @@ ParmFormFactory registerEditForm(const QString& command, ParmFormFactory factory
 // The dialog for every other name (and the editor's default form). The
 // factory prepares the dialog for that use (the grid leaves batch mode).
 ParmFormFactory registerDefaultEditForm(ParmFormFactory factory);
+
+// The whole table, for a caller that swaps dialogs for a while and puts the
+// previous ones back.
+struct EditFormTable {
+    QHash<QString, ParmFormFactory> byCommand; // keyed by the lower-cased command
+    ParmFormFactory fallback;
+};
+EditFormTable editFormTable();
+void setEditFormTable(EditFormTable table);
 
 // The shared dialog for a command; no form while no default is registered,
 // or when the process has no widget application.

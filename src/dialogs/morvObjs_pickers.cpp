@@ -2,11 +2,9 @@
 
 #include <QWidget>
 
-#include "browser/frmFileBrowser.h"
 #include "foundation/vbl_file.h"
 #include "interfaces/IBrenloEnvirVars.h"
 #include "platform/CommonDialog.h"
-#include "platform/CommonDialogDirect6.h"
 #include "platform/HvDirectorySelector.h"
 #include "platform/OpenDialogFilter.h"
 
@@ -103,44 +101,28 @@ QString morvObjs_parmBrowseFile(const QString& currentText, const QString& brows
     return morvObjs_fileBrowserEx_open(request, adm, callingForm);
 }
 
+namespace {
+FileBrowserOpener& fileBrowserOpener()
+{
+    static FileBrowserOpener opener;
+    return opener;
+}
+} // namespace
+
+void morvObjs_setFileBrowserOpener(FileBrowserOpener opener) { fileBrowserOpener() = std::move(opener); }
+
 QString morvObjs_fileBrowserEx_open(const fbrowse_requestRec& request,
                                     const std::shared_ptr<IKalvexAdministrator>& adm, QWidget* ownerForm)
 {
-    QString answer = PICKER_NODEF;
-    // One browser at a time: a second opening while one runs would take
-    // over its form.
-    if (vbl_formExists<frmFileBrowser>() && vbl_formInstance<frmFileBrowser>()->openDialog())
-        return answer;
-    frmFileBrowser* browser = nullptr;
+    // Without a browser (the window library not installed) nothing can be chosen.
+    const FileBrowserOpener& opener = fileBrowserOpener();
+    if (!opener)
+        return PICKER_NODEF;
     try {
-        browser = vbl_formInstance<frmFileBrowser>();
-        auto* component = new CommonDialogDirect6(browser);
-        browser->setcD(component);
-        component->setDialogTitle(request.title);
-        component->setFilter(request.filter);
-        component->setFilterIndex(request.filterIndex.toInt());
-        component->setDefaultExt(request.defaultExt);
-        component->setFlags(0);
-        if (request.mustExist)
-            component->setFlags(OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST);
-        component->setEnableHook(true);
-        component->sethwndOwner(ownerForm);
-        browser->setAdmObj(adm);
-        browser->ensureLoaded();
-        browser->setShow_fbrowse_cancel(false);
-        browser->setShow_fbrowse_ok(false);
-        browser->setShow_fbrowse_readOnly(request.readOnly);
-        browser->setEnable_checkoutTab(request.enable_checkoutTab);
-        browser->setInFileSpec(request.inFileSpec);
-        component->ShowOpen();
-        if (!browser->Cancelled())
-            answer = browser->Result();
+        return opener(request, adm, ownerForm);
     } catch (...) {
-        answer = PICKER_NODEF;
+        return PICKER_NODEF;
     }
-    if (vbl_formExists<frmFileBrowser>() && vbl_formInstance<frmFileBrowser>()->form_loaded)
-        vbl_formRelease<frmFileBrowser>();
-    return answer;
 }
 
 QString morvObjs_parmBrowseDlg(CommonDialog* dialog, const QString& currentText, const QString& browseId,

@@ -4,6 +4,7 @@
 // text box only when it is not "NODEF".
 #pragma once
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -41,6 +42,13 @@ QString morvObjs_parmBrowseFile(const QString& currentText, const QString& brows
 // browser form is dropped afterwards, so every call starts on a fresh one.
 QString morvObjs_fileBrowserEx_open(const fbrowse_requestRec& request,
                                     const std::shared_ptr<IKalvexAdministrator>& adm, QWidget* ownerForm);
+
+// What shows the file browser for morvObjs_fileBrowserEx_open; the browser
+// layer registers it when the window library is installed. Without one the
+// answer is "NODEF".
+using FileBrowserOpener = std::function<QString(const fbrowse_requestRec&, const std::shared_ptr<IKalvexAdministrator>&,
+                                                QWidget*)>;
+void morvObjs_setFileBrowserOpener(FileBrowserOpener opener);
 
 // A plain Open dialog on the calling form's common dialog: the chosen path
 // (collapsed through the variable set when asked), "NODEF" when cancelled,

@@ -68,7 +68,8 @@ private:
     QHash<QString, Entry> m_entries; // keyed by lower-cased ProgID
 };
 
-// Registers the classes of kalvex_core (defined with the list of classes).
+// Registers the classes of kalvex_core. Defined at the top of the core
+// (store/progid_classes.cpp), which sees every class.
 void registerCoreProgIds(ProgIdRegistry& registry);
 
 // A library class by its ProgID, through the interface asked for.

@@ -17,15 +17,7 @@ int vbl_str_split(QStringList& pieces, const QString& text, const QString& delim
         while (t.contains(twice))
             t.replace(twice, delimiter);
     }
-    if (!t.startsWith(delimiter))
-        t.prepend(delimiter);
-    if (!t.endsWith(delimiter))
-        t.append(delimiter);
-    // t is enclosed in delimiters now; a text that was one delimiter holds no piece.
-    const qsizetype innerLen = t.size() - 2 * delimiter.size();
-    if (innerLen < 0)
-        return 0;
-    pieces = t.mid(delimiter.size(), innerLen).split(delimiter, Qt::KeepEmptyParts);
+    pieces = t.split(delimiter, Qt::KeepEmptyParts);
     if (trimMode == 1)
         for (auto& p : pieces)
             p = p.trimmed();

@@ -5,13 +5,13 @@
 
 namespace kalvex {
 
-// Splits text at every delimiter. A delimiter is implied at each end where
-// the text has none, so one leading or trailing delimiter adds no piece;
-// consecutive delimiters inside give empty pieces. The pieces land in
-// `pieces` in order (piece n of the 1-based count is pieces[n-1]); the count
-// is returned. trimMode 1 trims each piece; collapse merges doubled
-// delimiters first. An empty text, or a text that is only one delimiter,
-// gives 0 pieces; an empty delimiter gives the text as its only piece.
+// Splits text at every delimiter, as if a delimiter stood before its start
+// and after its end: a delimiter at either end gives an empty piece there,
+// and consecutive delimiters give empty pieces ("#x#" is "", "x", "";
+// "title#" is "title", ""). The pieces land in `pieces` in order (piece n of
+// the 1-based count is pieces[n-1]); the count is returned. trimMode 1 trims
+// each piece; collapse merges doubled delimiters first. An empty text gives
+// 0 pieces; an empty delimiter gives the text as its only piece.
 int vbl_str_split(QStringList& pieces, const QString& text, const QString& delimiter, int trimMode = 0,
                   bool collapse = false);
 

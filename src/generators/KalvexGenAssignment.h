@@ -1,6 +1,6 @@
 // A process's generator for one production site, and their collection.
 #pragma once
-#include "admin/KalvexSiteAssignmentImpl.h"
+#include "foundation/KalvexSiteAssignmentImpl.h"
 #include "interfaces/IKalvexGenAssignment.h"
 
 namespace kalvex {

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "foundation/vbl_file.h"
 #include "platform/OpenDialogFilter.h"
 
 namespace kalvex {
@@ -22,10 +23,10 @@ int CommonDialog::ShowOpen()
     if (!m_defaultExt.isEmpty() && m_defaultExt != QLatin1String("*"))
         dialog.setDefaultSuffix(m_defaultExt);
 
-    const QString name = QDir::fromNativeSeparators(m_fileName);
+    const QString name = vbl_file_toNative(m_fileName);
     const QFileInfo nameInfo(name);
-    if (!m_initDir.isEmpty() && QFileInfo(QDir::fromNativeSeparators(m_initDir)).isDir())
-        dialog.setDirectory(QDir::fromNativeSeparators(m_initDir));
+    if (!m_initDir.isEmpty() && QFileInfo(vbl_file_toNative(m_initDir)).isDir())
+        dialog.setDirectory(vbl_file_toNative(m_initDir));
     else if (nameInfo.isAbsolute() && nameInfo.dir().exists())
         dialog.setDirectory(nameInfo.dir());
     if (!name.isEmpty())

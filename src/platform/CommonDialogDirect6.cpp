@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "foundation/vbl_file.h"
 #include "platform/OpenDialogFilter.h"
 #include "platform/OpenDialogWindow.h"
 
@@ -27,11 +28,11 @@ bool CommonDialogDirect6::ShowOpen()
     applyOpenDialogSettings(*fd, m_filter, m_filterIndex, m_flags);
     if (!m_defaultExt.isEmpty() && m_defaultExt != QLatin1String("*"))
         fd->setDefaultSuffix(m_defaultExt);
-    const QString dir = QDir::fromNativeSeparators(m_initDir);
+    const QString dir = vbl_file_toNative(m_initDir);
     if (!dir.isEmpty() && QFileInfo(dir).isDir())
         fd->setDirectory(dir);
     if (!m_fileName.isEmpty())
-        fd->selectFile(QDir::fromNativeSeparators(m_fileName));
+        fd->selectFile(vbl_file_toNative(m_fileName));
     wnd.offerReadOnlyBox(!(m_flags & OFN_HIDEREADONLY));
 
     // Reported once the dialog has taken the change in (the file-name field

@@ -1,6 +1,7 @@
 #include "platform/HvDirectorySelector.h"
 
 #include "foundation/progid_registry.h"
+#include "foundation/vbl_file.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,7 +17,7 @@ QString HvDirectorySelector::show()
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setWindowModality(Qt::ApplicationModal);
-    const QString start = QDir::fromNativeSeparators(m_start.trimmed());
+    const QString start = vbl_file_toNative(m_start.trimmed());
     if (!start.isEmpty() && QFileInfo(start).isDir())
         dialog.setDirectory(start);
     if (!m_text.isEmpty())

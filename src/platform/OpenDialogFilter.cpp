@@ -1,5 +1,6 @@
 #include "platform/OpenDialogFilter.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 
 namespace kalvex {
@@ -24,6 +25,9 @@ QStringList openDialogNameFilters(const QString& filter)
 void applyOpenDialogSettings(QFileDialog& dialog, const QString& filter, int filterIndex, int flags)
 {
     const QStringList filters = openDialogNameFilters(filter);
+    // The descriptions already name their patterns ("All Files(*.*)"): the
+    // list shows them as written and the patterns only filter.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
         const int i = filterIndex >= 1 && filterIndex <= filters.size() ? filterIndex - 1 : 0;
@@ -35,6 +39,10 @@ void applyOpenDialogSettings(QFileDialog& dialog, const QString& filter, int fil
 
 int openDialogFilterIndex(const QFileDialog& dialog)
 {
+    // The list shows descriptions only, so its position is the one to trust.
+    if (const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        if (types->currentIndex() >= 0 && types->count() == dialog.nameFilters().size())
+            return types->currentIndex() + 1;
     const int i = int(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
     return i < 0 ? 1 : i + 1;
 }

@@ -17,6 +17,7 @@ namespace {
 
 constexpr int BackCodeRole = Qt::UserRole + 1;
 constexpr int ForeCodeRole = Qt::UserRole + 2;
+constexpr int TextWidthRole = Qt::UserRole + 3; // the text's width when last measured
 struct Range {
     int from;
     int to;
@@ -52,6 +53,21 @@ vaSpread::vaSpread(QWidget* parent)
     connect(m_view, &vaSpreadView::editEnded, this, [this](const QModelIndex& i, bool changed) {
         emit editMode(i.column() + 1, i.row() + 1, 0, changed);
     });
+    connect(m_view, &QTableWidget::itemChanged, this, &vaSpread::cellChanged);
+    QAbstractItemModel* model = m_view->model();
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved,
+                        &QAbstractItemModel::columnsInserted, &QAbstractItemModel::columnsRemoved})
+        connect(model, signal, this, [this] { dropTextWidths(); });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] { dropTextWidths(); });
+    connect(model, &QAbstractItemModel::layoutChanged, this, [this] { dropTextWidths(); });
+}
+
+vaSpread::~vaSpread()
+{
+    // The view and its model go after this object's members: no notice of
+    // theirs may reach the bookkeeping then.
+    disconnect(m_view->model(), nullptr, this, nullptr);
+    disconnect(m_view, nullptr, this, nullptr);
 }
 
 QTableWidget* vaSpread::table() const { return m_view; }
@@ -114,6 +130,7 @@ void vaSpread::setText(const QString& text)
             m_view->setVerticalHeaderItem(r - 1, new QTableWidgetItem(text));
         return;
     }
+    dropTextWidths();
     forEachCell([&](int c, int r) { makeCell(c, r)->setText(text); });
 }
 
@@ -156,10 +173,15 @@ void vaSpread::setMaxRows(int rows)
 {
     // An open editor would outlive its row: close it with what was typed.
     m_view->commitEdit();
+    dropTextWidths();
     m_view->setRowCount(std::max(0, rows));
 }
 int vaSpread::maxCols() const { return m_view->columnCount(); }
-void vaSpread::setMaxCols(int cols) { m_view->setColumnCount(std::max(0, cols)); }
+void vaSpread::setMaxCols(int cols)
+{
+    dropTextWidths();
+    m_view->setColumnCount(std::max(0, cols));
+}
 
 int vaSpread::activeRow() const
 {
@@ -179,7 +201,9 @@ void vaSpread::setActiveCell()
         return;
     const QModelIndex target = m_view->model()->index(m_row - 1, m_col - 1);
     m_view->setCurrentIndex(target);
-    if (m_view->currentIndex() == target)
+    // Scrolling counts the hidden rows above the cell, one by one: only when
+    // the cell is not in sight already.
+    if (m_view->currentIndex() == target && !m_view->viewport()->rect().contains(m_view->visualRect(target)))
         m_view->scrollTo(target);
 }
 
@@ -199,8 +223,12 @@ bool vaSpread::rowHidden(int row) const
 void vaSpread::setRowHidden(int row, bool hidden)
 {
     const Range rows = span(row, row, false, maxRows());
-    for (int r = rows.from; r <= rows.to; ++r)
+    for (int r = rows.from; r <= rows.to; ++r) {
+        if (m_view->isRowHidden(r - 1) == hidden)
+            continue;
+        countRowTextWidths(r, hidden ? -1 : 1);
         m_view->setRowHidden(r - 1, hidden);
+    }
 }
 
 bool vaSpread::colHidden(int col) const
@@ -217,6 +245,7 @@ void vaSpread::setColHidden(int col, bool hidden)
 
 void vaSpread::clearBlock()
 {
+    dropTextWidths();
     forEachCell([&](int c, int r) { delete m_view->takeItem(r - 1, c - 1); });
 }
 
@@ -226,6 +255,7 @@ void vaSpread::insertRow()
     if (m_row < 1 || m_row > rows)
         return;
     m_view->commitEdit();
+    dropTextWidths();
     m_view->insertRow(m_row - 1);
     m_view->removeRow(rows);
 }
@@ -238,6 +268,7 @@ void vaSpread::sortRows(int row, int row2, SortKey key1, SortKey key2)
     // What was typed belongs to the row it was typed in.
     m_view->commitEdit();
     // Items move without a notice each; one repaint at the end.
+    dropTextWidths();
     const QSignalBlocker quiet(m_view->model());
     const int cols = maxCols();
     struct Line {
@@ -315,15 +346,73 @@ int vaSpread::maxTextColWidth(int col) const
 {
     if (col < 1 || col > maxCols())
         return 0;
-    const QFontMetrics fm = m_view->fontMetrics();
-    int widest = 0;
-    for (int r = 0; r < maxRows(); ++r) {
-        if (m_view->isRowHidden(r))
-            continue;
-        if (const QTableWidgetItem* item = m_view->item(r, col - 1))
-            widest = std::max(widest, fm.horizontalAdvance(item->text()));
+    const auto i = static_cast<size_t>(col - 1);
+    if (m_textWidthsFont != m_view->font()) {
+        dropTextWidths();
+        m_textWidthsFont = m_view->font();
     }
-    return static_cast<int>(pixelsToTwipsX(widest));
+    if (m_textWidths.size() != static_cast<size_t>(maxCols())) {
+        m_textWidths.assign(static_cast<size_t>(maxCols()), {});
+        m_textWidthsKnown.assign(static_cast<size_t>(maxCols()), false);
+    }
+    if (!m_textWidthsKnown[i]) {
+        // Measured once; each cell keeps its width for the bookkeeping.
+        const QSignalBlocker quiet(m_view->model());
+        const QFontMetrics fm = m_view->fontMetrics();
+        std::map<int, int>& widths = m_textWidths[i];
+        widths.clear();
+        for (int r = 0; r < maxRows(); ++r) {
+            QTableWidgetItem* item = m_view->item(r, col - 1);
+            if (!item)
+                continue;
+            const int w = fm.horizontalAdvance(item->text());
+            item->setData(TextWidthRole, w);
+            if (!m_view->isRowHidden(r))
+                ++widths[w];
+        }
+        m_textWidthsKnown[i] = true;
+    }
+    const std::map<int, int>& widths = m_textWidths[i];
+    return static_cast<int>(pixelsToTwipsX(widths.empty() ? 0 : widths.rbegin()->first));
+}
+
+void vaSpread::dropTextWidths() const
+{
+    m_textWidths.clear();
+    m_textWidthsKnown.clear();
+}
+
+void vaSpread::countRowTextWidths(int row, int delta)
+{
+    for (size_t i = 0; i < m_textWidthsKnown.size(); ++i) {
+        if (!m_textWidthsKnown[i])
+            continue;
+        QTableWidgetItem* item = m_view->item(row - 1, static_cast<int>(i));
+        if (!item)
+            continue;
+        const QVariant measured = item->data(TextWidthRole);
+        std::map<int, int>& widths = m_textWidths[i];
+        const auto it = measured.isValid() ? widths.find(measured.toInt()) : widths.end();
+        if (delta > 0 && measured.isValid()) {
+            ++widths[measured.toInt()];
+        } else if (delta < 0 && it != widths.end()) {
+            if (--it->second == 0)
+                widths.erase(it);
+        } else {
+            m_textWidthsKnown[i] = false; // a cell nobody measured yet
+        }
+    }
+}
+
+void vaSpread::cellChanged(QTableWidgetItem* item)
+{
+    // Colours change often and leave the width alone; a new text counts again.
+    const int col = item ? item->column() : -1;
+    if (col < 0 || static_cast<size_t>(col) >= m_textWidthsKnown.size() || !m_textWidthsKnown[col])
+        return;
+    const QVariant measured = item->data(TextWidthRole);
+    if (!measured.isValid() || measured.toInt() != m_view->fontMetrics().horizontalAdvance(item->text()))
+        m_textWidthsKnown[static_cast<size_t>(col)] = false;
 }
 
 int vaSpread::rowHeight(int row) const

@@ -7,7 +7,10 @@
 // Colours are VB colour codes (system colours &H800000xx or 0x00BBGGRR),
 // widths are twips.
 #pragma once
+#include <QFont>
 #include <QFrame>
+#include <map>
+#include <vector>
 #include <QModelIndex>
 
 class QTableWidget;
@@ -28,6 +31,8 @@ public:
     };
 
     explicit vaSpread(QWidget* parent = nullptr);
+
+    ~vaSpread() override;
 
     int col() const { return m_col; }
     void setCol(int col) { m_col = col; }
@@ -106,6 +111,12 @@ private:
     QTableWidgetItem* cell(int col, int row) const;
     QTableWidgetItem* makeCell(int col, int row);
     bool guardMove(const QModelIndex& from, const QModelIndex& to);
+    // The widest-text bookkeeping: per column, how many visible cells have
+    // each text width (pixels). Hiding or showing a row updates it; any other
+    // change of texts or rows drops it, and the next question measures again.
+    void dropTextWidths() const;
+    void countRowTextWidths(int row, int delta);
+    void cellChanged(QTableWidgetItem* item);
 
     vaSpreadView* m_view;
     int m_col = 1;
@@ -114,6 +125,9 @@ private:
     int m_row2 = 1;
     bool m_blockMode = false;
     bool m_reDraw = true;
+    mutable std::vector<std::map<int, int>> m_textWidths;
+    mutable std::vector<bool> m_textWidthsKnown;
+    mutable QFont m_textWidthsFont; // the font they were measured with
 };
 
 } // namespace kalvex

@@ -1,6 +1,6 @@
 #include "tasks/KalvexTasks.h"
 
-#include "admin/KalvexProdSites.h"
+#include "foundation/prodSiteRank.h"
 
 namespace kalvex {
 

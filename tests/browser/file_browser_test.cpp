@@ -196,6 +196,22 @@ TEST(FileBrowser, WithoutCheckOutAFileSpecificationKeepsTabOneClosed)
     EXPECT_TRUE(itemsVisible);
 }
 
+TEST(FileBrowser, WithoutCheckOutAnEmptyTextKeepsTabOneClosedToo)
+{
+    // A fresh form holds the empty text already: setting it changes nothing.
+    SampleDb db;
+    bool enabled = true;
+    int tabAfterClick = -1;
+    runBrowser("", "GERBER_PLOT_SETUP", db.adm, false, [&](frmFileBrowser* b) {
+        enabled = b->SSTabMain->TabEnabled(1);
+        clickTab(b->SSTabMain, 1);
+        tabAfterClick = b->SSTabMain->Tab();
+        b->cmdCancel->click();
+    });
+    EXPECT_FALSE(enabled);
+    EXPECT_EQ(tabAfterClick, 0);
+}
+
 TEST(FileBrowser, TabsSwapTheOpenDialogItemsAndTheResult)
 {
     SampleDb db;

@@ -2,19 +2,17 @@
 // process whose offscreen screen reports 120 DPI.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-
 #include "dialogs/guiLib.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbForm.h"
 #include "platform/VbTextBox.h"
 #include "platform/VbTwips.h"
+#include "support/dpi_child.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
+using kalvex::test::registerDpiChildTest;
+using kalvex::test::runDpiChild;
 
 namespace {
 struct ButtonsForm : VbForm {
@@ -78,36 +76,16 @@ TEST(GuiMetrics, ScreenAt96Dpi)
     expectScreenMetrics(90, 22, 375);
 }
 
-// Runs only in the child process started below.
-TEST(GuiMetrics, ScreenAt120DpiChild)
-{
-    if (qEnvironmentVariable("KALVEX_DPI_CHILD") != "120")
-        GTEST_SKIP() << "run by ScreenAt120Dpi";
-    ASSERT_DOUBLE_EQ(twipsPerPixelX(), 12.0);
-    expectScreenMetrics(72, 18, 300);
-}
+// Exists only in the child process started below.
+[[maybe_unused]] const bool at120Registered =
+    registerDpiChildTest("GuiMetrics", "ScreenAt120DpiChild", 120, [] {
+        ASSERT_DOUBLE_EQ(twipsPerPixelX(), 12.0);
+        expectScreenMetrics(72, 18, 300);
+    });
 
 TEST(GuiMetrics, ScreenAt120Dpi)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString cfg = dir.filePath("screen120.json");
-    QFile f(cfg);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(R"({"screens":[{"name":"s0","x":0,"y":0,"width":1600,"height":1200,"logicalDpi":120,"logicalBaseDpi":96,"dpr":1}]})");
-    f.close();
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + cfg);
-    env.insert("KALVEX_DPI_CHILD", "120");
-    // With scaling on, Qt reports 96 logical DPI and scales the pixels.
-    env.insert("QT_ENABLE_HIGHDPI_SCALING", "0");
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=GuiMetrics.ScreenAt120DpiChild"});
-    ASSERT_TRUE(child.waitForFinished(60000));
-    const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
-    EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
-    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
+    runDpiChild("GuiMetrics", "ScreenAt120DpiChild", 120);
 }
 
 TEST(ButtonSize, NarrowWinsOverSquare)

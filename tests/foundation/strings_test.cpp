@@ -15,26 +15,28 @@ QStringList split(const QString& text, const QString& d, int trim = 0, bool coll
 }
 } // namespace
 
-TEST(StrSplit, ImpliedDelimitersAtTheEndsAndEmptyPiecesInside)
+TEST(StrSplit, DelimitersAtTheEndsAndConsecutiveOnesGiveEmptyPieces)
 {
     EXPECT_EQ(split("a#b", "#"), (QStringList{"a", "b"}));
-    EXPECT_EQ(split("#a#b#", "#"), (QStringList{"a", "b"})); // the delimiters at the ends are the implied ones
+    EXPECT_EQ(split("#x#", "#"), (QStringList{"", "x", ""}));
+    EXPECT_EQ(split("title#", "#"), (QStringList{"title", ""}));
+    EXPECT_EQ(split("#a#b#", "#"), (QStringList{"", "a", "b", ""}));
     EXPECT_EQ(split("a##b", "#"), (QStringList{"a", "", "b"}));
-    EXPECT_EQ(split("##a", "#"), (QStringList{"", "a"}));
-    EXPECT_EQ(split("##", "#"), QStringList{""});
-    EXPECT_EQ(split("#", "#"), QStringList{});
+    EXPECT_EQ(split("##a", "#"), (QStringList{"", "", "a"}));
+    EXPECT_EQ(split("##", "#"), (QStringList{"", "", ""}));
+    EXPECT_EQ(split("#", "#"), (QStringList{"", ""}));
     EXPECT_EQ(split("", "#"), QStringList{});
     EXPECT_EQ(split("abc", "#"), QStringList{"abc"});
-    EXPECT_EQ(split("a::b", "::"), (QStringList{"a", "b"}));
+    EXPECT_EQ(split("a::b::", "::"), (QStringList{"a", "b", ""}));
     EXPECT_EQ(split("a b", ""), QStringList{"a b"});
 }
 
 TEST(StrSplit, TrimAndCollapse)
 {
-    EXPECT_EQ(split(" a , b ,", ",", 1), (QStringList{"a", "b"}));
+    EXPECT_EQ(split(" a , b ,", ",", 1), (QStringList{"a", "b", ""}));
     EXPECT_EQ(split(" a , b ", ",", 0), (QStringList{" a ", " b "}));
-    EXPECT_EQ(split("a,,,b,,", ",", 0, true), (QStringList{"a", "b"}));
-    EXPECT_EQ(split(",,,,", ",", 0, true), QStringList{});
+    EXPECT_EQ(split("a,,,b,,", ",", 0, true), (QStringList{"a", "b", ""}));
+    EXPECT_EQ(split(",,,,", ",", 0, true), (QStringList{"", ""}));
 }
 
 TEST(StrToBool, TestsInTheirOrder)

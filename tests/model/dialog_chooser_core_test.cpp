@@ -13,6 +13,7 @@ using namespace kalvex;
 
 TEST(DialogChooserWithoutWidgets, CommandsChooseNoDialog)
 {
+    const EditFormTable saved = editFormTable();
     // Making a widget here would abort the process.
     registerDefaultEditForm([]() -> IKalvexParmForm* { std::abort(); });
     registerEditFormChooser(dialogFormChooser());
@@ -22,4 +23,5 @@ TEST(DialogChooserWithoutWidgets, CommandsChooseNoDialog)
     EXPECT_EQ(morvObjs_editFormSelect("anything"), nullptr);
     EXPECT_EQ(dialogFormChooser()->defaultForm(), nullptr);
     registerEditFormChooser(nullptr);
+    setEditFormTable(saved);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -66,14 +67,15 @@ TEST(CommonDialog, ShowOpenAnswersTheChosenFileAndTheFilterShown)
         auto* fd = qobject_cast<QFileDialog*>(w);
         title = w->windowTitle();
         if (fd) {
-            shownFilter = fd->selectedNameFilter();
+            if (auto* types = fd->findChild<QComboBox*>("fileTypeCombo"))
+                shownFilter = types->currentText(); // the description as written
             shownDir = fd->directory().absolutePath();
         }
         typeAndAccept(w, "plot.gpf");
     });
     EXPECT_EQ(cd.ShowOpen(), 0);
     EXPECT_EQ(title, "Select the Gerber Plot Setup file");
-    EXPECT_EQ(shownFilter, "Gerber plot setup file(*.gpf) (*.gpf)");
+    EXPECT_EQ(shownFilter, "Gerber plot setup file(*.gpf)");
     EXPECT_EQ(shownDir, QDir(dir.path()).absolutePath());
     EXPECT_EQ(cd.FileName(), QDir::toNativeSeparators(dir.filePath("plot.gpf")));
     EXPECT_EQ(cd.FilterIndex(), 2);

@@ -150,6 +150,8 @@ TEST(OpenDialogComponent, ItemsAreReachableByTemplateIdentifier)
     int toolButtons = 0;
     whenModal([&](QWidget* w) {
         auto* wnd = qobject_cast<OpenDialogWindow*>(w);
+        if (!wnd)
+            return;
         for (int id : {ID_STC4, ID_CMB2, ID_STC3, ID_EDT1, ID_STC2, ID_CMB1, ID_LST2, ID_CHX1, IDOK, IDCANCEL}) {
             QWidget* item = wnd->item(id);
             names << (item ? item->objectName() : QString("-"));
@@ -159,6 +161,7 @@ TEST(OpenDialogComponent, ItemsAreReachableByTemplateIdentifier)
         wnd->cancelCommand();
     });
     cd.ShowOpen();
+    ASSERT_EQ(names.size(), 11);
     EXPECT_EQ(names.mid(0, 8), QStringList({"lookInLabel", "lookInCombo", "fileNameLabel", "fileNameEdit",
                                             "fileTypeLabel", "fileTypeCombo", "splitter", "chx1"}));
     EXPECT_NE(names[8], "-");

@@ -49,17 +49,20 @@ void expectConsistent(const IKalvexAdministratorPtr& adm)
     const auto procs = adm->processes();
     for (int i = 1; i <= procs->count(); ++i) {
         const auto p = procs->item(i, SORT_COLLECTION);
-        if (auto parent = p->processParent())
+        if (auto parent = p->processParent()) {
             EXPECT_EQ(parent, procs->item(parent->id()));
-        if (auto ft = p->fileType())
+        }
+        if (auto ft = p->fileType()) {
             EXPECT_EQ(ft, adm->fileTypes()->item(ft->id()));
+        }
         const auto as = p->generatorAssignments();
         for (int k = 1; k <= as->count(); ++k) {
             const auto a = as->item(k, SORT_COLLECTION);
             ASSERT_TRUE(a->productionSite());
             EXPECT_EQ(a->productionSite(), adm->productionSites()->item(a->productionSite()->id()));
-            if (auto g = a->generator())
+            if (auto g = a->generator()) {
                 EXPECT_EQ(g, adm->generators()->item(g->id()));
+            }
         }
     }
 }

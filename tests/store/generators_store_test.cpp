@@ -171,8 +171,9 @@ TEST(GeneratorsStore, ASaveThatCannotBeWrittenWholeReportsWhyAndLeavesTheOldFile
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit capped = old;
     capped.rlim_cur = 64 * 1024;
-    if (!fs.mounted())
+    if (!fs.mounted()) {
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &capped), 0);
+    }
     const auto run = saveTo(big, path);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QList>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -31,11 +32,35 @@ void closeWindow(QWidget* w)
 
 QWidget* activeModal() { return QApplication::activeModalWidget(); }
 
+namespace {
+// Every driver still polling, so that the end of a test can stop them.
+QList<QPointer<QTimer>>& liveDrivers()
+{
+    static QList<QPointer<QTimer>> drivers;
+    return drivers;
+}
+} // namespace
+
+int stopModalDrivers()
+{
+    int n = 0;
+    for (const QPointer<QTimer>& t : std::as_const(liveDrivers()))
+        if (t && t->isActive()) {
+            t->stop();
+            t->deleteLater();
+            ++n;
+        }
+    liveDrivers().clear();
+    return n;
+}
+
 std::shared_ptr<ModalAnswer> whenModal(std::function<void(QWidget*)> action, int timeoutMs)
 {
     auto answer = std::make_shared<ModalAnswer>();
     QPointer<QWidget> before = activeModal();
     auto* poll = new QTimer(qApp);
+    liveDrivers().removeAll(nullptr);
+    liveDrivers().append(poll);
     poll->setInterval(5);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();

@@ -59,6 +59,9 @@ void acceptModal(QWidget* dialog);
 void cancelModal(QWidget* dialog);
 // Rejects or closes every modal window still open; the number closed.
 int closeLeftoverModals();
+// Stops every whenModal driver still waiting or rejecting late windows (the
+// test main does this after each test); the number stopped.
+int stopModalDrivers();
 
 // Closes any modal window still open when it fires (every `ms` while it
 // lives); put one in a test that runs exec() without an answer of its own.

@@ -1,28 +1,54 @@
-// GoogleTest entry point shared by every suite. Widget suites get a
-// QApplication on the offscreen platform (unless a platform was chosen, so
+// GoogleTest entry point shared by every suite. Settings (the file dialogs'
+// state) go to a temporary folder, never to the user's ~/.config. Widget
+// suites get a QApplication on the offscreen platform (unless a platform was chosen, so
 // that the suites can also run under a real X server), core suites a
 // QCoreApplication.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdlib>
+
+#include "support/global_state.h"
 
 #if KALVEX_TEST_WIDGETS
 #include <QApplication>
 #include <QStyleFactory>
+
+#include "browser/kalvexUi_install.h"
 #endif
 
+namespace {
+// The offscreen platform says so each time a window asks for what it does not
+// do (raise, keyboard grab, size hints): nothing a test can act on.
+QtMessageHandler qtDefaultHandler = nullptr;
+void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    qtDefaultHandler(type, context, text);
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
+    qtDefaultHandler = qInstallMessageHandler(quietPlatform);
     if (!std::getenv("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
+    // Qt wants a runtime folder and warns on every start without one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(settings.path()));
     ::testing::InitGoogleTest(&argc, argv);
 #if KALVEX_TEST_WIDGETS
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+    kalvex::kalvexUi_install();
 #else
     QCoreApplication app(argc, argv);
 #endif
+    kalvex::test::installGlobalStateGuard();
     return RUN_ALL_TESTS();
 }

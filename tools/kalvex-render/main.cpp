@@ -2,14 +2,19 @@
 // kalvex-render --list          names the forms it knows
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise, in
-// the Fusion style, so a picture looks the same on every machine.
+// the Fusion style, with settings of its own in a temporary folder (the file
+// dialogs keep their sidebar and history there), so a picture looks the same
+// on every run and the user's ~/.config stays untouched.
 #include <QApplication>
-#include <QStyleFactory>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
+#include "browser/kalvexUi_install.h"
 #include "render_forms.h"
 
 using kalvex::render::renderForms;
@@ -18,8 +23,14 @@ int main(int argc, char** argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
+    // Qt wants a runtime folder and warns on every start without one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(settings.path()));
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    kalvex::kalvexUi_install();
     const QStringList args = app.arguments().mid(1);
 
     if (args.size() == 1 && args[0] == QLatin1String("--list")) {

@@ -18,7 +18,7 @@
 #include "platform/TList.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbPictureBox.h"
-#include "support/sample_admin_db.h"
+#include "render_demo.h"
 
 namespace kalvex::render {
 
@@ -67,13 +67,12 @@ QString makeFiles(const QTemporaryDir& dir)
     return QDir(dir.path()).absolutePath();
 }
 
-// The example database of the project; the small built-in one when it
-// cannot be read.
+// The example database of the project; none when it cannot be read.
 IKalvexAdministratorPtr exampleDb(const QString& workDir)
 {
     auto adm = loadDemoAdminDb();
     if (!adm)
-        return test::makeSampleAdminDb(workDir);
+        return nullptr;
     adm->envirVars()->add(QStringLiteral("KVX_TASK_WORKDIR"), workDir);
     return adm;
 }
@@ -85,6 +84,8 @@ bool renderFileBrowser(const QString& pngFile, int tab)
     QTemporaryDir dir;
     const QString work = makeFiles(dir);
     auto adm = exampleDb(work);
+    if (!adm)
+        return false;
     QWidget caller;
     const QString spec = tab == 0 ? QStringLiteral("${KVX_TASK_WORKDIR}/board_top.gpf")
                                   : QStringLiteral("VM_DATA_CHECKOUT><current>#P_PHOTO#SITE_FAB#P_DRILL =to= "

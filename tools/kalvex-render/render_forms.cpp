@@ -8,6 +8,7 @@
 #include "dialogs/frmDrillParms.h"
 #include "dialogs/frmGerberParms.h"
 #include "dialogs/frmParmEdit.h"
+#include "browser/kalvexUi_install.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "render_browser.h"
 #include "render_demo.h"
@@ -18,33 +19,14 @@
 #include "interfaces/IKalvexGenerators.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbTextBox.h"
-#include "support/sample_parm_form.h"
 
 namespace kalvex::render {
 
 namespace {
-QWidget* sampleParmsOf(int reservedItem)
-{
-    static std::shared_ptr<IKalvexGenerator> gen = classCreate_KalvexGenerator();
-    gen->setReservedItem(reservedItem);
-    auto parms = gen->parameters();
-    parms->add(QStringLiteral("config_file"), QStringLiteral("${KVX_JOB_PCB_PATH}\\config\\sample.cfg"), 1);
-    parms->add(QStringLiteral("title"), QStringLiteral("Board 4711 rev. C"), 1);
-    parms->add(QStringLiteral("verbose"), QStringLiteral("True"), 1);
-    parms->add(QStringLiteral("mode"), QStringLiteral("compressed"), 1);
-    auto* form = vbl_formInstance<test::frmSampleParms>();
-    form->setParmsColl(parms);
-    form->loadData();
-    return form;
-}
-QWidget* sampleParms() { return sampleParmsOf(NOT_RESERVED); }
-// Owned by a system generator: read-only.
-QWidget* sampleParmsLocked() { return sampleParmsOf(SYSTEM); }
-
 // The grid dialog as its editor shows it, in normal or batch mode.
 QWidget* parmEdit(bool batch)
 {
-    dialogs_install();
+    kalvexUi_install();
     static std::shared_ptr<IKalvexGenerator> gen = classCreate_KalvexGenerator();
     gen->setCmdGen(batch ? QStringLiteral("(INTERNAL)Kalvex batchfile Generator")
                          : QStringLiteral("${KVX_TOOLS}\\outgen.exe"));
@@ -105,8 +87,6 @@ QWidget* gerberReadOnly()
 const std::vector<RenderForm>& renderForms()
 {
     static const std::vector<RenderForm> forms = {
-        {QStringLiteral("frmSampleParms"), sampleParms},
-        {QStringLiteral("frmSampleParms_readonly"), sampleParmsLocked},
         {QStringLiteral("frmParmEdit"), [] { return parmEdit(false); }},
         {QStringLiteral("frmParmEdit_batch"), [] { return parmEdit(true); }},
         {QStringLiteral("frmGerberParms"), [] { return demoGeneratorDialog(QStringLiteral("GERBER")); }},

@@ -2,7 +2,7 @@
 // process's): keyed by their production site, with an in-use flag and extra
 // parameters, held in a collection kept in step with the sites.
 #pragma once
-#include "admin/siteAssignments.h"
+#include "foundation/siteAssignments.h"
 #include "foundation/KalvexItemsImpl.h"
 #include "foundation/KalvexKeyedItemImpl.h"
 #include "interfaces/IBrenloEnvirVars.h"

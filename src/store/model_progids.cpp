@@ -1,4 +1,4 @@
-#include "admin/model_progids.h"
+#include "store/model_progids.h"
 
 #include "admin/KalvexADMDbStatus.h"
 #include "admin/KalvexAdministrator.h"

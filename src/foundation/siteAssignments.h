@@ -2,7 +2,8 @@
 #pragma once
 #include <climits>
 
-#include "admin/KalvexProdSites.h"
+#include "foundation/prodSiteRank.h"
+#include "interfaces/IKalvexProdSite.h"
 
 namespace kalvex {
 

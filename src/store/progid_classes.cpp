@@ -1,6 +1,6 @@
 // The classes of kalvex_core that can be created by ProgID. Add a line here
 // when a class with a factory arrives; kalvex_ui registers its own at start-up.
-#include "admin/model_progids.h"
+#include "store/model_progids.h"
 #include "foundation/BrenloEnvirVars.h"
 #include "foundation/progid_registry.h"
 #include "generators/KalvexGenParm.h"

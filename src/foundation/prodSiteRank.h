@@ -1,0 +1,12 @@
+// A production site's place in production-site order, shared by everything
+// that sorts by site (site assignments, tasks).
+#pragma once
+#include "interfaces/IKalvexProdSite.h"
+
+namespace kalvex {
+
+// A site's place in production-site order: its position in the display order
+// of the collection holding it; sites outside a collection come last.
+int prodSiteRank(const IKalvexProdSitePtr& site);
+
+} // namespace kalvex
