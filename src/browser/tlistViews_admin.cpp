@@ -32,6 +32,45 @@ bool shown(const IKalvexObjectPtr& object, bool onlyModified)
     return !onlyModified || object->modified() != 0;
 }
 
+// The frame every item view shares: nothing for a missing list or object, or
+// for one the only-modified mode hides; otherwise its node, the rows and
+// child nodes fill(row, node) adds under it, and the node closed. Answers the
+// node's row, -1 when none was added.
+template <typename Obj, typename Caption, typename Colour, typename Fill>
+int showNode(TList* tlist, int parentIndex, const std::shared_ptr<Obj>& object, bool onlyModified,
+             Caption&& caption, Colour&& colour, Fill&& fill)
+{
+    int result = -1;
+    if (!tlist || !object)
+        return result;
+    tlist_viewFrame(tlist, [&] {
+        if (!shown(object, onlyModified))
+            return;
+        tlist_node built(tlist, parentIndex, caption(), true, colour());
+        result = built.row();
+        fill(Rows{tlist, result}, result);
+        built.close();
+    });
+    return result;
+}
+
+// A node in the list's default colour.
+template <typename Obj, typename Caption, typename Fill>
+int showItem(TList* tlist, int parentIndex, const std::shared_ptr<Obj>& object, bool onlyModified,
+             Caption&& caption, Fill&& fill)
+{
+    return showNode(tlist, parentIndex, object, onlyModified, caption, [] { return 0u; }, fill);
+}
+
+// An administration entry's node: its name, in its reservation colour.
+template <typename Entry, typename Fill>
+int showEntry(TList* tlist, int parentIndex, const std::shared_ptr<Entry>& entry, bool onlyModified, Fill&& fill)
+{
+    return showNode(
+        tlist, parentIndex, entry, onlyModified, [&] { return entry->name(); },
+        [&] { return getReservedColor(entry->reservedItem()); }, fill);
+}
+
 // The frame of a collection view: nothing for an empty collection or, in
 // only-modified mode, one without changed items; else the node, the items
 // (each through its view) and item mode 1 when asked for.
@@ -236,16 +275,7 @@ void tlist_showParameters(TList* tlist, int parentIndex, const std::shared_ptr<I
 int tlist_showProcess(TList* tlist, int parentIndex, const std::shared_ptr<IKalvexProcess>& process,
                       bool onlyModified)
 {
-    int result = -1;
-    if (!tlist || !process)
-        return result;
-    tlist_viewFrame(tlist, [&] {
-        if (!shown(process, onlyModified))
-            return;
-        tlist_node built(tlist, parentIndex, process->name(), true,
-                                       getReservedColor(process->reservedItem()));
-        const int node = built.row();
-        result = node;
+    return showEntry(tlist, parentIndex, process, onlyModified, [&](const Rows& row, int node) {
         const QString fileType = getNameIdString(process->fileType());
         const QString productClass = getNameIdString(process->productClass());
         const QString parent = getNameIdString(process->processParent());
@@ -253,7 +283,6 @@ int tlist_showProcess(TList* tlist, int parentIndex, const std::shared_ptr<IKalv
         const QString type = morvObjs_treeNodeTypeStr(process->processType());
         const auto key = process->orderKey();
 
-        const Rows row{tlist, node};
         entryRows(row, *process);
         row(QStringLiteral("intCounter"), process->intCounter());
         row(QStringLiteral("modified"), process->modified());
@@ -276,25 +305,13 @@ int tlist_showProcess(TList* tlist, int parentIndex, const std::shared_ptr<IKalv
         tlist_adjustItemGrid(tlist, node);
         row.blank();
         tlist_showGenAssignments(tlist, node, process->generatorAssignments(), onlyModified);
-        built.close();
     });
-    return result;
 }
 
 int tlist_showGenerator(TList* tlist, int parentIndex, const std::shared_ptr<IKalvexGenerator>& generator,
                         bool onlyModified)
 {
-    int result = -1;
-    if (!tlist || !generator)
-        return result;
-    tlist_viewFrame(tlist, [&] {
-        if (!shown(generator, onlyModified))
-            return;
-        tlist_node built(tlist, parentIndex, generator->name(), true,
-                                       getReservedColor(generator->reservedItem()));
-        const int node = built.row();
-        result = node;
-        const Rows row{tlist, node};
+    return showEntry(tlist, parentIndex, generator, onlyModified, [&](const Rows& row, int node) {
         entryRows(row, *generator);
         row(QStringLiteral("intCounter"), generator->intCounter());
         row.blank();
@@ -308,25 +325,13 @@ int tlist_showGenerator(TList* tlist, int parentIndex, const std::shared_ptr<IKa
         row.blank();
         // A changed generator shows every parameter.
         tlist_showParameters(tlist, node, generator->parameters(), false);
-        built.close();
     });
-    return result;
 }
 
 int tlist_showDistributor(TList* tlist, int parentIndex, const std::shared_ptr<IKalvexDistributor>& distributor,
                           bool onlyModified)
 {
-    int result = -1;
-    if (!tlist || !distributor)
-        return result;
-    tlist_viewFrame(tlist, [&] {
-        if (!shown(distributor, onlyModified))
-            return;
-        tlist_node built(tlist, parentIndex, distributor->name(), true,
-                                       getReservedColor(distributor->reservedItem()));
-        const int node = built.row();
-        result = node;
-        const Rows row{tlist, node};
+    return showEntry(tlist, parentIndex, distributor, onlyModified, [&](const Rows& row, int node) {
         entryRows(row, *distributor);
         row(QStringLiteral("modified"), distributor->modified());
         row.blank();
@@ -337,26 +342,17 @@ int tlist_showDistributor(TList* tlist, int parentIndex, const std::shared_ptr<I
         tlist_showPsiteAssignments(tlist, node, distributor->psiteAssignments(), onlyModified);
         row.blank();
         tlist_showParameters(tlist, node, distributor->parameters(), false);
-        built.close();
     });
-    return result;
 }
 
 int tlist_showErrorFilter(TList* tlist, int parentIndex, const std::shared_ptr<IKalvexErrorFilter>& filter,
                           bool onlyModified)
 {
-    int result = -1;
-    if (!tlist || !filter)
-        return result;
-    tlist_viewFrame(tlist, [&] {
-        if (!shown(filter, onlyModified))
-            return;
-        const QString caption = QString::number(filter->order()) + QLatin1String(". -") + filter->actionString()
+    auto caption = [&] {
+        return QString::number(filter->order()) + QLatin1String(". -") + filter->actionString()
             + QLatin1String("- ") + vbl_str_quoteSingle(filter->expression());
-        tlist_node built(tlist, parentIndex, caption);
-        const int node = built.row();
-        result = node;
-        const Rows row{tlist, node};
+    };
+    return showItem(tlist, parentIndex, filter, onlyModified, caption, [&](const Rows& row, int node) {
         row(QStringLiteral("modified"), filter->modified());
         if (!filter->description().isEmpty())
             row(QStringLiteral("description"), filter->description());
@@ -364,24 +360,13 @@ int tlist_showErrorFilter(TList* tlist, int parentIndex, const std::shared_ptr<I
         if (!appl.isEmpty() && appl != QLatin1String("ALL"))
             row(QStringLiteral("applList"), appl);
         tlist_adjustItemGrid(tlist, node);
-        built.close();
     });
-    return result;
 }
 
 int tlist_showProdSite(TList* tlist, int parentIndex, const std::shared_ptr<IKalvexProdSite>& site,
                        bool onlyModified)
 {
-    int result = -1;
-    if (!tlist || !site)
-        return result;
-    tlist_viewFrame(tlist, [&] {
-        if (!shown(site, onlyModified))
-            return;
-        tlist_node built(tlist, parentIndex, site->name(), true, getReservedColor(site->reservedItem()));
-        const int node = built.row();
-        result = node;
-        const Rows row{tlist, node};
+    return showEntry(tlist, parentIndex, site, onlyModified, [&](const Rows& row, int node) {
         entryRows(row, *site);
         row(QStringLiteral("intCounter"), site->intCounter());
         row(QStringLiteral("modified"), site->modified());
@@ -392,9 +377,7 @@ int tlist_showProdSite(TList* tlist, int parentIndex, const std::shared_ptr<IKal
         row(QStringLiteral("emailNotify"), site->emailNotify());
         row(QStringLiteral("displayOrder"), site->displayOrder());
         tlist_adjustItemGrid(tlist, node);
-        built.close();
     });
-    return result;
 }
 
 namespace {
@@ -403,23 +386,12 @@ namespace {
 int showPlainEntry(TList* tlist, int parentIndex, const std::shared_ptr<IKalvexNamedItem>& entry,
                    bool onlyModified)
 {
-    int result = -1;
-    if (!tlist || !entry)
-        return result;
-    tlist_viewFrame(tlist, [&] {
-        if (!shown(entry, onlyModified))
-            return;
-        tlist_node built(tlist, parentIndex, entry->name(), true, getReservedColor(entry->reservedItem()));
-        const int node = built.row();
-        result = node;
-        const Rows row{tlist, node};
+    return showEntry(tlist, parentIndex, entry, onlyModified, [&](const Rows& row, int node) {
         entryRows(row, *entry);
         row(QStringLiteral("intCounter"), entry->intCounter());
         row(QStringLiteral("modified"), entry->modified());
         tlist_adjustItemGrid(tlist, node);
-        built.close();
     });
-    return result;
 }
 
 } // namespace
@@ -439,48 +411,28 @@ int tlist_showFileType(TList* tlist, int parentIndex, const std::shared_ptr<IKal
 int tlist_showGenAssignment(TList* tlist, int parentIndex,
                             const std::shared_ptr<IKalvexGenAssignment>& assignment, bool onlyModified)
 {
-    int result = -1;
-    if (!tlist || !assignment)
-        return result;
-    tlist_viewFrame(tlist, [&] {
-        if (!shown(assignment, onlyModified))
-            return;
-        tlist_node built(tlist, parentIndex, siteCaption(assignment->productionSite()));
-        const int node = built.row();
-        result = node;
+    auto caption = [&] { return siteCaption(assignment->productionSite()); };
+    return showItem(tlist, parentIndex, assignment, onlyModified, caption, [&](const Rows& row, int node) {
         const auto generator = assignment->generator();
-        const Rows row{tlist, node};
         row(QStringLiteral("generator"), morvObjs_getName(generator, kNoReference) + QLatin1Char('(')
                                              + morvObjs_getId(generator, kNoReference) + QLatin1Char(')'));
         row(QStringLiteral("inUse"), assignment->inUse());
         row(QStringLiteral("additionalGenParms"), assignment->additionalGenParms());
         row(QStringLiteral("modified"), assignment->modified());
         tlist_adjustItemGrid(tlist, node);
-        built.close();
     });
-    return result;
 }
 
 int tlist_showPsiteAssignment(TList* tlist, int parentIndex,
                               const std::shared_ptr<IKalvexPsiteAssignment>& assignment, bool onlyModified)
 {
-    int result = -1;
-    if (!tlist || !assignment)
-        return result;
-    tlist_viewFrame(tlist, [&] {
-        if (!shown(assignment, onlyModified))
-            return;
-        tlist_node built(tlist, parentIndex, siteCaption(assignment->productionSite()));
-        const int node = built.row();
-        result = node;
-        const Rows row{tlist, node};
+    auto caption = [&] { return siteCaption(assignment->productionSite()); };
+    return showItem(tlist, parentIndex, assignment, onlyModified, caption, [&](const Rows& row, int node) {
         row(QStringLiteral("inUse"), assignment->inUse());
         row(QStringLiteral("additionalGenParms"), assignment->additionalParms());
         row(QStringLiteral("modified"), assignment->modified());
         tlist_adjustItemGrid(tlist, node);
-        built.close();
     });
-    return result;
 }
 
 int tlist_showAdminDbStatus(TList* tlist, int parentIndex, const std::shared_ptr<IKalvexADMDbStatus>& status,
