@@ -189,6 +189,15 @@ TEST(AdminStore, AFaultEndsTheLoadWithItsLineAndLeavesTheDatabaseAsItWas)
         const auto kept = adm->processes()->item(1, SORT_COLLECTION);
         kept->setDescription(QStringLiteral("edited, not saved"));
         before->processes()->item(1, SORT_COLLECTION)->setDescription(QStringLiteral("edited, not saved"));
+        // Each edit stamped the clock's second into its database; the two
+        // seconds may differ.
+        const auto stamps = before->statusInfo();
+        stamps->setModified(MODIFIED_SUSPEND);
+        before->setModified(MODIFIED_SUSPEND);
+        for (int code : adm->statusInfo()->modificationDateTypes())
+            stamps->setModificationDate(code, adm->statusInfo()->modificationDate(code));
+        before->setModified(MODIFIED_RESUME);
+        stamps->setModified(MODIFIED_RESUME);
         const auto run = loadFrom(adm, path, SOURCE_ID_ADMIN_DB, log);
         EXPECT_EQ(run.status, STORAGE_CONTENT_ERROR);
         if (c.line) {
