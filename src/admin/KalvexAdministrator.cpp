@@ -8,6 +8,7 @@
 #include "admin/KalvexProdClasses.h"
 #include "admin/KalvexProdSites.h"
 #include "foundation/BrenloEnvirVars.h"
+#include "foundation/objectCast.h"
 #include "generators/KalvexGenerators.h"
 #include "generators/KalvexProcesses.h"
 #include "interfaces/IKalvexGenerators.h"
@@ -166,7 +167,7 @@ void KalvexAdministrator::queueEvent(const QString& eventType, const QString&, c
     int category = 0;
     auto object = params.sender.lock();
     for (int depth = 0; object && depth < kMaxDepth; ++depth, object = object->parent()) {
-        if (auto* tracked = KalvexObjectBase::baseOf(object.get()); tracked && tracked->trackingSuspended())
+        if (auto* tracked = objectCast<KalvexObjectBase>(object.get()); tracked && tracked->trackingSuspended())
             return;
         if (!category)
             category = categoryOf(object.get());

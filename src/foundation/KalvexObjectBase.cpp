@@ -1,9 +1,8 @@
 #include "foundation/KalvexObjectBase.h"
 
 #include <algorithm>
-#include <array>
-#include <typeinfo>
 
+#include "foundation/objectCast.h"
 #include "interfaces/IKalvexMessageSink.h"
 
 namespace kalvex {
@@ -99,7 +98,7 @@ void KalvexObjectBase::findRaisers(std::shared_ptr<IBrenloEventRaiser>* pub,
     // Each owner is held while it is looked at.
     std::shared_ptr<IKalvexObject> owner = done() ? nullptr : m_parent.lock();
     for (int depth = 0; owner && depth < kMaxDepth; ++depth) {
-        const auto* base = baseOf(owner.get());
+        const auto* base = objectCast<KalvexObjectBase>(owner.get());
         if (!base)
             return;
         take(base->m_hooks.get());
@@ -121,40 +120,6 @@ std::shared_ptr<IBrenloEventRaiser> KalvexObjectBase::internalEventRaiser() cons
     std::shared_ptr<IBrenloEventRaiser> internal;
     findRaisers(nullptr, &internal);
     return internal;
-}
-
-const KalvexObjectBase* KalvexObjectBase::baseOf(const IKalvexObject* object)
-{
-    if (!object)
-        return nullptr;
-    // A cast from the virtual base walks the class graph. Within objects of
-    // one class the two parts lie at the same distance, so the cast is made
-    // once per class and the distance kept. The model lives on one thread.
-    struct Known {
-        const std::type_info* type = nullptr;
-        std::ptrdiff_t offset = 0;
-        bool isBase = false;
-    };
-    static std::array<Known, 128> known;
-    const std::type_info* type = &typeid(*object);
-    size_t slot = (reinterpret_cast<std::uintptr_t>(type) >> 4) % known.size();
-    for (size_t probe = 0; probe < known.size(); ++probe, slot = (slot + 1) % known.size()) {
-        Known& k = known[slot];
-        if (k.type == type) {
-            if (!k.isBase)
-                return nullptr;
-            return reinterpret_cast<const KalvexObjectBase*>(reinterpret_cast<const char*>(object) + k.offset);
-        }
-        if (!k.type) {
-            const auto* base = dynamic_cast<const KalvexObjectBase*>(object);
-            k.type = type;
-            k.isBase = base != nullptr;
-            if (base)
-                k.offset = reinterpret_cast<const char*>(base) - reinterpret_cast<const char*>(object);
-            return base;
-        }
-    }
-    return dynamic_cast<const KalvexObjectBase*>(object);
 }
 
 bool KalvexObjectBase::raisesEvents() const

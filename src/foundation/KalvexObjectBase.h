@@ -57,11 +57,6 @@ public:
     // Posts a progress text to the message object, when it takes messages.
     void postMessage(const QString& text, int line = 1) const;
 
-    // The object as a KalvexObjectBase, or null when it is none: a
-    // dynamic_cast made once per class (the model asks on every event).
-    // Only for objects fully built, e.g. held by a shared_ptr.
-    static const KalvexObjectBase* baseOf(const IKalvexObject* object);
-
 protected:
     // Store only a different value, count one change, raise EV_CHANGE.
     // Returns whether the value changed.

@@ -1,6 +1,7 @@
 #include "generators/KalvexProcess.h"
 
 #include "generators/KalvexGenAssignment.h"
+#include "foundation/objectCast.h"
 #include "generators/KalvexProcessOrderKey.h"
 
 namespace kalvex {
@@ -20,7 +21,7 @@ std::shared_ptr<IKalvexGenAssignments> KalvexProcess::generatorAssignments() con
     if (!m_assignments) {
         partOnUse(m_assignments, &classCreate_KalvexGenAssignments);
         // The process collection hands its variable set to the assignments it knows of.
-        if (auto coll = std::dynamic_pointer_cast<IKalvexProcesses>(parent()))
+        if (auto coll = objectCast<IKalvexProcesses>(parent()))
             m_assignments->setEnvirVars(coll->envirVars());
     }
     return m_assignments;

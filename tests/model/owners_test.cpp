@@ -1,5 +1,6 @@
 // Parts made on first use and raisers reached through the owners: what a
 // host sees must not depend on when a part was made or a raiser was set.
+// Casts through the per-class table agree with dynamic_cast.
 #include <gtest/gtest.h>
 
 #include <QObject>
@@ -8,6 +9,8 @@
 #include "admin/KalvexDistributor.h"
 #include "admin/KalvexProdSite.h"
 #include "foundation/BrenloEnvirVars.h"
+#include "foundation/IKalvexIdOwner.h"
+#include "foundation/objectCast.h"
 #include "generators/KalvexGenAssignment.h"
 #include "generators/KalvexGenerator.h"
 #include "generators/KalvexProcess.h"
@@ -29,7 +32,7 @@ struct Recorder : IBrenloEventRaiser {
 
 const KalvexObjectBase& base(const std::shared_ptr<IKalvexObject>& o)
 {
-    return *KalvexObjectBase::baseOf(o.get());
+    return *objectCast<KalvexObjectBase>(o.get());
 }
 
 IKalvexProdSitePtr site(const QString& id)
@@ -175,4 +178,24 @@ TEST(Raisers, AnObjectGivenItsOwnRaiserKeepsItAndALoneObjectHasNone)
     key->setEventRaiser(nullptr);
     key->setInUse(true);
     EXPECT_EQ(rec->seen.size(), 1);
+}
+
+TEST(ObjectCast, AgreesWithDynamicCastForObjectsOfManyClassesAskedTwice)
+{
+    auto adm = classCreate_KalvexAdministrator();
+    auto gen = adm->generators()->add("G1");
+    auto p = classCreate_KalvexProcess();
+    const std::vector<std::shared_ptr<IKalvexObject>> objects = {
+        site("S1"), p, p->orderKey(), p->generatorAssignments(), classCreate_KalvexGenAssignment(), gen,
+        gen->parameters(), classCreate_KalvexDistributor(), adm, adm->processes(), adm->statusInfo(), site("S2")};
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& o : objects) {
+            const IKalvexObject* raw = o.get();
+            EXPECT_EQ(objectCast<KalvexObjectBase>(raw), dynamic_cast<const KalvexObjectBase*>(raw));
+            EXPECT_EQ(objectCast<IKalvexNamedItem>(raw), dynamic_cast<const IKalvexNamedItem*>(raw));
+            EXPECT_EQ(objectCast<IKalvexIdOwner>(raw), dynamic_cast<const IKalvexIdOwner*>(raw));
+        }
+    }
+    EXPECT_FALSE(objectCast<KalvexObjectBase>(static_cast<const IKalvexObject*>(nullptr)));
+    EXPECT_EQ(objectCast<IKalvexProcess>(std::shared_ptr<IKalvexObject>(p)), p);
 }
