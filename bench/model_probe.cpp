@@ -1,7 +1,7 @@
 // Model footprint probe: prints the size of each model class and, given a
 // file, loads it once into a fresh database (a short run for heaptrack or
-// perf). With "--save FILE" it first writes the 50,000-object benchmark
-// database there.
+// perf). "--save FILE [FACTOR]" writes the 50,000-object benchmark database
+// (FACTOR times as many entries) there instead.
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -76,8 +76,17 @@ int main(int argc, char** argv)
         printSizes();
         return 0;
     }
-    if (args.size() == 2 && args[0] == QLatin1String("--save"))
-        return runStore(bench::makeBenchDatabase(bench::Sizes{}), args[1], true) == STORAGE_OK ? 0 : 1;
+    if (args.size() >= 2 && args[0] == QLatin1String("--save")) {
+        // An optional factor scales the entry counts (4 gives about 200,000 objects).
+        const int f = args.size() > 2 ? std::max(1, args[2].toInt()) : 1;
+        bench::Sizes n;
+        n.sites *= f;
+        n.generators *= f;
+        n.distributors *= f;
+        n.processes *= f;
+        n.filters *= f;
+        return runStore(bench::makeBenchDatabase(n), args[1], true) == STORAGE_OK ? 0 : 1;
+    }
     auto target = classCreate_KalvexAdministrator();
     return runStore(target, args[0], false) == STORAGE_OK ? 0 : 1;
 }
