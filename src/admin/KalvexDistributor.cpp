@@ -14,19 +14,15 @@ std::shared_ptr<KalvexDistributor> KalvexDistributor::create()
 
 std::shared_ptr<IKalvexPsiteAssignments> KalvexDistributor::psiteAssignments() const
 {
-    if (!m_sites) {
-        partOnUse(m_sites, &classCreate_KalvexPsiteAssignments);
+    if (!m_sites && partOnUse(m_sites, &classCreate_KalvexPsiteAssignments))
         m_sites->setEnvirVars(m_vars);
-    }
     return m_sites;
 }
 
 IKalvexGenParmsPtr KalvexDistributor::parameters() const
 {
-    if (!m_parameters) {
-        partOnUse(m_parameters, &classCreate_KalvexGenParms);
+    if (!m_parameters && partOnUse(m_parameters, &classCreate_KalvexGenParms))
         m_parameters->setEnvirVars(m_vars);
-    }
     return m_parameters;
 }
 

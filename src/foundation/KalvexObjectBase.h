@@ -65,6 +65,20 @@ protected:
     bool propUpdDouble(double& field, double value, const QString& property);
     bool propUpdBool(bool& field, bool value, const QString& property);
 
+    // The part in `slot`, made by make() on first use: owned by this object
+    // (when it is held by a shared_ptr) and given its message object. Stays
+    // null when make() fails.
+    template <class Part, class Make>
+    const std::shared_ptr<Part>& partOnUse(std::shared_ptr<Part>& slot, Make make) const
+    {
+        if (!slot && (slot = make())) {
+            slot->setParent(std::const_pointer_cast<IKalvexObject>(weak_from_this().lock()));
+            if (QObject* sink = messagesObj())
+                slot->setMessagesObj(sink);
+        }
+        return slot;
+    }
+
 private:
     struct Hooks {
         std::shared_ptr<IBrenloEventRaiser> raiser;

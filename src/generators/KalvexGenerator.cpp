@@ -12,15 +12,8 @@ KalvexGenerator::KalvexGenerator() = default;
 
 IKalvexGenParmsPtr KalvexGenerator::parameters() const
 {
-    if (!m_parms) {
-        m_parms = classCreate_KalvexGenParms();
-        if (!m_parms)
-            return nullptr;
-        m_parms->setParent(std::const_pointer_cast<IKalvexObject>(weak_from_this().lock()));
+    if (!m_parms && partOnUse(m_parms, &classCreate_KalvexGenParms))
         m_parms->setEnvirVars(m_vars);
-        if (QObject* sink = messagesObj())
-            m_parms->setMessagesObj(sink);
-    }
     return m_parms;
 }
 

@@ -18,8 +18,7 @@ IKalvexProcessOrderKeyPtr KalvexProcess::orderKey() const
 
 std::shared_ptr<IKalvexGenAssignments> KalvexProcess::generatorAssignments() const
 {
-    if (!m_assignments) {
-        partOnUse(m_assignments, &classCreate_KalvexGenAssignments);
+    if (!m_assignments && partOnUse(m_assignments, &classCreate_KalvexGenAssignments)) {
         // The process collection hands its variable set to the assignments it knows of.
         if (auto coll = objectCast<IKalvexProcesses>(parent()))
             m_assignments->setEnvirVars(coll->envirVars());
