@@ -8,7 +8,6 @@
 // would cost more memory than it.
 #pragma once
 #include <QString>
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -57,7 +56,8 @@ public:
         return 0;
     }
     // An item joined at the end, at the 1-based position. A table not
-    // covering every item before it is left to be rebuilt.
+    // covering every item before it, or grown half full, is left to be
+    // rebuilt (for twice as many items) by the next look-up.
     void appended(const QString& key, int position)
     {
         if (!current(position - 1))
@@ -66,8 +66,10 @@ public:
         t.covered = position;
         if (key.isEmpty())
             return;
-        if (static_cast<size_t>(++t.entries) * 2 > t.cells.size())
-            rehash(t.cells.size() * 2);
+        if (static_cast<size_t>(++t.entries) * 2 > t.cells.size()) {
+            t.builtAt = 0;
+            return;
+        }
         enter(t.cells, hashOf(key), static_cast<std::uint32_t>(position));
     }
     // Positions moved (a removal or an insertion before the end).
@@ -119,21 +121,6 @@ private:
         }
         t.covered = count;
         t.builtAt = keyGeneration();
-    }
-    void rehash(size_t size)
-    {
-        Table& t = *m_table;
-        // In position order, so that the earlier of two equal keys stays first.
-        std::vector<Cell> entries;
-        entries.reserve(static_cast<size_t>(t.entries));
-        for (const Cell& s : t.cells)
-            if (s.position)
-                entries.push_back(s);
-        std::sort(entries.begin(), entries.end(),
-                  [](const Cell& a, const Cell& b) { return a.position < b.position; });
-        t.cells.assign(size, Cell{});
-        for (const Cell& s : entries)
-            enter(t.cells, s.hash, s.position);
     }
     static void enter(std::vector<Cell>& cells, std::uint32_t hash, std::uint32_t position)
     {
