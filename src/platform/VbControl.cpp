@@ -93,13 +93,17 @@ double readTwips(const QObject* ctl, int i)
     return (i == 0 || i == 2) ? pixelsToTwipsX(px) : pixelsToTwipsY(px);
 }
 
-void rememberTwips(QWidget* w, int i, double twips)
+// Recorded before the widget moves: its Resize and Move handlers already read
+// back the twips written, and whatever they write in turn is what stays. A
+// size the widget did not take (a minimum, a handler's change) reads as its
+// pixels.
+void rememberTwips(QWidget* w, int i, double twips, int px)
 {
     QVariantList g = w->property(P_GEOM).toList();
     if (g.size() != 8)
         g = QVariantList(8);
     g[i] = twips;
-    g[4 + i] = currentPixels(w, i);
+    g[4 + i] = px;
     w->setProperty(P_GEOM, g);
 }
 
@@ -124,6 +128,11 @@ void applyPixels(QWidget* w, int i, int px)
     }
 }
 
+int toPixels(int i, double twips)
+{
+    return (i == 0 || i == 2) ? twipsToPixelsX(twips) : twipsToPixelsY(twips);
+}
+
 bool writeTwips(QObject* ctl, int i, double twips)
 {
     auto* w = qobject_cast<QWidget*>(ctl);
@@ -131,10 +140,34 @@ bool writeTwips(QObject* ctl, int i, double twips)
         return true;
     if (!std::isfinite(twips) || (i >= 2 && twips < 0))
         return false;
-    const int px = (i == 0 || i == 2) ? twipsToPixelsX(twips) : twipsToPixelsY(twips);
+    const int px = toPixels(i, twips);
+    rememberTwips(w, i, twips, px);
     applyPixels(w, i, px);
-    rememberTwips(w, i, twips);
     return true;
+}
+
+// Width and height in one resize, so that a Resize handler never sees the
+// new width with the old height. A value that is not finite is left as is.
+void writeSize(QObject* ctl, double width, double height)
+{
+    auto* w = qobject_cast<QWidget*>(ctl);
+    if (!w)
+        return;
+    const QRect outer = w->isWindow() ? w->frameGeometry() : w->geometry();
+    int px[2] = {outer.width(), outer.height()};
+    const double twips[2] = {width, height};
+    for (int k = 0; k < 2; ++k) {
+        if (!std::isfinite(twips[k]))
+            continue;
+        px[k] = toPixels(2 + k, twips[k]);
+        rememberTwips(w, 2 + k, twips[k], px[k]);
+    }
+    if (w->isWindow()) {
+        const QRect in = w->geometry();
+        w->resize(qMax(0, px[0] - (outer.width() - in.width())), qMax(0, px[1] - (outer.height() - in.height())));
+    } else {
+        w->resize(px[0], px[1]);
+    }
 }
 } // namespace
 
@@ -301,8 +334,7 @@ bool move(QObject* ctl, double l, double t, double w, double h)
         return false;
     writeTwips(ctl, 0, l);
     writeTwips(ctl, 1, t);
-    writeTwips(ctl, 2, w);
-    writeTwips(ctl, 3, h);
+    writeSize(ctl, w, h);
     return true;
 }
 
