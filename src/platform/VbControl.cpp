@@ -107,24 +107,26 @@ void rememberTwips(QWidget* w, int i, double twips, int px)
     w->setProperty(P_GEOM, g);
 }
 
-void applyPixels(QWidget* w, int i, int px)
+// Outer size in pixels: a window's frame is included.
+void resizeOuter(QWidget* w, int width, int height)
 {
-    if (w->isWindow()) {
-        const QRect fr = w->frameGeometry();
-        const QRect in = w->geometry();
-        switch (i) {
-        case 0: w->move(px, fr.y()); break;
-        case 1: w->move(fr.x(), px); break;
-        case 2: w->resize(qMax(0, px - (fr.width() - in.width())), in.height()); break;
-        default: w->resize(in.width(), qMax(0, px - (fr.height() - in.height()))); break;
-        }
+    if (!w->isWindow()) {
+        w->resize(width, height);
         return;
     }
+    const QRect fr = w->frameGeometry();
+    const QRect in = w->geometry();
+    w->resize(qMax(0, width - (fr.width() - in.width())), qMax(0, height - (fr.height() - in.height())));
+}
+
+void applyPixels(QWidget* w, int i, int px)
+{
+    const QRect r = w->isWindow() ? w->frameGeometry() : w->geometry();
     switch (i) {
-    case 0: w->move(px, w->y()); break;
-    case 1: w->move(w->x(), px); break;
-    case 2: w->resize(px, w->height()); break;
-    default: w->resize(w->width(), px); break;
+    case 0: w->move(px, r.y()); break;
+    case 1: w->move(r.x(), px); break;
+    case 2: resizeOuter(w, px, r.height()); break;
+    default: resizeOuter(w, r.width(), px); break;
     }
 }
 
@@ -162,12 +164,7 @@ void writeSize(QObject* ctl, double width, double height)
         px[k] = toPixels(2 + k, twips[k]);
         rememberTwips(w, 2 + k, twips[k], px[k]);
     }
-    if (w->isWindow()) {
-        const QRect in = w->geometry();
-        w->resize(qMax(0, px[0] - (outer.width() - in.width())), qMax(0, px[1] - (outer.height() - in.height())));
-    } else {
-        w->resize(px[0], px[1]);
-    }
+    resizeOuter(w, px[0], px[1]);
 }
 } // namespace
 
