@@ -9,20 +9,6 @@ namespace kalvex {
 
 namespace {
 
-enum Role {
-    KeyRole = Qt::UserRole + 1,
-    DataRole,
-    ValuesRole,
-    ModeRole,
-    Value2Role,
-    LongRole,
-    Picture1Role,
-    Picture2Role,
-    ForeColorRole,
-    RowRole,
-    SortRole, // the row's value named by the sort value name
-};
-
 // A row's sort value, read once per sort: numbers compare as numbers when
 // both sides are numbers (not texts), anything else as text.
 struct SortKey {
@@ -31,9 +17,8 @@ struct SortKey {
     QString text;
 };
 
-SortKey sortKeyOf(const QTreeWidgetItem* item)
+SortKey sortKeyOf(const QVariant& v)
 {
-    const QVariant v = item->data(0, SortRole);
     SortKey key;
     key.numeric = v.typeId() != QMetaType::QString;
     if (key.numeric)
@@ -49,13 +34,59 @@ bool lessKey(const SortKey& a, const SortKey& b)
     return a.text < b.text;
 }
 
+} // namespace
+
+// A row. The list's own per-row values live in members: the item's role
+// table copies and scans itself on every write, which a fill pays per row.
+class TListRow : public QTreeWidgetItem {
+public:
+    QVariant data(int column, int role) const override
+    {
+        if (role == Qt::ForegroundRole && hasForeground)
+            return foreground;
+        return QTreeWidgetItem::data(column, role);
+    }
+    void setRowForeground(const QBrush& brush)
+    {
+        foreground = brush;
+        hasForeground = true;
+        if (treeWidget())
+            emitDataChanged();
+    }
+    void showPicture(const QIcon& icon) { setIcon(0, icon); }
+
+    int row = -1;
+    QString key;
+    QVariant rowData;
+    QVariantMap values;
+    QVariant sortValue; // the value named by the list's sort value name
+    int mode = 0;
+    int value2 = 0;
+    qint32 longValue = 0;
+    QPixmap picture1;
+    QPixmap picture2;
+    quint32 foreColor = 0;
+    QBrush foreground;
+    bool hasForeground = false;
+};
+
+namespace {
+
+// The list makes all its rows; anything else is not one of them.
+TListRow* asRow(QTreeWidgetItem* item)
+{
+    return dynamic_cast<TListRow*>(item);
+}
+
 // Orders items by their keys, stably; false when they were in order.
 bool sortByKeys(QList<QTreeWidgetItem*>& items)
 {
     std::vector<std::pair<SortKey, QTreeWidgetItem*>> keyed;
     keyed.reserve(size_t(items.size()));
-    for (QTreeWidgetItem* item : items)
-        keyed.emplace_back(sortKeyOf(item), item);
+    for (QTreeWidgetItem* item : items) {
+        const TListRow* row = asRow(item);
+        keyed.emplace_back(sortKeyOf(row ? row->sortValue : QVariant()), item);
+    }
     const auto less = [](const auto& a, const auto& b) { return lessKey(a.first, b.first); };
     if (std::is_sorted(keyed.begin(), keyed.end(), less))
         return false;
@@ -79,10 +110,8 @@ TList::TList(QWidget* parent) : QTreeWidget(parent)
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { emit SelChange(); });
     // Picture 2 follows the expanded state.
     auto swapIcon = [this](QTreeWidgetItem* item) {
-        const bool open = item->isExpanded();
-        const QPixmap p2 = item->data(0, Picture2Role).value<QPixmap>();
-        const QPixmap p1 = item->data(0, Picture1Role).value<QPixmap>();
-        item->setIcon(0, QIcon(open && !p2.isNull() ? p2 : p1));
+        if (TListRow* row = asRow(item))
+            showPicture(row);
     };
     connect(this, &QTreeWidget::itemExpanded, this, swapIcon);
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
@@ -97,30 +126,32 @@ int TList::ListCount() const
     return int(m_rows.size());
 }
 
+TListRow* TList::row(int index) const
+{
+    if (index < 0 || index >= int(m_rows.size()))
+        return nullptr;
+    return m_rows[size_t(index)];
+}
+
 QTreeWidgetItem* TList::rowItem(int row) const
 {
-    if (row < 0 || row >= int(m_rows.size()))
-        return nullptr;
-    return m_rows[size_t(row)];
+    return this->row(row);
 }
 
 int TList::rowOf(const QTreeWidgetItem* item) const
 {
-    if (!item)
-        return -1;
-    bool ok = false;
-    const int row = item->data(0, RowRole).toInt(&ok);
-    return ok && rowItem(row) == item ? row : -1;
+    const auto* r = dynamic_cast<const TListRow*>(item);
+    return r && row(r->row) == r ? r->row : -1;
 }
 
-int TList::adopt(QTreeWidgetItem* item)
+TListRow* TList::newRow()
 {
-    const int row = int(m_rows.size());
-    item->setData(0, RowRole, row);
+    auto* item = new TListRow;
+    item->row = int(m_rows.size());
     m_rows.push_back(item);
     if (!m_sortName.isEmpty())
         m_sortPending = true;
-    return row;
+    return item;
 }
 
 int TList::ListIndex() const
@@ -181,41 +212,39 @@ void TList::showSpans(QTreeWidgetItem* item)
 int TList::AddItemCells(const QStringList& cells, int parentIndex)
 {
     QTreeWidgetItem* parent = rowItem(parentIndex);
-    auto* item = new QTreeWidgetItem;
+    TListRow* item = newRow();
     if (cells.size() > columnCount())
         setColumnCount(int(cells.size()));
     for (int c = 0; c < cells.size(); ++c)
         item->setText(c, cells[c]);
-    const int row = adopt(item);
     if (parent)
         parent->addChild(item);
     else
         addTopLevelItem(item);
     showSpans(item);
-    return row;
+    return item->row;
 }
 
 int TList::AddItem(const QString& text, int parentIndex)
 {
     // The parent is looked up first: parentIndex may be the new row's index.
     QTreeWidgetItem* parent = rowItem(parentIndex);
-    auto* item = new QTreeWidgetItem;
+    TListRow* item = newRow();
     applyText(item, text);
-    const int row = adopt(item);
     if (parent)
         parent->addChild(item);
     else
         addTopLevelItem(item);
     showSpans(item);
-    return row;
+    return item->row;
 }
 
 int TList::NewItem(const QString& text)
 {
-    auto* item = new QTreeWidgetItem;
+    TListRow* item = newRow();
     applyText(item, text);
     ++m_unplaced;
-    return adopt(item);
+    return item->row;
 }
 
 void TList::PlaceItem(int row, int parentIndex)
@@ -259,15 +288,14 @@ int TList::InsertItem(const QString& text, int position)
     QTreeWidgetItem* before = rowItem(position);
     if (!before || (!before->parent() && !before->treeWidget()))
         return AddItem(text, -1);
-    auto* item = new QTreeWidgetItem;
+    TListRow* item = newRow();
     applyText(item, text);
-    const int row = adopt(item);
     if (QTreeWidgetItem* parent = before->parent())
         parent->insertChild(parent->indexOfChild(before), item);
     else
         insertTopLevelItem(indexOfTopLevelItem(before), item);
     showSpans(item);
-    return row;
+    return item->row;
 }
 
 void TList::Clear()
@@ -275,6 +303,7 @@ void TList::Clear()
     dropUnplaced();
     clear();
     m_rows.clear();
+    m_icons.clear();
     m_sortPending = false;
 }
 
@@ -301,121 +330,128 @@ void TList::setItemText(int row, const QString& text)
 
 QString TList::ItemKey(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, KeyRole).toString() : QString();
+    const TListRow* item = this->row(row);
+    return item ? item->key : QString();
 }
 
 void TList::setItemKey(int row, const QString& key)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
-        item->setData(0, KeyRole, key);
+    if (TListRow* item = this->row(row))
+        item->key = key;
 }
 
 QVariant TList::ItemData(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, DataRole) : QVariant();
+    const TListRow* item = this->row(row);
+    return item ? item->rowData : QVariant();
 }
 
 void TList::setItemData(int row, const QVariant& data)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
-        item->setData(0, DataRole, data);
+    if (TListRow* item = this->row(row))
+        item->rowData = data;
 }
 
 QVariant TList::ItemValue(int row, const QString& name) const
 {
-    QTreeWidgetItem* item = rowItem(row);
+    const TListRow* item = this->row(row);
     if (!item)
         return QVariant();
     if (!m_sortName.isEmpty() && name == m_sortName)
-        return item->data(0, SortRole);
-    return item->data(0, ValuesRole).toMap().value(name);
+        return item->sortValue;
+    return item->values.value(name);
 }
 
 void TList::setItemValue(int row, const QString& name, const QVariant& value)
 {
-    QTreeWidgetItem* item = rowItem(row);
+    TListRow* item = this->row(row);
     if (!item)
         return;
     // The sort value is kept apart, where sorting reads it.
     if (!m_sortName.isEmpty() && name == m_sortName) {
-        item->setData(0, SortRole, value);
+        item->sortValue = value;
         m_sortPending = true;
         return;
     }
-    QVariantMap values = item->data(0, ValuesRole).toMap();
-    values.insert(name, value);
-    item->setData(0, ValuesRole, values);
+    item->values.insert(name, value);
 }
 
 int TList::ItemMode(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, ModeRole).toInt() : 0;
+    const TListRow* item = this->row(row);
+    return item ? item->mode : 0;
 }
 
 void TList::setItemMode(int row, int mode)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
-        item->setData(0, ModeRole, mode);
+    if (TListRow* item = this->row(row))
+        item->mode = mode;
 }
 
 int TList::ItemValue2(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, Value2Role).toInt() : 0;
+    const TListRow* item = this->row(row);
+    return item ? item->value2 : 0;
 }
 
 void TList::setItemValue2(int row, int value)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
-        item->setData(0, Value2Role, value);
+    if (TListRow* item = this->row(row))
+        item->value2 = value;
 }
 
 qint32 TList::ItemLong(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, LongRole).toInt() : 0;
+    const TListRow* item = this->row(row);
+    return item ? item->longValue : 0;
 }
 
 void TList::setItemLong(int row, qint32 value)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
-        item->setData(0, LongRole, value);
+    if (TListRow* item = this->row(row))
+        item->longValue = value;
 }
 
 QPixmap TList::ItemPicture(int row, int which) const
 {
-    QTreeWidgetItem* item = rowItem(row);
+    const TListRow* item = this->row(row);
     if (!item)
         return QPixmap();
-    return item->data(0, which == 2 ? Picture2Role : Picture1Role).value<QPixmap>();
+    return which == 2 ? item->picture2 : item->picture1;
 }
 
 void TList::setItemPicture(int row, const QPixmap& picture, int which)
 {
-    QTreeWidgetItem* item = rowItem(row);
+    TListRow* item = this->row(row);
     if (!item)
         return;
-    item->setData(0, which == 2 ? Picture2Role : Picture1Role, picture);
-    const QPixmap p2 = item->data(0, Picture2Role).value<QPixmap>();
-    const QPixmap p1 = item->data(0, Picture1Role).value<QPixmap>();
-    item->setIcon(0, QIcon(item->isExpanded() && !p2.isNull() ? p2 : p1));
+    (which == 2 ? item->picture2 : item->picture1) = picture;
+    showPicture(item);
+}
+
+void TList::showPicture(TListRow* item)
+{
+    const QPixmap& shown =
+        item->isExpanded() && !item->picture2.isNull() ? item->picture2 : item->picture1;
+    // One icon per picture, shared by the rows that show it.
+    auto it = m_icons.constFind(shown.cacheKey());
+    if (it == m_icons.cend())
+        it = m_icons.insert(shown.cacheKey(), QIcon(shown));
+    item->showPicture(it.value());
 }
 
 quint32 TList::ItemForeColor(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, ForeColorRole).toUInt() : 0;
+    const TListRow* item = this->row(row);
+    return item ? item->foreColor : 0;
 }
 
 void TList::setItemForeColor(int row, quint32 color)
 {
-    QTreeWidgetItem* item = rowItem(row);
+    TListRow* item = this->row(row);
     if (!item)
         return;
-    item->setData(0, ForeColorRole, color);
+    item->foreColor = color;
     // One brush per colour code, shared by the rows that use it.
     QBrush brush;
     if (color) {
@@ -424,8 +460,7 @@ void TList::setItemForeColor(int row, quint32 color)
             it = m_brushes.insert(color, QBrush(resolveColor(color, palette())));
         brush = it.value();
     }
-    for (int c = 0; c < columnCount(); ++c)
-        item->setForeground(c, brush);
+    item->setRowForeground(brush);
 }
 
 QFont TList::ItemFont(int row) const
@@ -515,13 +550,10 @@ void TList::setSortValueName(const QString& name)
     if (name != m_sortName) {
         // Each row's sort value goes back among its named values and the
         // value of the new name comes out.
-        for (QTreeWidgetItem* item : m_rows) {
-            QVariantMap values = item->data(0, ValuesRole).toMap();
-            const QVariant old = item->data(0, SortRole);
-            if (!m_sortName.isEmpty() && old.isValid())
-                values.insert(m_sortName, old);
-            item->setData(0, SortRole, name.isEmpty() ? QVariant() : values.take(name));
-            item->setData(0, ValuesRole, values);
+        for (TListRow* item : m_rows) {
+            if (!m_sortName.isEmpty() && item->sortValue.isValid())
+                item->values.insert(m_sortName, item->sortValue);
+            item->sortValue = name.isEmpty() ? QVariant() : item->values.take(name);
         }
     }
     m_sortName = name;
