@@ -560,28 +560,35 @@ void TList::setSortValueName(const QString& name)
     m_sortPending = !name.isEmpty() && topLevelItemCount() > 0;
 }
 
-void TList::sortChildren(QTreeWidgetItem* parent)
-{
-    if (parent->childCount() == 0)
-        return;
-    QList<QTreeWidgetItem*> kids;
-    kids.reserve(parent->childCount());
-    for (int i = 0; i < parent->childCount(); ++i)
-        kids << parent->child(i);
-    // Rows already in order (a fill in sort order) stay where they are.
-    if (sortByKeys(kids)) {
-        parent->takeChildren();
-        parent->addChildren(kids);
-    }
-    for (QTreeWidgetItem* kid : kids)
-        sortChildren(kid);
-}
-
 void TList::SortRows()
 {
     m_sortPending = false;
     if (m_sortName.isEmpty() || topLevelItemCount() == 0)
         return;
+    // The sibling lists out of order, each with its new order; every row's
+    // key is read once. Rows already in order (a fill in sort order) stay
+    // where they are, and a list all in order is left alone.
+    std::vector<std::pair<QTreeWidgetItem*, QList<QTreeWidgetItem*>>> moves;
+    QTreeWidgetItem* const root = invisibleRootItem();
+    std::vector<QTreeWidgetItem*> pending{root};
+    while (!pending.empty()) {
+        QTreeWidgetItem* parent = pending.back();
+        pending.pop_back();
+        const int n = parent->childCount();
+        QList<QTreeWidgetItem*> kids;
+        kids.reserve(n);
+        for (int i = 0; i < n; ++i) {
+            QTreeWidgetItem* kid = parent->child(i);
+            kids << kid;
+            if (kid->childCount() > 0)
+                pending.push_back(kid);
+        }
+        if (sortByKeys(kids))
+            moves.emplace_back(parent, std::move(kids));
+    }
+    if (moves.empty())
+        return;
+
     // Taking rows out forgets their expanded state and the selection.
     std::vector<QTreeWidgetItem*> open;
     for (QTreeWidgetItem* item : m_rows)
@@ -596,9 +603,14 @@ void TList::SortRows()
     while (topLevelItemCount() > 0)
         tops << takeTopLevelItem(topLevelItemCount() - 1);
     std::reverse(tops.begin(), tops.end());
-    sortByKeys(tops);
-    for (QTreeWidgetItem* top : tops)
-        sortChildren(top);
+    for (auto& [parent, order] : moves) {
+        if (parent == root) {
+            tops = order;
+            continue;
+        }
+        parent->takeChildren();
+        parent->addChildren(order);
+    }
     addTopLevelItems(tops);
     for (QTreeWidgetItem* top : tops)
         showSpans(top);

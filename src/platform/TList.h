@@ -130,7 +130,6 @@ private:
     // A row whose cells past the first are empty spans every column.
     bool hasOneCell(const QTreeWidgetItem* item) const;
     void showSpans(QTreeWidgetItem* item);
-    void sortChildren(QTreeWidgetItem* parent);
 
     // Row index → row, in the order of adding.
     std::vector<TListRow*> m_rows;
