@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace kalvex {
@@ -36,38 +37,53 @@ bool lessKey(const SortKey& a, const SortKey& b)
 
 } // namespace
 
-// A row. The list's own per-row values live in members: the item's role
-// table copies and scans itself on every write, which a fill pays per row.
+// A row. The list's own per-row values live apart from the item's role
+// table (which copies and scans itself on every write, which a fill pays
+// per row), made on the first write: most rows carry none.
 class TListRow : public QTreeWidgetItem {
 public:
+    struct Values {
+        QString key;
+        QVariant rowData;
+        QVariantMap named;
+        QVariant sortValue; // the value named by the list's sort value name
+        int mode = 0;
+        int value2 = 0;
+        qint32 longValue = 0;
+        quint32 foreColor = 0;
+        QPixmap picture1;
+        QPixmap picture2;
+        QBrush foreground;
+        bool hasForeground = false;
+    };
+
     QVariant data(int column, int role) const override
     {
-        if (role == Qt::ForegroundRole && hasForeground)
-            return foreground;
+        if (role == Qt::ForegroundRole && m_values && m_values->hasForeground)
+            return m_values->foreground;
         return QTreeWidgetItem::data(column, role);
+    }
+    // None until the first write.
+    const Values* values() const { return m_values.get(); }
+    Values& edit()
+    {
+        if (!m_values)
+            m_values = std::make_unique<Values>();
+        return *m_values;
     }
     void setRowForeground(const QBrush& brush)
     {
-        foreground = brush;
-        hasForeground = true;
+        edit().foreground = brush;
+        m_values->hasForeground = true;
         if (treeWidget())
             emitDataChanged();
     }
     void showPicture(const QIcon& icon) { setIcon(0, icon); }
 
     int row = -1;
-    QString key;
-    QVariant rowData;
-    QVariantMap values;
-    QVariant sortValue; // the value named by the list's sort value name
-    int mode = 0;
-    int value2 = 0;
-    qint32 longValue = 0;
-    QPixmap picture1;
-    QPixmap picture2;
-    quint32 foreColor = 0;
-    QBrush foreground;
-    bool hasForeground = false;
+
+private:
+    std::unique_ptr<Values> m_values;
 };
 
 namespace {
@@ -85,7 +101,7 @@ bool sortByKeys(QList<QTreeWidgetItem*>& items)
     keyed.reserve(size_t(items.size()));
     for (QTreeWidgetItem* item : items) {
         const TListRow* row = asRow(item);
-        keyed.emplace_back(sortKeyOf(row ? row->sortValue : QVariant()), item);
+        keyed.emplace_back(sortKeyOf(row && row->values() ? row->values()->sortValue : QVariant()), item);
     }
     const auto less = [](const auto& a, const auto& b) { return lessKey(a.first, b.first); };
     if (std::is_sorted(keyed.begin(), keyed.end(), less))
@@ -110,7 +126,8 @@ TList::TList(QWidget* parent) : QTreeWidget(parent)
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { emit SelChange(); });
     // Picture 2 follows the expanded state.
     auto swapIcon = [this](QTreeWidgetItem* item) {
-        if (TListRow* row = asRow(item))
+        TListRow* row = asRow(item);
+        if (row && row->values() && !(row->values()->picture1.isNull() && row->values()->picture2.isNull()))
             showPicture(row);
     };
     connect(this, &QTreeWidget::itemExpanded, this, swapIcon);
@@ -331,35 +348,35 @@ void TList::setItemText(int row, const QString& text)
 QString TList::ItemKey(int row) const
 {
     const TListRow* item = this->row(row);
-    return item ? item->key : QString();
+    return item && item->values() ? item->values()->key : QString();
 }
 
 void TList::setItemKey(int row, const QString& key)
 {
     if (TListRow* item = this->row(row))
-        item->key = key;
+        item->edit().key = key;
 }
 
 QVariant TList::ItemData(int row) const
 {
     const TListRow* item = this->row(row);
-    return item ? item->rowData : QVariant();
+    return item && item->values() ? item->values()->rowData : QVariant();
 }
 
 void TList::setItemData(int row, const QVariant& data)
 {
     if (TListRow* item = this->row(row))
-        item->rowData = data;
+        item->edit().rowData = data;
 }
 
 QVariant TList::ItemValue(int row, const QString& name) const
 {
     const TListRow* item = this->row(row);
-    if (!item)
+    if (!item || !item->values())
         return QVariant();
     if (!m_sortName.isEmpty() && name == m_sortName)
-        return item->sortValue;
-    return item->values.value(name);
+        return item->values()->sortValue;
+    return item->values()->named.value(name);
 }
 
 void TList::setItemValue(int row, const QString& name, const QVariant& value)
@@ -369,55 +386,55 @@ void TList::setItemValue(int row, const QString& name, const QVariant& value)
         return;
     // The sort value is kept apart, where sorting reads it.
     if (!m_sortName.isEmpty() && name == m_sortName) {
-        item->sortValue = value;
+        item->edit().sortValue = value;
         m_sortPending = true;
         return;
     }
-    item->values.insert(name, value);
+    item->edit().named.insert(name, value);
 }
 
 int TList::ItemMode(int row) const
 {
     const TListRow* item = this->row(row);
-    return item ? item->mode : 0;
+    return item && item->values() ? item->values()->mode : 0;
 }
 
 void TList::setItemMode(int row, int mode)
 {
     if (TListRow* item = this->row(row))
-        item->mode = mode;
+        item->edit().mode = mode;
 }
 
 int TList::ItemValue2(int row) const
 {
     const TListRow* item = this->row(row);
-    return item ? item->value2 : 0;
+    return item && item->values() ? item->values()->value2 : 0;
 }
 
 void TList::setItemValue2(int row, int value)
 {
     if (TListRow* item = this->row(row))
-        item->value2 = value;
+        item->edit().value2 = value;
 }
 
 qint32 TList::ItemLong(int row) const
 {
     const TListRow* item = this->row(row);
-    return item ? item->longValue : 0;
+    return item && item->values() ? item->values()->longValue : 0;
 }
 
 void TList::setItemLong(int row, qint32 value)
 {
     if (TListRow* item = this->row(row))
-        item->longValue = value;
+        item->edit().longValue = value;
 }
 
 QPixmap TList::ItemPicture(int row, int which) const
 {
     const TListRow* item = this->row(row);
-    if (!item)
+    if (!item || !item->values())
         return QPixmap();
-    return which == 2 ? item->picture2 : item->picture1;
+    return which == 2 ? item->values()->picture2 : item->values()->picture1;
 }
 
 void TList::setItemPicture(int row, const QPixmap& picture, int which)
@@ -425,14 +442,17 @@ void TList::setItemPicture(int row, const QPixmap& picture, int which)
     TListRow* item = this->row(row);
     if (!item)
         return;
-    (which == 2 ? item->picture2 : item->picture1) = picture;
+    auto& values = item->edit();
+    (which == 2 ? values.picture2 : values.picture1) = picture;
     showPicture(item);
 }
 
 void TList::showPicture(TListRow* item)
 {
-    const QPixmap& shown =
-        item->isExpanded() && !item->picture2.isNull() ? item->picture2 : item->picture1;
+    const TListRow::Values* values = item->values();
+    if (!values)
+        return;
+    const QPixmap& shown = item->isExpanded() && !values->picture2.isNull() ? values->picture2 : values->picture1;
     // One icon per picture, shared by the rows that show it.
     auto it = m_icons.constFind(shown.cacheKey());
     if (it == m_icons.cend())
@@ -443,7 +463,7 @@ void TList::showPicture(TListRow* item)
 quint32 TList::ItemForeColor(int row) const
 {
     const TListRow* item = this->row(row);
-    return item ? item->foreColor : 0;
+    return item && item->values() ? item->values()->foreColor : 0;
 }
 
 void TList::setItemForeColor(int row, quint32 color)
@@ -451,7 +471,7 @@ void TList::setItemForeColor(int row, quint32 color)
     TListRow* item = this->row(row);
     if (!item)
         return;
-    item->foreColor = color;
+    item->edit().foreColor = color;
     // One brush per colour code, shared by the rows that use it.
     QBrush brush;
     if (color) {
@@ -551,9 +571,12 @@ void TList::setSortValueName(const QString& name)
         // Each row's sort value goes back among its named values and the
         // value of the new name comes out.
         for (TListRow* item : m_rows) {
-            if (!m_sortName.isEmpty() && item->sortValue.isValid())
-                item->values.insert(m_sortName, item->sortValue);
-            item->sortValue = name.isEmpty() ? QVariant() : item->values.take(name);
+            if (!item->values())
+                continue;
+            auto& values = item->edit();
+            if (!m_sortName.isEmpty() && values.sortValue.isValid())
+                values.named.insert(m_sortName, values.sortValue);
+            values.sortValue = name.isEmpty() ? QVariant() : values.named.take(name);
         }
     }
     m_sortName = name;
