@@ -59,9 +59,41 @@ public:
 
     QVariant data(int column, int role) const override
     {
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return cell(column);
         if (role == Qt::ForegroundRole && m_values && m_values->hasForeground)
             return m_values->foreground;
         return QTreeWidgetItem::data(column, role);
+    }
+    void setData(int column, int role, const QVariant& value) override
+    {
+        if ((role == Qt::DisplayRole || role == Qt::EditRole) && column >= 0) {
+            QStringList cells = this->cells();
+            while (cells.size() <= column)
+                cells << QString();
+            cells[column] = value.toString();
+            setCells(cells);
+            return;
+        }
+        QTreeWidgetItem::setData(column, role, value);
+    }
+
+    // The row's text as one cell, or as two cells with the separator at cut.
+    void setRowText(const QString& text, qsizetype cut)
+    {
+        m_text = text;
+        m_cut = cut;
+        m_cells.clear();
+        m_form = cut < 0 ? OneCell : TwoCells;
+        changed();
+    }
+    void setCells(const QStringList& cells)
+    {
+        m_text.clear();
+        m_cut = -1;
+        m_cells = cells;
+        m_form = Cells;
+        changed();
     }
     // None until the first write.
     const Values* values() const { return m_values.get(); }
@@ -83,7 +115,44 @@ public:
     int row = -1;
 
 private:
+    // The cells live in the row's text as given (a name/value row keeps
+    // one string, not three); the view reads them through data().
+    enum Form : unsigned char { NoText, OneCell, TwoCells, Cells };
+
+    QVariant cell(int column) const
+    {
+        switch (m_form) {
+        case OneCell: return column == 0 ? QVariant(m_text) : QVariant();
+        case TwoCells:
+            return column == 0 ? QVariant(m_text.left(m_cut))
+                 : column == 1 ? QVariant(m_text.sliced(m_cut + 1))
+                               : QVariant();
+        case Cells: return column >= 0 && column < m_cells.size() ? QVariant(m_cells[column]) : QVariant();
+        case NoText: break;
+        }
+        return QVariant();
+    }
+    QStringList cells() const
+    {
+        QStringList out;
+        for (int c = 0;; ++c) {
+            const QVariant v = cell(c);
+            if (!v.isValid())
+                return out;
+            out << v.toString();
+        }
+    }
+    void changed()
+    {
+        if (treeWidget())
+            emitDataChanged();
+    }
+
     std::unique_ptr<Values> m_values;
+    QString m_text;
+    qsizetype m_cut = -1;
+    QStringList m_cells;
+    Form m_form = NoText;
 };
 
 namespace {
@@ -189,23 +258,25 @@ void TList::setListIndex(int row)
     item->setSelected(true);
 }
 
-void TList::applyText(QTreeWidgetItem* item, const QString& text)
+void TList::applyText(TListRow* item, const QString& text)
 {
     const QChar sep(m_separator);
-    if (m_separator <= 0 || !text.contains(sep)) {
-        item->setText(0, text);
+    const qsizetype first = m_separator > 0 ? text.indexOf(sep) : -1;
+    if (first < 0) {
+        item->setRowText(text, -1);
         return;
     }
-    qsizetype start = 0;
-    for (int c = 0;; ++c) {
-        const qsizetype at = text.indexOf(sep, start);
-        if (c >= columnCount())
-            setColumnCount(c + 1);
-        item->setText(c, at < 0 ? text.sliced(start) : text.sliced(start, at - start));
-        if (at < 0)
-            break;
-        start = at + 1;
+    const qsizetype second = text.indexOf(sep, first + 1);
+    if (second < 0) {
+        if (columnCount() < 2)
+            setColumnCount(2);
+        item->setRowText(text, first);
+        return;
     }
+    const QStringList cells = text.split(sep);
+    if (cells.size() > columnCount())
+        setColumnCount(int(cells.size()));
+    item->setCells(cells);
 }
 
 bool TList::hasOneCell(const QTreeWidgetItem* item) const
@@ -232,8 +303,7 @@ int TList::AddItemCells(const QStringList& cells, int parentIndex)
     TListRow* item = newRow();
     if (cells.size() > columnCount())
         setColumnCount(int(cells.size()));
-    for (int c = 0; c < cells.size(); ++c)
-        item->setText(c, cells[c]);
+    item->setCells(cells);
     if (parent)
         parent->addChild(item);
     else
@@ -341,7 +411,7 @@ QString TList::ItemText(int row) const
 
 void TList::setItemText(int row, const QString& text)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
+    if (TListRow* item = this->row(row))
         applyText(item, text);
 }
 

@@ -125,7 +125,7 @@ private:
     // A new row, given the next index.
     TListRow* newRow();
     void showPicture(TListRow* item);
-    void applyText(QTreeWidgetItem* item, const QString& text);
+    void applyText(TListRow* item, const QString& text);
     void dropUnplaced();
     // A row whose cells past the first are empty spans every column.
     bool hasOneCell(const QTreeWidgetItem* item) const;

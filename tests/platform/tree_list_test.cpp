@@ -392,3 +392,37 @@ TEST(TreeList, PicturesAndColoursAreTheRowsOwn)
     t.setItemForeColor(b, 0);
     EXPECT_EQ(t.rowItem(b)->foreground(0).style(), Qt::NoBrush);
 }
+
+TEST(TreeList, TheViewReadsEveryCellOfARow)
+{
+    TList t;
+    t.setCellSeparator('^');
+    t.setColumnCount(2);
+    const int one = t.AddItem("caption");
+    const int two = t.AddItem("name^value", one);
+    const int three = t.AddItem("a^b^c", one);
+    t.setItemExpanded(one, true);
+    const QAbstractItemModel* m = t.model();
+    const QModelIndex top = m->index(0, 0);
+    const auto cellOf = [&](int r, int c) { return m->data(m->index(r, c, top), Qt::DisplayRole); };
+    EXPECT_EQ(m->data(top, Qt::DisplayRole).toString(), "caption");
+    EXPECT_FALSE(m->data(m->index(0, 1), Qt::DisplayRole).isValid());
+    EXPECT_EQ(cellOf(0, 0).toString(), "name");
+    EXPECT_EQ(cellOf(0, 1).toString(), "value");
+    ASSERT_EQ(t.columnCount(), 3);
+    EXPECT_EQ(cellOf(1, 2).toString(), "c");
+    EXPECT_EQ(t.ItemText(three), "a^b^c");
+
+    // A new text replaces every cell of the row, and the view hears of it.
+    QSignalSpy changed(m, &QAbstractItemModel::dataChanged);
+    t.setItemText(three, "x^y");
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(cellOf(1, 1).toString(), "y");
+    EXPECT_FALSE(cellOf(1, 2).isValid());
+    EXPECT_EQ(t.ItemText(three), "x^y");
+    // Set through the item, one cell at a time.
+    t.rowItem(two)->setText(2, "more");
+    EXPECT_EQ(t.ItemText(two), "name^value^more");
+    t.rowItem(two)->setText(0, "");
+    EXPECT_EQ(t.ItemText(two), "^value^more");
+}
