@@ -6,7 +6,8 @@
 namespace kalvex {
 
 // A site's place in production-site order: its position in the display order
-// of the collection holding it; sites outside a collection come last.
+// of the collection holding it; sites outside a collection come last. Ranks
+// are looked up in a table built once per model generation.
 int prodSiteRank(const IKalvexProdSitePtr& site);
 
 } // namespace kalvex

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "interfaces/IKalvexProcessEnumerator.h"
+#include "interfaces/IKalvexProdSite.h"
 
 namespace kalvex {
 
@@ -22,6 +23,9 @@ public:
     int processUse() const override { return m_use; }
     void setProcessUse(int use) override { set(m_use, use); }
     void initialize() override;
+    // Counts changes of the parameters above; the site list counts its own
+    // changes as model changes.
+    std::uint64_t revision() const { return m_revision; }
 
 private:
     template <typename T>
@@ -33,6 +37,7 @@ private:
     bool m_masterInit = true;
     bool m_variantInit = true;
     int m_use = ENUM_USE_ANY;
+    std::uint64_t m_revision = 1;
 };
 
 class KalvexProcessEnumerator : public IKalvexProcessEnumerator {
@@ -44,13 +49,27 @@ public:
     IKalvexProcessPtr item(int position) const override;
 
 private:
+    enum Section : unsigned char { REGULAR, MASTER_INIT, VARIANT_INIT };
+    struct Walked {
+        std::weak_ptr<IKalvexProcess> process;
+        Section section;
+    };
+
     void refresh() const;
-    bool passes(const IKalvexProcess& p) const;
+    // The processes in order-key order with their sections, sorted once
+    // per model generation.
+    void walk() const;
+    bool passes(const IKalvexProcess& p, const std::vector<IKalvexProdSitePtr>& sites) const;
 
     std::weak_ptr<IKalvexProcesses> m_processes;
     std::shared_ptr<KalvexProcessEnumParms> m_parms;
+    mutable std::vector<Walked> m_walk;
+    mutable std::uint64_t m_walkedAt = 0;
     mutable std::vector<std::weak_ptr<IKalvexProcess>> m_result;
     mutable std::uint64_t m_builtAt = 0;
+    mutable std::uint64_t m_builtForParms = 0;
+    // Sites held weakly can go without a model change.
+    mutable int m_builtForSites = 0;
 };
 
 } // namespace kalvex

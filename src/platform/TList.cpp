@@ -3,25 +3,12 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace kalvex {
 
 namespace {
-
-enum Role {
-    KeyRole = Qt::UserRole + 1,
-    DataRole,
-    ValuesRole,
-    ModeRole,
-    Value2Role,
-    LongRole,
-    Picture1Role,
-    Picture2Role,
-    ForeColorRole,
-    RowRole,
-    SortRole, // the row's value named by the sort value name
-};
 
 // A row's sort value, read once per sort: numbers compare as numbers when
 // both sides are numbers (not texts), anything else as text.
@@ -31,9 +18,8 @@ struct SortKey {
     QString text;
 };
 
-SortKey sortKeyOf(const QTreeWidgetItem* item)
+SortKey sortKeyOf(const QVariant& v)
 {
-    const QVariant v = item->data(0, SortRole);
     SortKey key;
     key.numeric = v.typeId() != QMetaType::QString;
     if (key.numeric)
@@ -49,13 +35,143 @@ bool lessKey(const SortKey& a, const SortKey& b)
     return a.text < b.text;
 }
 
+} // namespace
+
+// A row. The list's own per-row values live apart from the item's role
+// table (which copies and scans itself on every write, which a fill pays
+// per row), made on the first write: most rows carry none.
+class TListRow : public QTreeWidgetItem {
+public:
+    struct Values {
+        QString key;
+        QVariant rowData;
+        QVariantMap named;
+        QVariant sortValue; // the value named by the list's sort value name
+        int mode = 0;
+        int value2 = 0;
+        qint32 longValue = 0;
+        quint32 foreColor = 0;
+        QPixmap picture1;
+        QPixmap picture2;
+        QBrush foreground;
+        bool hasForeground = false;
+    };
+
+    QVariant data(int column, int role) const override
+    {
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return cell(column);
+        if (role == Qt::ForegroundRole && m_values && m_values->hasForeground)
+            return m_values->foreground;
+        return QTreeWidgetItem::data(column, role);
+    }
+    void setData(int column, int role, const QVariant& value) override
+    {
+        if ((role == Qt::DisplayRole || role == Qt::EditRole) && column >= 0) {
+            QStringList cells = this->cells();
+            while (cells.size() <= column)
+                cells << QString();
+            cells[column] = value.toString();
+            setCells(cells);
+            return;
+        }
+        QTreeWidgetItem::setData(column, role, value);
+    }
+
+    // The row's text as one cell, or as two cells with the separator at cut.
+    void setRowText(const QString& text, qsizetype cut)
+    {
+        m_text = text;
+        m_cut = cut;
+        m_cells.clear();
+        m_form = cut < 0 ? OneCell : TwoCells;
+        changed();
+    }
+    void setCells(const QStringList& cells)
+    {
+        m_text.clear();
+        m_cut = -1;
+        m_cells = cells;
+        m_form = Cells;
+        changed();
+    }
+    // None until the first write.
+    const Values* values() const { return m_values.get(); }
+    Values& edit()
+    {
+        if (!m_values)
+            m_values = std::make_unique<Values>();
+        return *m_values;
+    }
+    void setRowForeground(const QBrush& brush)
+    {
+        edit().foreground = brush;
+        m_values->hasForeground = true;
+        if (treeWidget())
+            emitDataChanged();
+    }
+    void showPicture(const QIcon& icon) { setIcon(0, icon); }
+
+    int row = -1;
+
+private:
+    // The cells live in the row's text as given (a name/value row keeps
+    // one string, not three); the view reads them through data().
+    enum Form : unsigned char { NoText, OneCell, TwoCells, Cells };
+
+    QVariant cell(int column) const
+    {
+        switch (m_form) {
+        case OneCell: return column == 0 ? QVariant(m_text) : QVariant();
+        case TwoCells:
+            return column == 0 ? QVariant(m_text.left(m_cut))
+                 : column == 1 ? QVariant(m_text.sliced(m_cut + 1))
+                               : QVariant();
+        case Cells: return column >= 0 && column < m_cells.size() ? QVariant(m_cells[column]) : QVariant();
+        case NoText: break;
+        }
+        return QVariant();
+    }
+    QStringList cells() const
+    {
+        QStringList out;
+        for (int c = 0;; ++c) {
+            const QVariant v = cell(c);
+            if (!v.isValid())
+                return out;
+            out << v.toString();
+        }
+    }
+    void changed()
+    {
+        if (treeWidget())
+            emitDataChanged();
+    }
+
+    std::unique_ptr<Values> m_values;
+    QString m_text;
+    qsizetype m_cut = -1;
+    QStringList m_cells;
+    Form m_form = NoText;
+};
+
+namespace {
+
+// The list makes all its rows; anything else is not one of them.
+TListRow* asRow(QTreeWidgetItem* item)
+{
+    return dynamic_cast<TListRow*>(item);
+}
+
 // Orders items by their keys, stably; false when they were in order.
 bool sortByKeys(QList<QTreeWidgetItem*>& items)
 {
     std::vector<std::pair<SortKey, QTreeWidgetItem*>> keyed;
     keyed.reserve(size_t(items.size()));
-    for (QTreeWidgetItem* item : items)
-        keyed.emplace_back(sortKeyOf(item), item);
+    for (QTreeWidgetItem* item : items) {
+        const TListRow* row = asRow(item);
+        keyed.emplace_back(sortKeyOf(row && row->values() ? row->values()->sortValue : QVariant()), item);
+    }
     const auto less = [](const auto& a, const auto& b) { return lessKey(a.first, b.first); };
     if (std::is_sorted(keyed.begin(), keyed.end(), less))
         return false;
@@ -79,10 +195,9 @@ TList::TList(QWidget* parent) : QTreeWidget(parent)
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { emit SelChange(); });
     // Picture 2 follows the expanded state.
     auto swapIcon = [this](QTreeWidgetItem* item) {
-        const bool open = item->isExpanded();
-        const QPixmap p2 = item->data(0, Picture2Role).value<QPixmap>();
-        const QPixmap p1 = item->data(0, Picture1Role).value<QPixmap>();
-        item->setIcon(0, QIcon(open && !p2.isNull() ? p2 : p1));
+        TListRow* row = asRow(item);
+        if (row && row->values() && !(row->values()->picture1.isNull() && row->values()->picture2.isNull()))
+            showPicture(row);
     };
     connect(this, &QTreeWidget::itemExpanded, this, swapIcon);
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
@@ -97,30 +212,32 @@ int TList::ListCount() const
     return int(m_rows.size());
 }
 
+TListRow* TList::row(int index) const
+{
+    if (index < 0 || index >= int(m_rows.size()))
+        return nullptr;
+    return m_rows[size_t(index)];
+}
+
 QTreeWidgetItem* TList::rowItem(int row) const
 {
-    if (row < 0 || row >= int(m_rows.size()))
-        return nullptr;
-    return m_rows[size_t(row)];
+    return this->row(row);
 }
 
 int TList::rowOf(const QTreeWidgetItem* item) const
 {
-    if (!item)
-        return -1;
-    bool ok = false;
-    const int row = item->data(0, RowRole).toInt(&ok);
-    return ok && rowItem(row) == item ? row : -1;
+    const auto* r = dynamic_cast<const TListRow*>(item);
+    return r && row(r->row) == r ? r->row : -1;
 }
 
-int TList::adopt(QTreeWidgetItem* item)
+TListRow* TList::newRow()
 {
-    const int row = int(m_rows.size());
-    item->setData(0, RowRole, row);
+    auto* item = new TListRow;
+    item->row = int(m_rows.size());
     m_rows.push_back(item);
     if (!m_sortName.isEmpty())
         m_sortPending = true;
-    return row;
+    return item;
 }
 
 int TList::ListIndex() const
@@ -141,23 +258,25 @@ void TList::setListIndex(int row)
     item->setSelected(true);
 }
 
-void TList::applyText(QTreeWidgetItem* item, const QString& text)
+void TList::applyText(TListRow* item, const QString& text)
 {
     const QChar sep(m_separator);
-    if (m_separator <= 0 || !text.contains(sep)) {
-        item->setText(0, text);
+    const qsizetype first = m_separator > 0 ? text.indexOf(sep) : -1;
+    if (first < 0) {
+        item->setRowText(text, -1);
         return;
     }
-    qsizetype start = 0;
-    for (int c = 0;; ++c) {
-        const qsizetype at = text.indexOf(sep, start);
-        if (c >= columnCount())
-            setColumnCount(c + 1);
-        item->setText(c, at < 0 ? text.sliced(start) : text.sliced(start, at - start));
-        if (at < 0)
-            break;
-        start = at + 1;
+    const qsizetype second = text.indexOf(sep, first + 1);
+    if (second < 0) {
+        if (columnCount() < 2)
+            setColumnCount(2);
+        item->setRowText(text, first);
+        return;
     }
+    const QStringList cells = text.split(sep);
+    if (cells.size() > columnCount())
+        setColumnCount(int(cells.size()));
+    item->setCells(cells);
 }
 
 bool TList::hasOneCell(const QTreeWidgetItem* item) const
@@ -181,41 +300,38 @@ void TList::showSpans(QTreeWidgetItem* item)
 int TList::AddItemCells(const QStringList& cells, int parentIndex)
 {
     QTreeWidgetItem* parent = rowItem(parentIndex);
-    auto* item = new QTreeWidgetItem;
+    TListRow* item = newRow();
     if (cells.size() > columnCount())
         setColumnCount(int(cells.size()));
-    for (int c = 0; c < cells.size(); ++c)
-        item->setText(c, cells[c]);
-    const int row = adopt(item);
+    item->setCells(cells);
     if (parent)
         parent->addChild(item);
     else
         addTopLevelItem(item);
     showSpans(item);
-    return row;
+    return item->row;
 }
 
 int TList::AddItem(const QString& text, int parentIndex)
 {
     // The parent is looked up first: parentIndex may be the new row's index.
     QTreeWidgetItem* parent = rowItem(parentIndex);
-    auto* item = new QTreeWidgetItem;
+    TListRow* item = newRow();
     applyText(item, text);
-    const int row = adopt(item);
     if (parent)
         parent->addChild(item);
     else
         addTopLevelItem(item);
     showSpans(item);
-    return row;
+    return item->row;
 }
 
 int TList::NewItem(const QString& text)
 {
-    auto* item = new QTreeWidgetItem;
+    TListRow* item = newRow();
     applyText(item, text);
     ++m_unplaced;
-    return adopt(item);
+    return item->row;
 }
 
 void TList::PlaceItem(int row, int parentIndex)
@@ -259,15 +375,14 @@ int TList::InsertItem(const QString& text, int position)
     QTreeWidgetItem* before = rowItem(position);
     if (!before || (!before->parent() && !before->treeWidget()))
         return AddItem(text, -1);
-    auto* item = new QTreeWidgetItem;
+    TListRow* item = newRow();
     applyText(item, text);
-    const int row = adopt(item);
     if (QTreeWidgetItem* parent = before->parent())
         parent->insertChild(parent->indexOfChild(before), item);
     else
         insertTopLevelItem(indexOfTopLevelItem(before), item);
     showSpans(item);
-    return row;
+    return item->row;
 }
 
 void TList::Clear()
@@ -275,6 +390,7 @@ void TList::Clear()
     dropUnplaced();
     clear();
     m_rows.clear();
+    m_icons.clear();
     m_sortPending = false;
 }
 
@@ -295,127 +411,137 @@ QString TList::ItemText(int row) const
 
 void TList::setItemText(int row, const QString& text)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
+    if (TListRow* item = this->row(row))
         applyText(item, text);
 }
 
 QString TList::ItemKey(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, KeyRole).toString() : QString();
+    const TListRow* item = this->row(row);
+    return item && item->values() ? item->values()->key : QString();
 }
 
 void TList::setItemKey(int row, const QString& key)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
-        item->setData(0, KeyRole, key);
+    if (TListRow* item = this->row(row))
+        item->edit().key = key;
 }
 
 QVariant TList::ItemData(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, DataRole) : QVariant();
+    const TListRow* item = this->row(row);
+    return item && item->values() ? item->values()->rowData : QVariant();
 }
 
 void TList::setItemData(int row, const QVariant& data)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
-        item->setData(0, DataRole, data);
+    if (TListRow* item = this->row(row))
+        item->edit().rowData = data;
 }
 
 QVariant TList::ItemValue(int row, const QString& name) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    if (!item)
+    const TListRow* item = this->row(row);
+    if (!item || !item->values())
         return QVariant();
     if (!m_sortName.isEmpty() && name == m_sortName)
-        return item->data(0, SortRole);
-    return item->data(0, ValuesRole).toMap().value(name);
+        return item->values()->sortValue;
+    return item->values()->named.value(name);
 }
 
 void TList::setItemValue(int row, const QString& name, const QVariant& value)
 {
-    QTreeWidgetItem* item = rowItem(row);
+    TListRow* item = this->row(row);
     if (!item)
         return;
     // The sort value is kept apart, where sorting reads it.
     if (!m_sortName.isEmpty() && name == m_sortName) {
-        item->setData(0, SortRole, value);
+        item->edit().sortValue = value;
         m_sortPending = true;
         return;
     }
-    QVariantMap values = item->data(0, ValuesRole).toMap();
-    values.insert(name, value);
-    item->setData(0, ValuesRole, values);
+    item->edit().named.insert(name, value);
 }
 
 int TList::ItemMode(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, ModeRole).toInt() : 0;
+    const TListRow* item = this->row(row);
+    return item && item->values() ? item->values()->mode : 0;
 }
 
 void TList::setItemMode(int row, int mode)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
-        item->setData(0, ModeRole, mode);
+    if (TListRow* item = this->row(row))
+        item->edit().mode = mode;
 }
 
 int TList::ItemValue2(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, Value2Role).toInt() : 0;
+    const TListRow* item = this->row(row);
+    return item && item->values() ? item->values()->value2 : 0;
 }
 
 void TList::setItemValue2(int row, int value)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
-        item->setData(0, Value2Role, value);
+    if (TListRow* item = this->row(row))
+        item->edit().value2 = value;
 }
 
 qint32 TList::ItemLong(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, LongRole).toInt() : 0;
+    const TListRow* item = this->row(row);
+    return item && item->values() ? item->values()->longValue : 0;
 }
 
 void TList::setItemLong(int row, qint32 value)
 {
-    if (QTreeWidgetItem* item = rowItem(row))
-        item->setData(0, LongRole, value);
+    if (TListRow* item = this->row(row))
+        item->edit().longValue = value;
 }
 
 QPixmap TList::ItemPicture(int row, int which) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    if (!item)
+    const TListRow* item = this->row(row);
+    if (!item || !item->values())
         return QPixmap();
-    return item->data(0, which == 2 ? Picture2Role : Picture1Role).value<QPixmap>();
+    return which == 2 ? item->values()->picture2 : item->values()->picture1;
 }
 
 void TList::setItemPicture(int row, const QPixmap& picture, int which)
 {
-    QTreeWidgetItem* item = rowItem(row);
+    TListRow* item = this->row(row);
     if (!item)
         return;
-    item->setData(0, which == 2 ? Picture2Role : Picture1Role, picture);
-    const QPixmap p2 = item->data(0, Picture2Role).value<QPixmap>();
-    const QPixmap p1 = item->data(0, Picture1Role).value<QPixmap>();
-    item->setIcon(0, QIcon(item->isExpanded() && !p2.isNull() ? p2 : p1));
+    auto& values = item->edit();
+    (which == 2 ? values.picture2 : values.picture1) = picture;
+    showPicture(item);
+}
+
+void TList::showPicture(TListRow* item)
+{
+    const TListRow::Values* values = item->values();
+    if (!values)
+        return;
+    const QPixmap& shown = item->isExpanded() && !values->picture2.isNull() ? values->picture2 : values->picture1;
+    // One icon per picture, shared by the rows that show it.
+    auto it = m_icons.constFind(shown.cacheKey());
+    if (it == m_icons.cend())
+        it = m_icons.insert(shown.cacheKey(), QIcon(shown));
+    item->showPicture(it.value());
 }
 
 quint32 TList::ItemForeColor(int row) const
 {
-    QTreeWidgetItem* item = rowItem(row);
-    return item ? item->data(0, ForeColorRole).toUInt() : 0;
+    const TListRow* item = this->row(row);
+    return item && item->values() ? item->values()->foreColor : 0;
 }
 
 void TList::setItemForeColor(int row, quint32 color)
 {
-    QTreeWidgetItem* item = rowItem(row);
+    TListRow* item = this->row(row);
     if (!item)
         return;
-    item->setData(0, ForeColorRole, color);
+    item->edit().foreColor = color;
     // One brush per colour code, shared by the rows that use it.
     QBrush brush;
     if (color) {
@@ -424,8 +550,7 @@ void TList::setItemForeColor(int row, quint32 color)
             it = m_brushes.insert(color, QBrush(resolveColor(color, palette())));
         brush = it.value();
     }
-    for (int c = 0; c < columnCount(); ++c)
-        item->setForeground(c, brush);
+    item->setRowForeground(brush);
 }
 
 QFont TList::ItemFont(int row) const
@@ -515,34 +640,17 @@ void TList::setSortValueName(const QString& name)
     if (name != m_sortName) {
         // Each row's sort value goes back among its named values and the
         // value of the new name comes out.
-        for (QTreeWidgetItem* item : m_rows) {
-            QVariantMap values = item->data(0, ValuesRole).toMap();
-            const QVariant old = item->data(0, SortRole);
-            if (!m_sortName.isEmpty() && old.isValid())
-                values.insert(m_sortName, old);
-            item->setData(0, SortRole, name.isEmpty() ? QVariant() : values.take(name));
-            item->setData(0, ValuesRole, values);
+        for (TListRow* item : m_rows) {
+            if (!item->values())
+                continue;
+            auto& values = item->edit();
+            if (!m_sortName.isEmpty() && values.sortValue.isValid())
+                values.named.insert(m_sortName, values.sortValue);
+            values.sortValue = name.isEmpty() ? QVariant() : values.named.take(name);
         }
     }
     m_sortName = name;
     m_sortPending = !name.isEmpty() && topLevelItemCount() > 0;
-}
-
-void TList::sortChildren(QTreeWidgetItem* parent)
-{
-    if (parent->childCount() == 0)
-        return;
-    QList<QTreeWidgetItem*> kids;
-    kids.reserve(parent->childCount());
-    for (int i = 0; i < parent->childCount(); ++i)
-        kids << parent->child(i);
-    // Rows already in order (a fill in sort order) stay where they are.
-    if (sortByKeys(kids)) {
-        parent->takeChildren();
-        parent->addChildren(kids);
-    }
-    for (QTreeWidgetItem* kid : kids)
-        sortChildren(kid);
 }
 
 void TList::SortRows()
@@ -550,6 +658,30 @@ void TList::SortRows()
     m_sortPending = false;
     if (m_sortName.isEmpty() || topLevelItemCount() == 0)
         return;
+    // The sibling lists out of order, each with its new order; every row's
+    // key is read once. Rows already in order (a fill in sort order) stay
+    // where they are, and a list all in order is left alone.
+    std::vector<std::pair<QTreeWidgetItem*, QList<QTreeWidgetItem*>>> moves;
+    QTreeWidgetItem* const root = invisibleRootItem();
+    std::vector<QTreeWidgetItem*> pending{root};
+    while (!pending.empty()) {
+        QTreeWidgetItem* parent = pending.back();
+        pending.pop_back();
+        const int n = parent->childCount();
+        QList<QTreeWidgetItem*> kids;
+        kids.reserve(n);
+        for (int i = 0; i < n; ++i) {
+            QTreeWidgetItem* kid = parent->child(i);
+            kids << kid;
+            if (kid->childCount() > 0)
+                pending.push_back(kid);
+        }
+        if (sortByKeys(kids))
+            moves.emplace_back(parent, std::move(kids));
+    }
+    if (moves.empty())
+        return;
+
     // Taking rows out forgets their expanded state and the selection.
     std::vector<QTreeWidgetItem*> open;
     for (QTreeWidgetItem* item : m_rows)
@@ -564,9 +696,14 @@ void TList::SortRows()
     while (topLevelItemCount() > 0)
         tops << takeTopLevelItem(topLevelItemCount() - 1);
     std::reverse(tops.begin(), tops.end());
-    sortByKeys(tops);
-    for (QTreeWidgetItem* top : tops)
-        sortChildren(top);
+    for (auto& [parent, order] : moves) {
+        if (parent == root) {
+            tops = order;
+            continue;
+        }
+        parent->takeChildren();
+        parent->addChildren(order);
+    }
     addTopLevelItems(tops);
     for (QTreeWidgetItem* top : tops)
         showSpans(top);

@@ -18,6 +18,8 @@
 
 namespace kalvex {
 
+class TListRow;
+
 class TList : public QTreeWidget {
     Q_OBJECT
     Q_CLASSINFO("vbKind", "TListProLibCtl.TList")
@@ -119,20 +121,24 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void applyText(QTreeWidgetItem* item, const QString& text);
-    int adopt(QTreeWidgetItem* item);
+    TListRow* row(int index) const;
+    // A new row, given the next index.
+    TListRow* newRow();
+    void showPicture(TListRow* item);
+    void applyText(TListRow* item, const QString& text);
     void dropUnplaced();
     // A row whose cells past the first are empty spans every column.
     bool hasOneCell(const QTreeWidgetItem* item) const;
     void showSpans(QTreeWidgetItem* item);
-    void sortChildren(QTreeWidgetItem* parent);
 
     // Row index → row, in the order of adding.
-    std::vector<QTreeWidgetItem*> m_rows;
+    std::vector<TListRow*> m_rows;
     // Rows made by NewItem and not placed yet.
     int m_unplaced = 0;
     // Row colours by colour code (rebuilt when the palette changes).
     QHash<quint32, QBrush> m_brushes;
+    // Row icons by picture (QPixmap::cacheKey), until the list is emptied.
+    QHash<qint64, QIcon> m_icons;
     quint32 m_foreColor = 0x80000008u;
     bool m_redraw = true;
     bool m_sortPending = false;

@@ -91,3 +91,79 @@ TEST(ProcessRows, TreeFillNestsByLevelSkipsWhatCannotBeCheckedOut)
     morvObjs_checkOut_fillProcTree(&tree, nullptr, "MASTER_PROCS", nullptr, "<current>");
     EXPECT_EQ(tree.ListCount(), 1);
 }
+
+namespace {
+
+QStringList rowTexts(const TList& tree)
+{
+    QStringList rows;
+    for (int r = 0; r < tree.ListCount(); ++r)
+        rows << tree.ItemText(r);
+    return rows;
+}
+
+QStringList siteOrder(const IKalvexProcessPtr& process)
+{
+    QStringList ids;
+    const auto assignments = process->generatorAssignments();
+    for (int i = 1; i <= assignments->count(); ++i)
+        ids << assignments->item(i, SORT_PRODUCTION_SITE)->productionSite()->id();
+    return ids;
+}
+
+} // namespace
+
+TEST(ProcessRows, RefillsFollowChangesMadeBetweenThem)
+{
+    QTemporaryDir dir;
+    auto adm = test::makeSampleAdminDb(dir.path());
+    const auto fill = [&](const IKalvexProdSitePtr& site = nullptr) {
+        TList tree;
+        morvObjs_checkOut_fillProcTree(&tree, adm, "MASTER_PROCS", site, "<current>");
+        return rowTexts(tree);
+    };
+    const QStringList before{"<current>", "Fabrication", "Gerber data", "Drill data", "Assembly"};
+    ASSERT_EQ(fill(), before);
+    ASSERT_EQ(fill(), before); // the same again from the kept order
+
+    // Added.
+    auto added = classCreate_KalvexProcess();
+    added->setId("P_NEW");
+    added->setName("Paste mask");
+    added->orderKey()->setEncoded("10.15");
+    added->setProcessType(PROC_CHILD);
+    added->setFileType(adm->fileTypes()->item("FT_DATA"));
+    adm->processes()->add(added);
+    EXPECT_EQ(fill(), QStringList({"<current>", "Fabrication", "Gerber data", "Paste mask", "Drill data", "Assembly"}));
+
+    // Re-keyed: moved out of the group, behind the assembly.
+    added->orderKey()->setEncoded("25");
+    added->setProcessType(PROC_SINGLE);
+    TList tree;
+    morvObjs_checkOut_fillProcTree(&tree, adm, "MASTER_PROCS", nullptr, "<current>");
+    EXPECT_EQ(rowTexts(tree), QStringList({"<current>", "Fabrication", "Gerber data", "Drill data", "Assembly", "Paste mask"}));
+    EXPECT_EQ(tree.LastRowBelow(1), 3);
+
+    // Removed.
+    EXPECT_EQ(adm->processes()->remove(QString("P_NEW")), 1);
+    EXPECT_EQ(fill(), before);
+
+    // A filter input changed: the drill data gets a generator in use at PS2.
+    const auto ps1 = adm->productionSites()->item("PS1");
+    const auto ps2 = adm->productionSites()->item("PS2");
+    EXPECT_EQ(fill(ps2), QStringList({"<current>", "Fabrication", "Gerber data", "Assembly"}));
+    auto drill = adm->processes()->item("P_DRL");
+    ASSERT_TRUE(drill->generatorAssignments()->item(ps2->id()));
+    drill->generatorAssignments()->item(ps2->id())->setInUse(true);
+    EXPECT_EQ(fill(ps2), QStringList({"<current>", "Fabrication", "Gerber data", "Drill data", "Assembly"}));
+    // Another site, then none: each fill filters by its own.
+    EXPECT_EQ(fill(ps1), QStringList({"<current>", "Fabrication"}));
+    EXPECT_EQ(fill(), before);
+
+    // A site re-ranked: the assignments (one per site) follow the new site order.
+    ps1->setDisplayOrder(1);
+    ps2->setDisplayOrder(2);
+    EXPECT_EQ(siteOrder(drill), QStringList({"VARIANT_PSITE_ID", "PS1", "PS2"}));
+    ps1->setDisplayOrder(3);
+    EXPECT_EQ(siteOrder(drill), QStringList({"VARIANT_PSITE_ID", "PS2", "PS1"}));
+}

@@ -334,3 +334,95 @@ TEST(TreeList, TopRowScrollsTheRowToTheTop)
     QTest::qWait(10);
     EXPECT_EQ(t.TopIndex(), 30);
 }
+
+TEST(TreeList, SortReordersOnlyTheRowsOutOfOrderAtAnyDepth)
+{
+    TList t;
+    t.setRedraw(false);
+    t.setSortValueName("k");
+    const int top = t.AddItem("top");
+    t.setItemValue(top, "k", "1");
+    const int g = t.AddItem("g", top);
+    t.setItemValue(g, "k", "1.1");
+    for (const char* leaf : {"z", "x", "y"})
+        t.setItemValue(t.AddItem(leaf, g), "k", QString("1.1.") + leaf);
+    t.setItemExpanded(-1, true);
+    t.setListIndex(g);
+    t.setRedraw(true);
+    EXPECT_EQ(shown(t), QStringList({"top", "g", "x", "y", "z"}));
+    EXPECT_TRUE(t.ItemExpanded(g));
+    EXPECT_EQ(t.ListIndex(), g);
+
+    // All in order: rows, state and selection stay as they are.
+    t.setRedraw(false);
+    t.setItemValue(top, "k", "1");
+    t.setRedraw(true);
+    EXPECT_EQ(shown(t), QStringList({"top", "g", "x", "y", "z"}));
+    EXPECT_EQ(t.ListIndex(), g);
+}
+
+TEST(TreeList, PicturesAndColoursAreTheRowsOwn)
+{
+    TList t;
+    const int a = t.AddItem("a");
+    const int b = t.AddItem("b", a);
+    QPixmap closed(16, 16);
+    closed.fill(Qt::blue);
+    QPixmap open(16, 16);
+    open.fill(Qt::red);
+    t.setItemPicture(a, closed, 1);
+    t.setItemPicture(a, open, 2);
+    t.setItemPicture(b, closed, 1);
+    EXPECT_EQ(t.ItemPicture(a, 2).cacheKey(), open.cacheKey());
+    const auto shownColour = [&](int row) {
+        return t.rowItem(row)->icon(0).pixmap(16, 16).toImage().pixelColor(0, 0);
+    };
+    EXPECT_EQ(shownColour(a), QColor(Qt::blue));
+    // Picture 2 while expanded.
+    t.setItemExpanded(a, true);
+    EXPECT_EQ(shownColour(a), QColor(Qt::red));
+    t.setItemExpanded(a, false);
+    EXPECT_EQ(shownColour(a), QColor(Qt::blue));
+    EXPECT_EQ(shownColour(b), QColor(Qt::blue));
+
+    // A colour set on a row in sight reaches the view.
+    t.setItemForeColor(b, 0x0000FFu);
+    EXPECT_EQ(t.model()->data(t.model()->index(0, 0, t.model()->index(0, 0)), Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(255, 0, 0));
+    t.setItemForeColor(b, 0);
+    EXPECT_EQ(t.rowItem(b)->foreground(0).style(), Qt::NoBrush);
+}
+
+TEST(TreeList, TheViewReadsEveryCellOfARow)
+{
+    TList t;
+    t.setCellSeparator('^');
+    t.setColumnCount(2);
+    const int one = t.AddItem("caption");
+    const int two = t.AddItem("name^value", one);
+    const int three = t.AddItem("a^b^c", one);
+    t.setItemExpanded(one, true);
+    const QAbstractItemModel* m = t.model();
+    const QModelIndex top = m->index(0, 0);
+    const auto cellOf = [&](int r, int c) { return m->data(m->index(r, c, top), Qt::DisplayRole); };
+    EXPECT_EQ(m->data(top, Qt::DisplayRole).toString(), "caption");
+    EXPECT_FALSE(m->data(m->index(0, 1), Qt::DisplayRole).isValid());
+    EXPECT_EQ(cellOf(0, 0).toString(), "name");
+    EXPECT_EQ(cellOf(0, 1).toString(), "value");
+    ASSERT_EQ(t.columnCount(), 3);
+    EXPECT_EQ(cellOf(1, 2).toString(), "c");
+    EXPECT_EQ(t.ItemText(three), "a^b^c");
+
+    // A new text replaces every cell of the row, and the view hears of it.
+    QSignalSpy changed(m, &QAbstractItemModel::dataChanged);
+    t.setItemText(three, "x^y");
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(cellOf(1, 1).toString(), "y");
+    EXPECT_FALSE(cellOf(1, 2).isValid());
+    EXPECT_EQ(t.ItemText(three), "x^y");
+    // Set through the item, one cell at a time.
+    t.rowItem(two)->setText(2, "more");
+    EXPECT_EQ(t.ItemText(two), "name^value^more");
+    t.rowItem(two)->setText(0, "");
+    EXPECT_EQ(t.ItemText(two), "^value^more");
+}
