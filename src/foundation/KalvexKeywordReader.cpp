@@ -8,13 +8,6 @@ namespace {
 
 inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Pure ASCII lines (the usual case) take the cheaper Latin-1 widening.
-QString decode(const char* b, const char* e, bool ascii)
-{
-    const auto n = static_cast<qsizetype>(e - b);
-    return ascii ? QString::fromLatin1(b, n) : QString::fromUtf8(b, n);
-}
-
 } // namespace
 
 bool kalvexRUV_isValidUtf8(const char* b, const char* e)
@@ -142,6 +135,7 @@ KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const 
         }
     }
     line.lineNumber = m_lineNo;
+    line.ascii = ascii;
     line.values.clear();
     int level = 0;
     while (p < e && *p == '.') {
@@ -159,7 +153,7 @@ KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const 
     }
     if (p == kb)
         return fail(QStringLiteral("the line has level dots but no keyword"));
-    line.keyword = decode(kb, p, ascii);
+    line.keyword = QByteArrayView(kb, p - kb);
     for (;;) {
         while (p < e && isBlank(*p))
             ++p;
@@ -172,10 +166,8 @@ KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const 
                 return fail(QStringLiteral("unbalanced quote in value %1").arg(line.values.size() + 1));
             if (ve + 1 < e && !isBlank(ve[1]))
                 return fail(QStringLiteral("text follows the closing quote of value %1").arg(line.values.size() + 1));
-            QString text = decode(vb, ve, ascii);
-            if (std::memchr(vb, '^', static_cast<size_t>(ve - vb)))
-                text = kalvexRUV_unescape(text);
-            line.values.push_back({std::move(text), true});
+            const bool caret = std::memchr(vb, '^', static_cast<size_t>(ve - vb)) != nullptr;
+            line.values.push_back({QByteArrayView(vb, ve - vb), true, caret});
             p = ve + 1;
         } else {
             const char* vb = p;
@@ -184,7 +176,7 @@ KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const 
                     return fail(QStringLiteral("a quote inside the unquoted value %1").arg(line.values.size() + 1));
                 ++p;
             }
-            line.values.push_back({decode(vb, p, ascii), false});
+            line.values.push_back({QByteArrayView(vb, p - vb), false, false});
         }
     }
     return Ok;

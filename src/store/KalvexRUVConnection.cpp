@@ -1,10 +1,37 @@
 #include "store/KalvexRUVConnection.h"
 
 #include <QFileInfo>
+#include <limits>
 
 #include "foundation/vbl_err.h"
 
 namespace kalvex {
+
+namespace {
+
+// The file in a buffer of its exact size: the reader's lines are views into
+// it and it sits in memory beside the tree being built, so no spare room.
+QByteArray readWhole(QFile& f)
+{
+    const qint64 size = f.size();
+    if (size <= 0 || size >= std::numeric_limits<qsizetype>::max() / 2)
+        return f.readAll();
+    QByteArray data(static_cast<qsizetype>(size), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 n = f.read(data.data() + got, size - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    data.truncate(static_cast<qsizetype>(got));
+    // A file that grew while it was read is read to its end.
+    if (got == size && !f.atEnd())
+        data += f.readAll();
+    return data;
+}
+
+} // namespace
 
 QString KalvexRUVConnection::sectionKeywordOf(int sourceId)
 {
@@ -68,7 +95,7 @@ bool KalvexRUVConnection::openForRead()
             setError(QStringLiteral("%1 is a directory").arg(fileDescription()));
             return false;
         }
-        data = f.readAll();
+        data = readWhole(f);
         if (f.error() != QFileDevice::NoError) {
             setError(QStringLiteral("cannot read %1: %2").arg(fileDescription(), f.errorString()));
             return false;

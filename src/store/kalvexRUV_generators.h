@@ -23,8 +23,10 @@ QString kalvexRUV_readParm(const IKalvexGenParmsPtr& parms, const KeywordLine& l
 void ruvMarkParmsSaved(const IKalvexGenParmsPtr& parms);
 
 void kalvexRUV_writeGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens);
-// Reads the entries of a "Generators" section whose title was just read.
-bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens, RUVMerge merge);
+// Reads the entries of a "Generators" section whose title was just read;
+// ids, when given, gets each generator taken in by its id as written.
+bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens, RUVMerge merge,
+                              RUVIdMap<IKalvexGenerator>* ids = nullptr);
 
 KalvexRUVHandler kalvexRUV_generatorsHandler();
 
