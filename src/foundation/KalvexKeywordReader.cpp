@@ -1,5 +1,6 @@
 #include "foundation/KalvexKeywordReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace kalvex {
@@ -52,18 +53,72 @@ bool kalvexRUV_isValidUtf8(const char* b, const char* e)
 void KalvexKeywordReader::setData(QByteArray data)
 {
     m_data = std::move(data);
+    m_size = m_data.size();
+    m_device = nullptr;
+    m_deviceDone = true;
     m_pos = 0;
-    // A byte-order mark is not part of the first line.
-    if (m_data.startsWith("\xEF\xBB\xBF"))
-        m_pos = 3;
     m_lineNo = 0;
     m_error.clear();
     m_lastPos = -1;
+    skipByteOrderMark();
+}
+
+bool KalvexKeywordReader::setDevice(QIODevice* device)
+{
+    setData(QByteArray());
+    m_device = device;
+    m_deviceDone = device == nullptr;
+    // The first chunk now: a device that cannot be read at all says so
+    // before any line is asked for.
+    while (!m_deviceDone && m_size < 3)
+        if (!refill())
+            break;
+    if (failed())
+        return false;
+    skipByteOrderMark();
+    return true;
+}
+
+void KalvexKeywordReader::skipByteOrderMark()
+{
+    // A byte-order mark is not part of the first line.
+    if (m_pos == 0 && m_size >= 3 && std::memcmp(m_data.constData(), "\xEF\xBB\xBF", 3) == 0)
+        m_pos = 3;
+}
+
+bool KalvexKeywordReader::refill()
+{
+    if (m_deviceDone || !m_device)
+        return false;
+    // Only the unread rest is kept; the line last returned goes with the
+    // rest before it (its views are not used past the next call).
+    if (m_pos > 0) {
+        const qsizetype rest = m_size - m_pos;
+        if (rest > 0)
+            std::memmove(m_data.data(), m_data.constData() + m_pos, static_cast<size_t>(rest));
+        m_size = rest;
+        m_pos = 0;
+        m_lastPos = -1;
+    }
+    if (m_data.size() - m_size < kChunkBytes / 2)
+        m_data.resize(std::max(kChunkBytes, m_data.size() * 2));
+    const qint64 n = m_device->read(m_data.data() + m_size, m_data.size() - m_size);
+    if (n < 0) {
+        m_deviceDone = true;
+        fail(QStringLiteral("the file could not be read: %1").arg(m_device->errorString()));
+        return false;
+    }
+    if (n == 0) {
+        m_deviceDone = true;
+        return false;
+    }
+    m_size += n;
+    return true;
 }
 
 bool KalvexKeywordReader::atEnd() const
 {
-    return failed() || m_pos >= m_data.size();
+    return failed() || (m_pos >= m_size && (m_deviceDone || !m_device || m_device->atEnd()));
 }
 
 void KalvexKeywordReader::unread()
@@ -86,14 +141,26 @@ KalvexKeywordReader::Status KalvexKeywordReader::next(KeywordLine& line)
 {
     if (failed())
         return Error;
-    const char* base = m_data.constData();
-    const qsizetype size = m_data.size();
-    while (m_pos < size) {
-        const qsizetype start = m_pos;
+    for (;;) {
+        if (m_pos >= m_size && !refill())
+            return failed() ? Error : End;
+        const char* base = m_data.constData();
         const char* b = base + m_pos;
-        const char* nl = static_cast<const char*>(std::memchr(b, '\n', static_cast<size_t>(size - m_pos)));
-        const char* e = nl ? nl : base + size;
-        m_pos = nl ? (nl - base) + 1 : size;
+        const char* nl = static_cast<const char*>(std::memchr(b, '\n', static_cast<size_t>(m_size - m_pos)));
+        if (!nl && !m_deviceDone) {
+            // The line goes on in what was not read yet; a line longer than
+            // allowed is refused before more of it is read.
+            if (m_size - m_pos > kMaxLineBytes + 1) {
+                ++m_lineNo;
+                return fail(QStringLiteral("line is longer than %1 bytes").arg(kMaxLineBytes));
+            }
+            if (refill() || !failed())
+                continue;
+            return Error;
+        }
+        const qsizetype start = m_pos;
+        const char* e = nl ? nl : base + m_size;
+        m_pos = nl ? (nl - base) + 1 : m_size;
         ++m_lineNo;
         if (e > b && e[-1] == '\r')
             --e;
@@ -120,7 +187,6 @@ KalvexKeywordReader::Status KalvexKeywordReader::next(KeywordLine& line)
         }
         return st;
     }
-    return End;
 }
 
 KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const char* e, KeywordLine& line)

@@ -1,37 +1,10 @@
 #include "store/KalvexRUVConnection.h"
 
 #include <QFileInfo>
-#include <limits>
 
 #include "foundation/vbl_err.h"
 
 namespace kalvex {
-
-namespace {
-
-// The file in a buffer of its exact size: the reader's lines are views into
-// it and it sits in memory beside the tree being built, so no spare room.
-QByteArray readWhole(QFile& f)
-{
-    const qint64 size = f.size();
-    if (size <= 0 || size >= std::numeric_limits<qsizetype>::max() / 2)
-        return f.readAll();
-    QByteArray data(static_cast<qsizetype>(size), Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < size) {
-        const qint64 n = f.read(data.data() + got, size - got);
-        if (n <= 0)
-            break;
-        got += n;
-    }
-    data.truncate(static_cast<qsizetype>(got));
-    // A file that grew while it was read is read to its end.
-    if (got == size && !f.atEnd())
-        data += f.readAll();
-    return data;
-}
-
-} // namespace
 
 QString KalvexRUVConnection::sectionKeywordOf(int sourceId)
 {
@@ -83,26 +56,26 @@ bool KalvexRUVConnection::openForRead()
 {
     close();
     clearError();
-    QByteArray data;
+    // The file is read in chunks as its lines are taken: it never sits
+    // whole in memory beside the tree being built.
+    QIODevice* dev = nullptr;
     if (m_fileIO.typeId() == QMetaType::QString) {
         const QString name = m_fileIO.toString();
-        QFile f(name);
-        if (name.isEmpty() || !f.open(QIODevice::ReadOnly)) {
-            setError(QStringLiteral("cannot open %1 for reading: %2").arg(fileDescription(), f.errorString()));
+        m_inFile = std::make_unique<QFile>(name);
+        if (name.isEmpty() || !m_inFile->open(QIODevice::ReadOnly)) {
+            setError(QStringLiteral("cannot open %1 for reading: %2").arg(fileDescription(), m_inFile->errorString()));
+            m_inFile.reset();
             return false;
         }
         if (QFileInfo(name).isDir()) {
             setError(QStringLiteral("%1 is a directory").arg(fileDescription()));
+            m_inFile.reset();
             return false;
         }
-        data = readWhole(f);
-        if (f.error() != QFileDevice::NoError) {
-            setError(QStringLiteral("cannot read %1: %2").arg(fileDescription(), f.errorString()));
-            return false;
-        }
+        dev = m_inFile.get();
     } else {
         QString err;
-        QIODevice* dev = deviceFromFileIO(&err);
+        dev = deviceFromFileIO(&err);
         if (!dev) {
             setError(err);
             return false;
@@ -111,9 +84,13 @@ bool KalvexRUVConnection::openForRead()
             setError(QStringLiteral("cannot open %1 for reading").arg(fileDescription()));
             return false;
         }
-        data = dev->readAll();
     }
-    m_reader.setData(std::move(data));
+    if (!m_reader.setDevice(dev)) {
+        setError(QStringLiteral("cannot read %1: %2").arg(fileDescription(), dev->errorString()));
+        m_reader.setData(QByteArray());
+        m_inFile.reset();
+        return false;
+    }
     return true;
 }
 
@@ -207,6 +184,7 @@ void KalvexRUVConnection::close()
     m_saveFile.reset();
     m_outDevice = nullptr;
     m_reader.setData(QByteArray());
+    m_inFile.reset();
 }
 
 void KalvexRUVConnection::logFailure(const QString& procedure, int code)

@@ -85,6 +85,7 @@ private:
     KalvexKeywordReader m_reader;
     KalvexKeywordWriter m_writer;
     std::unique_ptr<QSaveFile> m_saveFile;
+    std::unique_ptr<QFile> m_inFile; // the named file being read
     QPointer<QIODevice> m_outDevice;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <string>
 
 #include "admin/KalvexADMDbStatus.h"
 #include "admin/KalvexAdministrator.h"
@@ -192,14 +193,22 @@ QString idOf(const std::shared_ptr<IKalvexNamedItem>& item) { return item ? item
 
 // ---- references --------------------------------------------------------------
 
-// A reference read from a member line. Its texts stay views into the file
-// buffer until the reference is applied; most are applied when their entry
-// ends (what they name was read before), the rest once the file was read.
+// A text of a reference: where its bytes lie in the reader's own store.
+struct RefText {
+    quint32 at = 0;
+    quint32 size = 0;
+    bool caret = false;
+};
+
+// A reference read from a member line, compact: its texts are kept as
+// written, in one byte store per entry (and one for those that wait). Most
+// are applied when their entry ends (what they name was read before), the
+// rest once the file was read.
 struct PendingRef {
     enum Kind : quint8 { Parent, Prereq, FileType, ProdClass, GenAssignment, SiteAssignment };
-    KeywordToken id; // the referenced entry (the site for assignments)
-    KeywordToken generatorId;
-    KeywordToken text;
+    RefText id; // the referenced entry (the site for assignments)
+    RefText generatorId;
+    RefText text;
     // The owner: a process, or a distributor for site assignments; kept
     // alive by its collection for the whole load.
     IKalvexProcess* process = nullptr;
@@ -209,6 +218,25 @@ struct PendingRef {
     bool inUse = false;
     bool ascii = true;
 };
+
+RefText keep(std::string& store, const KeywordToken& t)
+{
+    RefText r{static_cast<quint32>(store.size()), static_cast<quint32>(t.bytes.size()), t.caret};
+    store.append(t.bytes.data(), static_cast<size_t>(t.bytes.size()));
+    return r;
+}
+
+RefText keep(std::string& to, const std::string& from, const RefText& t)
+{
+    RefText r{static_cast<quint32>(to.size()), t.size, t.caret};
+    to.append(from, t.at, t.size);
+    return r;
+}
+
+KeywordToken tokenOf(const std::string& store, const RefText& t)
+{
+    return {QByteArrayView(store.data() + t.at, t.size), true, t.caret};
+}
 
 class AdminReader {
 public:
@@ -341,8 +369,7 @@ private:
                      const char* what, RUVIdMap<T>* ids)
     {
         std::shared_ptr<T> current;
-        KeywordToken currentId;
-        bool currentAscii = true;
+        QByteArray currentKey; // the id as written, when it can be looked up so
         std::vector<PendingRef> refs;
         QSet<QString> seen;
         const QString kind = QLatin1String(what);
@@ -361,9 +388,9 @@ private:
                     return QStringLiteral("no %1 could be made").arg(kind);
                 current->setModified(MODIFIED_SUSPEND);
                 current->setId(id);
-                currentId = e.values[0];
-                currentAscii = e.ascii;
+                currentKey = ids && ruvPlainId(e.values[0], e.ascii) ? e.raw(0).toByteArray() : QByteArray();
                 refs.clear();
+                m_entryBytes.clear();
                 return {};
             },
             [&](const KeywordLine& l) -> QString {
@@ -391,8 +418,8 @@ private:
                         return QStringLiteral("%1 \"%2\" appears twice").arg(kind, obj->id());
                     return QStringLiteral("%1 \"%2\" could not be added").arg(kind, obj->id());
                 }
-                if (ids && ruvPlainId(currentId, currentAscii))
-                    ids->insert(currentId.bytes, target);
+                if (!currentKey.isEmpty())
+                    ids->insert(currentKey, target);
                 // Once one reference waits, the entry's later ones wait
                 // behind it, so they apply in the file's order.
                 bool waiting = false;
@@ -403,9 +430,13 @@ private:
                         r.distributor = target.get();
                     QString err;
                     // A fault waits too: it is reported in the file's order.
-                    if (waiting || !apply(r, false, &err) || !err.isEmpty()) {
+                    if (waiting || !apply(r, m_entryBytes, false, &err) || !err.isEmpty()) {
                         waiting = true;
-                        m_refs.push_back(r);
+                        PendingRef w = r;
+                        w.id = keep(m_refBytes, m_entryBytes, r.id);
+                        w.generatorId = keep(m_refBytes, m_entryBytes, r.generatorId);
+                        w.text = keep(m_refBytes, m_entryBytes, r.text);
+                        m_refs.push_back(w);
                     }
                 }
                 return {};
@@ -435,8 +466,8 @@ private:
         r.line = l.lineNumber;
         r.ascii = l.ascii;
         if (ruvCount(l, 3, err) && ruvBool(l, 1, &r.inUse, err)) {
-            r.id = l.values[0];
-            r.text = l.values[2];
+            r.id = keep(m_entryBytes, l.values[0]);
+            r.text = keep(m_entryBytes, l.values[2]);
             refs.push_back(r);
         }
     }
@@ -452,18 +483,18 @@ private:
                      : which == ProcPrereq   ? PendingRef::Prereq
                      : which == ProcFileType ? PendingRef::FileType
                                              : PendingRef::ProdClass;
-            r.id = l.values[0];
             // An empty reference is no reference.
-            if (!ruvPlainId(r.id, r.ascii) && kalvexRUV_tokenText(r.id, r.ascii).trimmed().isEmpty())
+            if (!ruvPlainId(l.values[0], l.ascii) && l.value(0).trimmed().isEmpty())
                 return;
+            r.id = keep(m_entryBytes, l.values[0]);
             refs.push_back(r);
             return;
         }
         r.kind = PendingRef::GenAssignment;
         if (ruvCount(l, 4, err) && ruvBool(l, 2, &r.inUse, err)) {
-            r.id = l.values[0];
-            r.generatorId = l.values[1];
-            r.text = l.values[3];
+            r.id = keep(m_entryBytes, l.values[0]);
+            r.generatorId = keep(m_entryBytes, l.values[1]);
+            r.text = keep(m_entryBytes, l.values[3]);
             refs.push_back(r);
         }
     }
@@ -482,11 +513,8 @@ private:
                std::shared_ptr<T>* out)
     {
         if (ruvPlainId(t, ascii)) {
-            const auto it = ids.constFind(t.bytes);
-            if (it != ids.constEnd()) {
-                *out = *it;
+            if ((*out = ruvFindId(ids, t.bytes)))
                 return Found::Yes;
-            }
         }
         if (!last)
             return Found::Later;
@@ -496,40 +524,42 @@ private:
 
     // Applies one reference; false when what it names may still come (only
     // before the file was read to its end). A fault goes into *err.
-    bool apply(const PendingRef& r, bool last, QString* err)
+    bool apply(const PendingRef& r, const std::string& bytes, bool last, QString* err)
     {
+        const KeywordToken id = tokenOf(bytes, r.id);
+        const KeywordToken generatorId = tokenOf(bytes, r.generatorId);
         auto ownerId = [&] { return r.process ? r.process->id() : r.distributor->id(); };
-        auto idText = [&] { return kalvexRUV_tokenText(r.id, r.ascii); };
+        auto idText = [&] { return kalvexRUV_tokenText(id, r.ascii); };
         if (r.kind == PendingRef::SiteAssignment || r.kind == PendingRef::GenAssignment) {
             const auto sites = m_adm->productionSites();
             std::shared_ptr<IKalvexProdSite> site;
-            const Found fs = find(m_siteIds, r.id, r.ascii, last,
+            const Found fs = find(m_siteIds, id, r.ascii, last,
                                   [&](const QString& id) { return sites->item(id); }, &site);
             if (fs == Found::Later)
                 return false;
             std::shared_ptr<IKalvexGenerator> gen;
             Found fg = Found::Yes;
             if (fs == Found::Yes && r.kind == PendingRef::GenAssignment &&
-                !(r.generatorId.bytes.isEmpty() && !r.generatorId.caret)) {
-                fg = find(m_genIds, r.generatorId, r.ascii, last,
+                !(generatorId.bytes.isEmpty() && !generatorId.caret)) {
+                fg = find(m_genIds, generatorId, r.ascii, last,
                           [&](const QString& id) { return id.isEmpty() ? nullptr : generatorById(id); }, &gen);
                 if (fg == Found::Later)
                     return false;
                 // A generator id of blanks only is none.
-                if (fg == Found::No && kalvexRUV_tokenText(r.generatorId, r.ascii).trimmed().isEmpty())
+                if (fg == Found::No && kalvexRUV_tokenText(generatorId, r.ascii).trimmed().isEmpty())
                     fg = Found::Yes;
             }
             if (fs == Found::No)
                 *err = QStringLiteral("\"%1\": production site \"%2\" does not exist").arg(ownerId(), idText());
             else if (fg == Found::No)
                 *err = QStringLiteral("\"%1\": generator \"%2\" does not exist")
-                           .arg(ownerId(), kalvexRUV_tokenText(r.generatorId, r.ascii).trimmed());
+                           .arg(ownerId(), kalvexRUV_tokenText(generatorId, r.ascii).trimmed());
             else if (r.kind == PendingRef::SiteAssignment) {
                 auto a = classCreate_KalvexPsiteAssignment();
                 a->setModified(MODIFIED_SUSPEND);
                 a->setProductionSite(site);
                 a->setInUse(r.inUse);
-                a->setAdditionalParms(kalvexRUV_tokenText(r.text, r.ascii));
+                a->setAdditionalParms(kalvexRUV_tokenText(tokenOf(bytes, r.text), r.ascii));
                 settle(a);
                 if (!r.distributor->psiteAssignments()->addQuietly(a))
                     *err = QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(ownerId(), idText());
@@ -539,7 +569,7 @@ private:
                 a->setProductionSite(site);
                 a->setGenerator(gen);
                 a->setInUse(r.inUse);
-                a->setAdditionalGenParms(kalvexRUV_tokenText(r.text, r.ascii));
+                a->setAdditionalGenParms(kalvexRUV_tokenText(tokenOf(bytes, r.text), r.ascii));
                 settle(a);
                 if (!r.process->generatorAssignments()->addQuietly(a))
                     *err = QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(ownerId(), idText());
@@ -552,7 +582,7 @@ private:
         case PendingRef::Prereq: {
             const auto procs = m_adm->processes();
             std::shared_ptr<IKalvexProcess> target;
-            const Found f = find(m_processIds, r.id, r.ascii, last,
+            const Found f = find(m_processIds, id, r.ascii, last,
                                  [&](const QString& id) { return procs->item(id); }, &target);
             if (f == Found::Later)
                 return false;
@@ -570,7 +600,7 @@ private:
         case PendingRef::FileType: {
             const auto types = m_adm->fileTypes();
             std::shared_ptr<IKalvexFileType> t;
-            const Found f = find(m_fileTypeIds, r.id, r.ascii, last,
+            const Found f = find(m_fileTypeIds, id, r.ascii, last,
                                  [&](const QString& id) { return types->item(id); }, &t);
             if (f == Found::Later)
                 return false;
@@ -584,7 +614,7 @@ private:
         case PendingRef::ProdClass: {
             const auto classes = m_adm->productClasses();
             std::shared_ptr<IKalvexProdClass> c;
-            const Found f = find(m_classIds, r.id, r.ascii, last,
+            const Found f = find(m_classIds, id, r.ascii, last,
                                  [&](const QString& id) { return classes->item(id); }, &c);
             if (f == Found::Later)
                 return false;
@@ -620,7 +650,7 @@ private:
     {
         for (const auto& r : m_refs) {
             QString err;
-            apply(r, true, &err);
+            apply(r, m_refBytes, true, &err);
             if (!err.isEmpty() && strict) {
                 m_conn.setError(err, r.line);
                 strict = false; // the first fault is the one reported
@@ -629,6 +659,8 @@ private:
         }
         m_refs.clear();
         m_refs.shrink_to_fit();
+        m_refBytes.clear();
+        m_refBytes.shrink_to_fit();
         if (!m_refsFailed && strict)
             return checkParentCycles();
         return !m_refsFailed;
@@ -686,7 +718,9 @@ private:
     RUVLoadOptions m_opt;
     RUVMerge m_merge;
     std::shared_ptr<IKalvexADMDbStatus> m_status;
-    std::vector<PendingRef> m_refs;
+    std::vector<PendingRef> m_refs; // those that wait for the whole file
+    std::string m_refBytes;         // their texts
+    std::string m_entryBytes;       // the texts of the current entry's references
     QSet<QString> m_titlesSeen;
     RUVIdMap<IKalvexProdSite> m_siteIds;
     RUVIdMap<IKalvexFileType> m_fileTypeIds;

@@ -191,7 +191,13 @@ QString ruvLevelFault(const KeywordLine& line, int expected);
 // Entries of a file by their id as written, for references written the same
 // way: looked up by the bytes, without making a string.
 template <class T>
-using RUVIdMap = QHash<QByteArrayView, std::shared_ptr<T>>;
+using RUVIdMap = QHash<QByteArray, std::shared_ptr<T>>;
+
+template <class T>
+std::shared_ptr<T> ruvFindId(const RUVIdMap<T>& ids, QByteArrayView bytes)
+{
+    return ids.value(QByteArray::fromRawData(bytes.data(), bytes.size()));
+}
 
 // Whether a token is an id that can be matched by its bytes: ASCII, no
 // escapes and nothing for trimming to take.

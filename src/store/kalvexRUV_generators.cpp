@@ -100,8 +100,7 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
                               RUVIdMap<IKalvexGenerator>* ids)
 {
     IKalvexGeneratorPtr current;
-    KeywordToken currentId;
-    bool currentAscii = true;
+    QByteArray currentKey; // the id as written, when it can be looked up so
     const QString what = QStringLiteral("a generator");
     QSet<QString> seen;
     // Ids are unique within the file; only a collection that had entries
@@ -122,8 +121,7 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
             return QStringLiteral("no generator could be made");
         current->setModified(MODIFIED_SUSPEND);
         current->setId(id);
-        currentId = entry.values[0];
-        currentAscii = entry.ascii;
+        currentKey = ids && ruvPlainId(entry.values[0], entry.ascii) ? entry.raw(0).toByteArray() : QByteArray();
         return {};
     };
     auto member = [&](const KeywordLine& line) -> QString {
@@ -137,10 +135,10 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
         g->setModified(MODIFIED_RESUME);
         g->setModified(0);
         ruvMarkParmsSaved(g->parameters());
-        const bool byBytes = ids && ruvPlainId(currentId, currentAscii);
+        const bool byBytes = !currentKey.isEmpty();
         if (auto existing = startedEmpty ? nullptr : gens->item(g->id())) {
             if (byBytes)
-                ids->insert(currentId.bytes, existing);
+                ids->insert(currentKey, existing);
             if (merge == RUVMerge::Keep)
                 return {};
             existing->setModified(MODIFIED_SUSPEND);
@@ -154,7 +152,7 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
             return QStringLiteral("generator \"%1\" could not be added").arg(g->id());
         }
         if (byBytes)
-            ids->insert(currentId.bytes, g);
+            ids->insert(currentKey, g);
         return {};
     };
     return ruvReadEntries(conn, conn.readSectionLevel() + 1, kGenerator, RUV_TITLE_GENERATORS, begin, member, end);
