@@ -1,6 +1,7 @@
 #include "foundation/KalvexKeywordReader.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace kalvex {
@@ -192,7 +193,14 @@ KalvexKeywordReader::Status KalvexKeywordReader::next(KeywordLine& line)
 KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const char* e, KeywordLine& line)
 {
     bool ascii = true;
-    for (const char* q = p; q < e; ++q) {
+    // Eight bytes at a time while they are all ASCII.
+    const char* q = p;
+    for (std::uint64_t w; e - q >= 8; q += 8) {
+        std::memcpy(&w, q, 8);
+        if (w & 0x8080808080808080ull)
+            break;
+    }
+    for (; q < e; ++q) {
         if (static_cast<unsigned char>(*q) >= 0x80) {
             if (!kalvexRUV_isValidUtf8(q, e))
                 return fail(QStringLiteral("the line is not valid UTF-8 text"));
