@@ -1,6 +1,7 @@
 #include "foundation/KalvexKeywordReader.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -9,6 +10,66 @@ namespace kalvex {
 namespace {
 
 inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Bytes that end a keyword or a bare value: blanks, and a quote (a fault).
+struct TokenStops {
+    bool stop[256] = {};
+    constexpr TokenStops()
+    {
+        stop[static_cast<unsigned char>(' ')] = true;
+        stop[static_cast<unsigned char>('\t')] = true;
+        stop[static_cast<unsigned char>('"')] = true;
+    }
+};
+constexpr TokenStops kStops;
+
+inline std::uint64_t load8(const char* p)
+{
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+
+// The high bit of each byte of w that equals c; the lowest one set is
+// always a true match (the only one used).
+inline std::uint64_t bytesEqual(std::uint64_t w, unsigned char c)
+{
+    const std::uint64_t x = w ^ (kOnes * c);
+    return (x - kOnes) & ~x & kHighs;
+}
+
+// The end of the token that starts at p: the first blank or quote, or e.
+// Eight bytes at a time, without a branch per byte.
+inline const char* tokenEnd(const char* p, const char* e)
+{
+    for (; e - p >= 8; p += 8) {
+        const std::uint64_t w = load8(p);
+        const std::uint64_t m = bytesEqual(w, ' ') | bytesEqual(w, '\t') | bytesEqual(w, '"');
+        if (m)
+            return p + (std::countr_zero(m) >> 3);
+    }
+    while (p < e && !kStops.stop[static_cast<unsigned char>(*p)])
+        ++p;
+    return p;
+}
+
+// Whether [p, e) holds no byte above 0x7F.
+inline bool allAscii(const char* p, const char* e)
+{
+    if (e - p < 8) {
+        for (; p < e; ++p)
+            if (static_cast<unsigned char>(*p) >= 0x80)
+                return false;
+        return true;
+    }
+    std::uint64_t any = load8(e - 8); // the tail, overlapping
+    for (; e - p >= 8; p += 8)
+        any |= load8(p);
+    return (any & kHighs) == 0;
+}
 
 } // namespace
 
@@ -192,22 +253,9 @@ KalvexKeywordReader::Status KalvexKeywordReader::next(KeywordLine& line)
 
 KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const char* e, KeywordLine& line)
 {
-    bool ascii = true;
-    // Eight bytes at a time while they are all ASCII.
-    const char* q = p;
-    for (std::uint64_t w; e - q >= 8; q += 8) {
-        std::memcpy(&w, q, 8);
-        if (w & 0x8080808080808080ull)
-            break;
-    }
-    for (; q < e; ++q) {
-        if (static_cast<unsigned char>(*q) >= 0x80) {
-            if (!kalvexRUV_isValidUtf8(q, e))
-                return fail(QStringLiteral("the line is not valid UTF-8 text"));
-            ascii = false;
-            break;
-        }
-    }
+    const bool ascii = allAscii(p, e);
+    if (!ascii && !kalvexRUV_isValidUtf8(p, e))
+        return fail(QStringLiteral("the line is not valid UTF-8 text"));
     line.lineNumber = m_lineNo;
     line.ascii = ascii;
     line.values.clear();
@@ -220,11 +268,9 @@ KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const 
     while (p < e && isBlank(*p))
         ++p;
     const char* kb = p;
-    while (p < e && !isBlank(*p)) {
-        if (*p == '"')
-            return fail(QStringLiteral("a keyword was expected before the quoted text"));
-        ++p;
-    }
+    p = tokenEnd(p, e);
+    if (p < e && *p == '"')
+        return fail(QStringLiteral("a keyword was expected before the quoted text"));
     if (p == kb)
         return fail(QStringLiteral("the line has level dots but no keyword"));
     line.keyword = QByteArrayView(kb, p - kb);
@@ -245,11 +291,9 @@ KalvexKeywordReader::Status KalvexKeywordReader::parseLine(const char* p, const 
             p = ve + 1;
         } else {
             const char* vb = p;
-            while (p < e && !isBlank(*p)) {
-                if (*p == '"')
-                    return fail(QStringLiteral("a quote inside the unquoted value %1").arg(line.values.size() + 1));
-                ++p;
-            }
+            p = tokenEnd(p, e);
+            if (p < e && *p == '"')
+                return fail(QStringLiteral("a quote inside the unquoted value %1").arg(line.values.size() + 1));
             line.values.push_back({QByteArrayView(vb, p - vb), false, false});
         }
     }

@@ -112,14 +112,13 @@ bool KalvexRUVConnection::openForWrite()
             setError(QStringLiteral("no file was named"));
             return false;
         }
-        QByteArray keep;
+        std::unique_ptr<QFile> old;
         if (m_openMode == RUV_OPEN_APPEND && QFileInfo::exists(name)) {
-            QFile old(name);
-            if (!old.open(QIODevice::ReadOnly)) {
-                setError(QStringLiteral("cannot read %1 to append to it: %2").arg(fileDescription(), old.errorString()));
+            old = std::make_unique<QFile>(name);
+            if (!old->open(QIODevice::ReadOnly)) {
+                setError(QStringLiteral("cannot read %1 to append to it: %2").arg(fileDescription(), old->errorString()));
                 return false;
             }
-            keep = old.readAll();
         }
         m_saveFile = std::make_unique<QSaveFile>(name);
         // Unbuffered: a failed write (a full disk) is seen, with its reason,
@@ -129,10 +128,24 @@ bool KalvexRUVConnection::openForWrite()
             m_saveFile.reset();
             return false;
         }
-        if (!keep.isEmpty() && m_saveFile->write(keep) != keep.size()) {
-            setError(QStringLiteral("cannot write %1: %2").arg(fileDescription(), m_saveFile->errorString()));
-            m_saveFile.reset();
-            return false;
+        // What the file holds goes first, copied a piece at a time.
+        if (old) {
+            QByteArray piece(KalvexKeywordReader::kChunkBytes, Qt::Uninitialized);
+            for (;;) {
+                const qint64 n = old->read(piece.data(), piece.size());
+                if (n < 0) {
+                    setError(QStringLiteral("cannot read %1 to append to it: %2").arg(fileDescription(), old->errorString()));
+                    m_saveFile.reset();
+                    return false;
+                }
+                if (n == 0)
+                    break;
+                if (m_saveFile->write(piece.constData(), n) != n) {
+                    setError(QStringLiteral("cannot write %1: %2").arg(fileDescription(), m_saveFile->errorString()));
+                    m_saveFile.reset();
+                    return false;
+                }
+            }
         }
         m_writer = KalvexKeywordWriter(m_saveFile.get());
         return true;

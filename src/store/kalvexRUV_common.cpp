@@ -160,19 +160,6 @@ QString ruvEntryIdFault(const KeywordLine& line)
 
 // ---- keyword index -----------------------------------------------------------
 
-size_t RUVKeywordIndex::hashOf(QByteArrayView k)
-{
-    // Keywords of one kind differ in length or at their ends: enough to
-    // spread a few dozen of them, at the cost of three loads.
-    if (k.isEmpty())
-        return 0;
-    const auto first = static_cast<unsigned char>(k.front());
-    const auto last = static_cast<unsigned char>(k.back());
-    const auto mid = static_cast<unsigned char>(k[k.size() / 2]);
-    return (static_cast<size_t>(k.size()) * 0x9E3779B1u) ^ (first * 0x85EBCA6Bu) ^ (last * 0xC2B2AE35u) ^
-           (mid * 0x27D4EB2Fu);
-}
-
 void RUVKeywordIndex::grow()
 {
     std::vector<Slot> old = std::move(m_slots);
@@ -203,20 +190,6 @@ void RUVKeywordIndex::add(const QString& keyword, int id)
     }
 }
 
-int RUVKeywordIndex::find(QByteArrayView keyword) const
-{
-    if (m_slots.empty())
-        return -1;
-    const size_t mask = m_slots.size() - 1;
-    for (size_t i = hashOf(keyword) & mask;; i = (i + 1) & mask) {
-        const Slot& s = m_slots[i];
-        if (s.id < 0)
-            return -1;
-        if (s.key.size() == keyword.size() &&
-            std::memcmp(s.key.constData(), keyword.data(), static_cast<size_t>(keyword.size())) == 0)
-            return s.id;
-    }
-}
 
 } // namespace kalvex
 
