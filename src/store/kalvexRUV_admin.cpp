@@ -34,11 +34,26 @@ const QString kTitleProdSites = QStringLiteral("Production sites");
 const QString kTitleDistributors = QStringLiteral("Distributors");
 const QString kTitleProcesses = QStringLiteral("Processes");
 
-const QString kModDate = QStringLiteral("modificationDate");
-const QString kAddress = QStringLiteral("address");
-const QString kSiteAssignment = QStringLiteral("siteAssignment");
-const QString kGenAssignment = QStringLiteral("genAssignment");
-const QString kParm = QStringLiteral("parm");
+// Keywords of the lines the readers take themselves, written and read by
+// the same names.
+constexpr char kModDate[] = "modificationDate";
+constexpr char kAddress[] = "address";
+constexpr char kSiteAssignment[] = "siteAssignment";
+constexpr char kProcessParent[] = "processParent";
+constexpr char kProcessPrereq[] = "processPrereq";
+constexpr char kFileType[] = "fileType";
+constexpr char kProductClass[] = "productClass";
+constexpr char kGenAssignment[] = "genAssignment";
+
+// The same as texts, for the writer.
+const QString kModDateText = QLatin1String(kModDate);
+const QString kAddressText = QLatin1String(kAddress);
+const QString kSiteAssignmentText = QLatin1String(kSiteAssignment);
+const QString kProcessParentText = QLatin1String(kProcessParent);
+const QString kProcessPrereqText = QLatin1String(kProcessPrereq);
+const QString kFileTypeText = QLatin1String(kFileType);
+const QString kProductClassText = QLatin1String(kProductClass);
+const QString kGenAssignmentText = QLatin1String(kGenAssignment);
 
 // ---- member tables ---------------------------------------------------------
 
@@ -65,7 +80,7 @@ const RUVTable<IKalvexADMDbStatus>& statusMembers()
             ruvIntMember<S, &S::dbType, &S::setDbType>("dbType"),
             ruvIntMember<S, &S::maxLayers, &S::setMaxLayers>("maxLayers"),
         },
-        {"modificationDate"});
+        {kModDate});
     return m;
 }
 
@@ -130,7 +145,7 @@ const RUVTable<IKalvexProdSite>& prodSiteMembers()
             m.push_back(ruvIntMember<P, &P::displayOrder, &P::setDisplayOrder>("displayOrder"));
             return m;
         }(),
-        {"address"});
+        {kAddress});
     return m;
 }
 
@@ -154,7 +169,7 @@ const RUVTable<IKalvexDistributor>& distributorMembers()
                          }});
             return m;
         }(),
-        {"parm", "siteAssignment"});
+        {RUV_PARM, kSiteAssignment});
     return m;
 }
 
@@ -185,7 +200,7 @@ const RUVTable<IKalvexProcess>& processMembers()
             m.push_back(ruvIntMember<P, &P::processUse, &P::setProcessUse>("processUse"));
             return m;
         }(),
-        {"processParent", "processPrereq", "fileType", "productClass", "genAssignment"});
+        {kProcessParent, kProcessPrereq, kFileType, kProductClass, kGenAssignment});
     return m;
 }
 
@@ -768,7 +783,7 @@ void save(KalvexRUVConnection& conn, const IKalvexAdministrator& adm, const RUVS
         for (int code : st->modificationDateTypes()) {
             const QString d = st->modificationDate(code);
             if (!d.isEmpty())
-                w.writeLine(level, kModDate, {kwInt(code), kwDate(d)});
+                w.writeLine(level, kModDateText, {kwInt(code), kwDate(d)});
         }
     }
     if (wanted(kTitleErrorFilters)) {
@@ -791,7 +806,7 @@ void save(KalvexRUVConnection& conn, const IKalvexAdministrator& adm, const RUVS
                                       prodSiteMembers(), [](KalvexKeywordWriter& w, int lv, const IKalvexProdSite& s) {
                                           for (int line = 1; line <= 4; ++line)
                                               if (!s.address(line).isEmpty())
-                                                  w.writeLine(lv, kAddress, {kwInt(line), kwText(s.address(line))});
+                                                  w.writeLine(lv, kAddressText, {kwInt(line), kwText(s.address(line))});
                                       });
     if (wanted(RUV_TITLE_GENERATORS))
         kalvexRUV_writeGenerators(conn, adm.generators());
@@ -803,7 +818,7 @@ void save(KalvexRUVConnection& conn, const IKalvexAdministrator& adm, const RUVS
                 for (int i = 1; i <= as->count(); ++i) {
                     const auto a = as->item(i, SORT_COLLECTION);
                     if (const auto site = a->productionSite())
-                        w.writeLine(lv, kSiteAssignment,
+                        w.writeLine(lv, kSiteAssignmentText,
                                     {kwText(site->id()), kwBool(a->inUse()), kwText(a->additionalParms())});
                 }
                 kalvexRUV_writeParms(w, lv, d.parameters());
@@ -812,15 +827,15 @@ void save(KalvexRUVConnection& conn, const IKalvexAdministrator& adm, const RUVS
         writeEntries<IKalvexProcess>(
             conn, kTitleProcesses, QStringLiteral("Process"), adm.processes(), processMembers(),
             [](KalvexKeywordWriter& w, int lv, const IKalvexProcess& p) {
-                w.writeLine(lv, QStringLiteral("processParent"), {kwText(idOf(p.processParent()))});
-                w.writeLine(lv, QStringLiteral("processPrereq"), {kwText(idOf(p.processPrereq()))});
-                w.writeLine(lv, QStringLiteral("fileType"), {kwText(idOf(p.fileType()))});
-                w.writeLine(lv, QStringLiteral("productClass"), {kwText(idOf(p.productClass()))});
+                w.writeLine(lv, kProcessParentText, {kwText(idOf(p.processParent()))});
+                w.writeLine(lv, kProcessPrereqText, {kwText(idOf(p.processPrereq()))});
+                w.writeLine(lv, kFileTypeText, {kwText(idOf(p.fileType()))});
+                w.writeLine(lv, kProductClassText, {kwText(idOf(p.productClass()))});
                 const auto as = p.generatorAssignments();
                 for (int i = 1; i <= as->count(); ++i) {
                     const auto a = as->item(i, SORT_COLLECTION);
                     if (const auto site = a->productionSite())
-                        w.writeLine(lv, kGenAssignment,
+                        w.writeLine(lv, kGenAssignmentText,
                                     {kwText(site->id()), kwText(idOf(a->generator())), kwBool(a->inUse()),
                                      kwText(a->additionalGenParms())});
                 }

@@ -4,11 +4,11 @@
 #pragma once
 #include <QByteArray>
 #include <QHash>
-#include <memory>
 #include <QString>
 #include <cstring>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 #include "foundation/KalvexKeywordLine.h"

@@ -10,8 +10,9 @@ namespace kalvex {
 
 namespace {
 
+const QString kParmText = QLatin1String(RUV_PARM);
+
 const QString kGenerator = QStringLiteral("Generator");
-const QString kParm = QStringLiteral("parm");
 
 enum GeneratorExtra { GenParm = RUVTable<IKalvexGenerator>::kExtra };
 
@@ -39,7 +40,7 @@ const RUVTable<IKalvexGenerator>& generatorMembers()
             ruvIntMember<G, &G::reservedItem, &G::setReservedItem>("reservedItem"),
             ruvIntMember<G, &G::intCounter, &G::setIntCounter>("intCounter"),
         },
-        {"parm"});
+        {RUV_PARM});
     return members;
 }
 
@@ -60,7 +61,7 @@ void kalvexRUV_writeParms(KalvexKeywordWriter& w, int level, const IKalvexGenPar
         return;
     for (int i = 1; i <= parms->count(); ++i) {
         const auto p = parms->item(i);
-        w.writeLine(level, kParm, {kwText(p->name()), kwText(p->value(false)), kwInt(p->parmType())});
+        w.writeLine(level, kParmText, {kwText(p->name()), kwText(p->value(false)), kwInt(p->parmType())});
     }
 }
 

@@ -17,6 +17,7 @@ enum class RUVMerge {
 };
 
 // One "parm" line: name, value (stored as written, not collapsed), type.
+inline constexpr char RUV_PARM[] = "parm";
 void kalvexRUV_writeParms(KalvexKeywordWriter& w, int level, const IKalvexGenParmsPtr& parms);
 QString kalvexRUV_readParm(const IKalvexGenParmsPtr& parms, const KeywordLine& line);
 // Change counts of a parameter set and its parameters back to 0.
