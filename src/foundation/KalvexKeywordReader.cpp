@@ -45,7 +45,8 @@ inline std::uint64_t bytesEqual(std::uint64_t w, unsigned char c)
 // Eight bytes at a time, without a branch per byte.
 inline const char* tokenEnd(const char* p, const char* e)
 {
-    for (; e - p >= 8; p += 8) {
+    // The first match is the lowest byte only in little-endian order.
+    for (; std::endian::native == std::endian::little && e - p >= 8; p += 8) {
         const std::uint64_t w = load8(p);
         const std::uint64_t m = bytesEqual(w, ' ') | bytesEqual(w, '\t') | bytesEqual(w, '"');
         if (m)
