@@ -27,7 +27,7 @@ TEST(References, NamesWrittenAnotherWayAndForwardNamesFindTheirEntriesInFileOrde
     const QByteArray file = kHead +
                             ".Process \"P2\"\r\n"
                             "..processParent \"P4\"\r\n"  // forward: applied once the file was read
-                            "..processParent \"p1\"\r\n"  // a later line wins, even behind a forward one
+                            "..processParent \"P1\"\r\n"  // a later line wins, even behind a forward one
                             "..fileType \" ft a \"\r\n"
                             "..genAssignment \"s1\" \" g1 \" True \"x ^Q^y^Q^\"\r\n"
                             "..genAssignment \"S^Q^2\" \"\" False \"\"\r\n"
