@@ -332,7 +332,8 @@ private:
         m_status = classCreate_KalvexADMDbStatus();
         m_status->setModified(MODIFIED_SUSPEND);
         return ruvReadMembers(m_conn, memberLevel, [&](const KeywordLine& l) -> QString {
-            if (statusMembers().find(l.keyword) == ModDate) {
+            const int m = statusMembers().find(l.keyword);
+            if (m == ModDate) {
                 QString err, date;
                 int code = 0;
                 if (!ruvCount(l, 2, &err) || !ruvInt(l, 0, &code, &err) || !ruvDate(l, 1, &date, &err))
@@ -342,7 +343,8 @@ private:
                 m_status->setModificationDate(code, date);
                 return {};
             }
-            return ruvApplyMember<IKalvexADMDbStatus>(*m_status, l, statusMembers(), QStringLiteral("the status info"));
+            return ruvApplyMemberAt<IKalvexADMDbStatus>(*m_status, l, statusMembers(), m,
+                                                        QStringLiteral("the status info"));
         });
     }
 
@@ -415,7 +417,7 @@ private:
                     extraMember(*current, l, m, refs, &err);
                     return err;
                 }
-                return ruvApplyMember<T>(*current, l, members, aKind);
+                return ruvApplyMemberAt<T>(*current, l, members, m, aKind);
             },
             [&]() -> QString {
                 auto obj = std::move(current);

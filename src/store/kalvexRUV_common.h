@@ -200,15 +200,20 @@ void ruvWriteMembers(KalvexKeywordWriter& w, int level, const T& object, const R
 
 QString ruvUnknownKeyword(const KeywordLine& line, const QString& what);
 
-// Applies a member line through the table; an unknown keyword (or an extra
-// the caller did not take) is an error.
+// Applies a member line through the table (at the member's position when
+// the caller looked it up); an unknown keyword (or an extra the caller did
+// not take) is an error.
 template <class T>
-QString ruvApplyMember(T& object, const KeywordLine& line, const RUVTable<T>& table, const QString& what)
+QString ruvApplyMemberAt(T& object, const KeywordLine& line, const RUVTable<T>& table, int i, const QString& what)
 {
-    const int i = table.find(line.keyword);
     if (i >= 0 && i < static_cast<int>(table.members().size()))
         return table.members()[static_cast<size_t>(i)].read(object, line);
     return ruvUnknownKeyword(line, what);
+}
+template <class T>
+QString ruvApplyMember(T& object, const KeywordLine& line, const RUVTable<T>& table, const QString& what)
+{
+    return ruvApplyMemberAt(object, line, table, table.find(line.keyword), what);
 }
 
 QString ruvLevelFault(const KeywordLine& line, int expected);

@@ -126,9 +126,10 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
         return {};
     };
     auto member = [&](const KeywordLine& line) -> QString {
-        if (generatorMembers().find(line.keyword) == GenParm)
+        const int m = generatorMembers().find(line.keyword);
+        if (m == GenParm)
             return kalvexRUV_readParm(current->parameters(), line);
-        return ruvApplyMember<IKalvexGenerator>(*current, line, generatorMembers(), what);
+        return ruvApplyMemberAt<IKalvexGenerator>(*current, line, generatorMembers(), m, what);
     };
     auto end = [&]() -> QString {
         auto g = current;
