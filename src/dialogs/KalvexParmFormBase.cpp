@@ -212,9 +212,21 @@ void KalvexParmFormBase::Form_Resize()
             m_layoutFailed = !layoutPanel();
     }
     if (m_layoutFailed)
-        vbl_form_size(this, QStringLiteral("RESTORE_LAST"));
+        restoreLastSize();
     else
         vbl_form_size(this, QStringLiteral("STORE_VALUES"));
+}
+
+void KalvexParmFormBase::restoreLastSize()
+{
+    vbl_form_size(this, QStringLiteral("RESTORE_LAST"));
+    // The restore itself runs no layout (form_set_size): lay out once more at
+    // the restored size. Failing again there leaves the form as it is.
+    if (m_restoring)
+        return;
+    m_restoring = true;
+    Form_Resize();
+    m_restoring = false;
 }
 
 } // namespace kalvex

@@ -122,6 +122,9 @@ protected:
     // stored — or, when the layout failed (a form made too small), the last
     // stored geometry comes back.
     void Form_Resize() override;
+    // A layout that failed at the new size: the last stored geometry comes
+    // back and the layout follows it.
+    void restoreLastSize();
     // The panel's resize: lay out the frame and controls; false on failure.
     virtual bool layoutPanel() { return true; }
 
@@ -154,6 +157,7 @@ private:
     bool m_locked = false;
     bool m_refused = false;
     bool m_layoutFailed = false;
+    bool m_restoring = false;
 };
 
 } // namespace kalvex

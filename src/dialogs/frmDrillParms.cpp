@@ -92,7 +92,7 @@ void frmDrillParms::Form_Resize()
     if (vbWindowState() == 1 || form_set_size)
         return;
     if (!vb::move(parmsPanel, 0, 0, vb::scaleWidth(this), vb::scaleHeight(this))) {
-        vbl_form_size(this, QStringLiteral("RESTORE_LAST"));
+        restoreLastSize();
         return;
     }
     vb::setLeft(browseFMTFile, static_cast<double>(roundHalfEven(vb::left(FrameSweep) + vb::width(FrameSweep)

@@ -18,7 +18,7 @@ void frmParmEdit::Form_Resize()
     if (layoutForm())
         vbl_form_size(this, QStringLiteral("STORE_VALUES"));
     else
-        vbl_form_size(this, QStringLiteral("RESTORE_LAST"));
+        restoreLastSize();
 }
 
 bool frmParmEdit::layoutForm()

@@ -8,10 +8,7 @@ ProgIdRegistry& ProgIdRegistry::instance()
     return registry;
 }
 
-ProgIdRegistry::ProgIdRegistry()
-{
-    registerCoreProgIds(*this);
-}
+ProgIdRegistry::ProgIdRegistry() = default;
 
 void ProgIdRegistry::setEntry(const QString& progId, Entry entry)
 {

@@ -4,6 +4,10 @@
 // case. Registering a name again replaces its creator, which is how a host
 // (or a test) puts its own implementation of a companion in place.
 //
+// The registry starts empty; the classes of kalvex_core are registered by
+// the store layer when the program starts (store/progid_classes.cpp), so a
+// host creates them by name without an install step.
+//
 // A creator is registered with the interface it answers. The library's own
 // classes are registered as IKalvexObject, so create<IKalvexGenParm>() of
 // such a name casts to the interface asked for; no object when the class
@@ -67,10 +71,6 @@ private:
 
     QHash<QString, Entry> m_entries; // keyed by lower-cased ProgID
 };
-
-// Registers the classes of kalvex_core. Defined at the top of the core
-// (store/progid_classes.cpp), which sees every class.
-void registerCoreProgIds(ProgIdRegistry& registry);
 
 // A library class by its ProgID, through the interface asked for.
 template <typename T>

@@ -58,6 +58,9 @@ void KalvexGenParmsEditor::initialize(bool show)
     if (!form)
         return;
     try {
+        // The dialog is shared: another editor may have bound it since.
+        // Without a set of its own the dialog edits none.
+        form->setParmsColl(m_parms.lock());
         if (isKnownDialog(form->formName()))
             form->loadData();
         if (show)

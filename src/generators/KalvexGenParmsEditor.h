@@ -1,8 +1,9 @@
 // Binds a parameter set to the dialog that edits it. The dialog is reached
 // only through IKalvexParmForm; a dialog is shared by every set of its kind,
 // so whenever the editor knows both its form and its set it points the form
-// at its set. The form is held through a QPointer on its widget, so a form
-// that has been destroyed reads as no form.
+// at its set, and initialize points it there again before loading. The form
+// is held through a QPointer on its widget, so a form that has been
+// destroyed reads as no form.
 #pragma once
 #include <QPointer>
 #include <QStringList>

@@ -93,35 +93,46 @@ double readTwips(const QObject* ctl, int i)
     return (i == 0 || i == 2) ? pixelsToTwipsX(px) : pixelsToTwipsY(px);
 }
 
-void rememberTwips(QWidget* w, int i, double twips)
+// Recorded before the widget moves: its Resize and Move handlers already read
+// back the twips written, and whatever they write in turn is what stays. A
+// size the widget did not take (a minimum, a handler's change) reads as its
+// pixels.
+void rememberTwips(QWidget* w, int i, double twips, int px)
 {
     QVariantList g = w->property(P_GEOM).toList();
     if (g.size() != 8)
         g = QVariantList(8);
     g[i] = twips;
-    g[4 + i] = currentPixels(w, i);
+    g[4 + i] = px;
     w->setProperty(P_GEOM, g);
+}
+
+// Outer size in pixels: a window's frame is included.
+void resizeOuter(QWidget* w, int width, int height)
+{
+    if (!w->isWindow()) {
+        w->resize(width, height);
+        return;
+    }
+    const QRect fr = w->frameGeometry();
+    const QRect in = w->geometry();
+    w->resize(qMax(0, width - (fr.width() - in.width())), qMax(0, height - (fr.height() - in.height())));
 }
 
 void applyPixels(QWidget* w, int i, int px)
 {
-    if (w->isWindow()) {
-        const QRect fr = w->frameGeometry();
-        const QRect in = w->geometry();
-        switch (i) {
-        case 0: w->move(px, fr.y()); break;
-        case 1: w->move(fr.x(), px); break;
-        case 2: w->resize(qMax(0, px - (fr.width() - in.width())), in.height()); break;
-        default: w->resize(in.width(), qMax(0, px - (fr.height() - in.height()))); break;
-        }
-        return;
-    }
+    const QRect r = w->isWindow() ? w->frameGeometry() : w->geometry();
     switch (i) {
-    case 0: w->move(px, w->y()); break;
-    case 1: w->move(w->x(), px); break;
-    case 2: w->resize(px, w->height()); break;
-    default: w->resize(w->width(), px); break;
+    case 0: w->move(px, r.y()); break;
+    case 1: w->move(r.x(), px); break;
+    case 2: resizeOuter(w, px, r.height()); break;
+    default: resizeOuter(w, r.width(), px); break;
     }
+}
+
+int toPixels(int i, double twips)
+{
+    return (i == 0 || i == 2) ? twipsToPixelsX(twips) : twipsToPixelsY(twips);
 }
 
 bool writeTwips(QObject* ctl, int i, double twips)
@@ -131,10 +142,29 @@ bool writeTwips(QObject* ctl, int i, double twips)
         return true;
     if (!std::isfinite(twips) || (i >= 2 && twips < 0))
         return false;
-    const int px = (i == 0 || i == 2) ? twipsToPixelsX(twips) : twipsToPixelsY(twips);
+    const int px = toPixels(i, twips);
+    rememberTwips(w, i, twips, px);
     applyPixels(w, i, px);
-    rememberTwips(w, i, twips);
     return true;
+}
+
+// Width and height in one resize, so that a Resize handler never sees the
+// new width with the old height. A value that is not finite is left as is.
+void writeSize(QObject* ctl, double width, double height)
+{
+    auto* w = qobject_cast<QWidget*>(ctl);
+    if (!w)
+        return;
+    const QRect outer = w->isWindow() ? w->frameGeometry() : w->geometry();
+    int px[2] = {outer.width(), outer.height()};
+    const double twips[2] = {width, height};
+    for (int k = 0; k < 2; ++k) {
+        if (!std::isfinite(twips[k]))
+            continue;
+        px[k] = toPixels(2 + k, twips[k]);
+        rememberTwips(w, 2 + k, twips[k], px[k]);
+    }
+    resizeOuter(w, px[0], px[1]);
 }
 } // namespace
 
@@ -301,8 +331,7 @@ bool move(QObject* ctl, double l, double t, double w, double h)
         return false;
     writeTwips(ctl, 0, l);
     writeTwips(ctl, 1, t);
-    writeTwips(ctl, 2, w);
-    writeTwips(ctl, 3, h);
+    writeSize(ctl, w, h);
     return true;
 }
 

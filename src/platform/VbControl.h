@@ -79,7 +79,10 @@ void setForeColor(QObject* ctl, quint32 code);
 void setBackColor(QObject* ctl, quint32 code);
 
 // Twips relative to the container (for a window: the screen, outer frame).
-// Non-widgets read 0 and ignore writes.
+// Non-widgets read 0 and ignore writes. A value written reads back as
+// written while the widget keeps the pixels it gave, already in the widget's
+// own Resize handlers; once the widget has other pixels (it refused the size,
+// a handler or the user changed it), its pixels count.
 double left(const QObject* ctl);
 double top(const QObject* ctl);
 double width(const QObject* ctl);
@@ -90,6 +93,7 @@ void setLeft(QObject* ctl, double twips);
 void setTop(QObject* ctl, double twips);
 bool setWidth(QObject* ctl, double twips);
 bool setHeight(QObject* ctl, double twips);
+// Width and height change in one resize (one Resize event).
 bool move(QObject* ctl, double left, double top, double width, double height);
 // Inner (client) size in twips.
 double scaleWidth(const QObject* ctl);

@@ -1,5 +1,7 @@
 // The classes of kalvex_core that can be created by ProgID. Add a line here
 // when a class with a factory arrives; kalvex_ui registers its own at start-up.
+#include "store/progid_classes.h"
+
 #include "store/model_progids.h"
 #include "foundation/BrenloEnvirVars.h"
 #include "foundation/progid_registry.h"
@@ -41,3 +43,18 @@ void registerCoreProgIds(ProgIdRegistry& r)
 }
 
 } // namespace kalvex
+
+namespace {
+int registerAtStart() noexcept
+{
+    try {
+        kalvex::registerCoreProgIds(kalvex::ProgIdRegistry::instance());
+        return 1;
+    } catch (...) {
+        return 0; // out of memory at start: creation by name then finds nothing
+    }
+}
+} // namespace
+
+// Named by kalvex_core's link options (CMakeLists.txt); 1 once registered.
+extern "C" const int kalvex_core_progids = registerAtStart();

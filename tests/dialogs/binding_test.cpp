@@ -275,4 +275,5 @@ TEST_F(Binding, AFormMadeTooSmallForItsLayoutGetsItsLastSizeBack)
     QTest::qWait(1);
     EXPECT_EQ(form->size(), good);
     EXPECT_FALSE(form->form_set_size);
+    EXPECT_EQ(form->parmsPanel->size(), good) << "the panel follows the size that came back";
 }

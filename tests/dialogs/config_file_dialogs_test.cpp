@@ -10,6 +10,7 @@
 #include "dialogs/guiLib.h"
 #include "dialogs/parm_set_probe.h"
 #include "generators/KalvexGenerator.h"
+#include "platform/VbTwips.h"
 #include "support/browser_answer.h"
 #include "support/modal_driver.h"
 #include "support/qt_printers.h"
@@ -163,11 +164,10 @@ TEST_P(ConfigFileDialogs, ForceFocusEndsOnTheTitle)
 TEST_P(ConfigFileDialogs, LayoutFollowsThePanelWidth)
 {
     const GuiMetrics& g = guiLib();
-    for (int width : {700, 480}) {
-        form->resize(width, form->height());
-        QTest::qWait(1);
+    const auto expectLaidOutAtFormSize = [&] {
         const double panelW = vb::width(form->parmsPanel);
         EXPECT_DOUBLE_EQ(panelW, vb::scaleWidth(form));
+        EXPECT_EQ(form->parmsPanel->size(), form->size());
         EXPECT_DOUBLE_EQ(vb::width(form->frameParms), panelW);
         EXPECT_DOUBLE_EQ(vb::height(form->frameParms), vb::height(form->parmsPanel));
         const double right = std::nearbyint(panelW - g.gap);
@@ -175,11 +175,25 @@ TEST_P(ConfigFileDialogs, LayoutFollowsThePanelWidth)
         EXPECT_DOUBLE_EQ(vb::left(form->textConfigFile) + vb::width(form->textConfigFile),
                          vb::left(form->browseConfigFile) - g.quarterGap);
         EXPECT_DOUBLE_EQ(vb::left(form->textTitle) + vb::width(form->textTitle), right);
+    };
+    for (int width : {700, 480}) {
+        form->resize(width, form->height());
+        QTest::qWait(1);
+        expectLaidOutAtFormSize();
     }
     const QSize good = form->size();
     form->resize(16, form->height()); // no room for the boxes
     QTest::qWait(1);
     EXPECT_EQ(form->size(), good);
+    expectLaidOutAtFormSize();
+
+    // Made too small in twips: the form reads back the size it got back.
+    EXPECT_TRUE(vb::setWidth(form, 250));
+    QTest::qWait(1);
+    EXPECT_EQ(form->size(), good);
+    EXPECT_DOUBLE_EQ(vb::width(form), form->last_width);
+    EXPECT_DOUBLE_EQ(vb::width(form), pixelsToTwipsX(form->frameGeometry().width()));
+    expectLaidOutAtFormSize();
 }
 
 TEST_P(ConfigFileDialogs, BrowsingFillsOnlyTheBoxAndACancelChangesNothing)

@@ -146,6 +146,11 @@ TEST_F(ParmEditTest, LayoutFollowsTheFormAndRefusesATooSmallOne)
     form->resize(40, 30);
     QApplication::processEvents();
     EXPECT_EQ(form->size(), before) << "a layout that does not fit brings the last size back";
+    // and the layout follows the size that came back
+    EXPECT_NEAR(vb::width(form->frameParms), vb::scaleWidth(form) - 2 * px, 15);
+    EXPECT_NEAR(vb::width(form->parmsGrid), vb::width(form->buttonPanel), 15);
+    EXPECT_GT(vb::height(form->parmsGrid), 0);
+    EXPECT_LT(vb::top(form->parmsGrid) + vb::height(form->parmsGrid), vb::top(form->mess1));
 }
 
 } // namespace kalvex::test

@@ -5,12 +5,14 @@
 #include <QTest>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "platform/VbColors.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbForm.h"
 #include "platform/VbFrame.h"
 #include "platform/VbLabel.h"
+#include "platform/VbPanel3D.h"
 #include "platform/VbTextBox.h"
 #include "platform/VbTimer.h"
 #include "platform/VbTwips.h"
@@ -108,6 +110,54 @@ TEST(VbFormBase, TwipsRoundToPixelsAndReadBackAsWritten)
     form.resize(400, 300);
     EXPECT_DOUBLE_EQ(vb::scaleWidth(&form), 6000);
     EXPECT_DOUBLE_EQ(vb::scaleHeight(&form), 4500);
+}
+
+TEST(VbFormBase, ResizeHandlersReadTheTwipsWrittenAndTheirOwnChangeStays)
+{
+    VbForm form("frmGeomEvents");
+    auto* panel = form.addControl(new VbPanel3D(&form), "parmsPanel");
+    vb::move(panel, 0, 0, 3000, 1500);
+    form.resize(400, 300);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    // 1120 twips give 75 pixels, which alone would read 1125.
+    std::vector<std::pair<double, double>> seen;
+    double refuseBelow = 0;
+    QObject::connect(panel, &VbPanel3D::Resize, &form, [&] {
+        seen.emplace_back(vb::width(panel), vb::height(panel));
+        if (vb::width(panel) < refuseBelow)
+            vb::setWidth(panel, refuseBelow); // the handler puts a larger size back
+    });
+    EXPECT_TRUE(vb::setWidth(panel, 1120));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_DOUBLE_EQ(seen[0].first, 1120);
+    EXPECT_DOUBLE_EQ(vb::width(panel), 1120);
+
+    // Width and height together: one Resize, both already new.
+    seen.clear();
+    EXPECT_TRUE(vb::move(panel, 0, 0, 2000, 1010));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_DOUBLE_EQ(seen[0].first, 2000);
+    EXPECT_DOUBLE_EQ(seen[0].second, 1010);
+
+    // What the handler wrote is what the control reads afterwards.
+    seen.clear();
+    refuseBelow = 1500;
+    EXPECT_TRUE(vb::setWidth(panel, 1000));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_DOUBLE_EQ(seen[0].first, 1000);
+    EXPECT_DOUBLE_EQ(seen[1].first, 1500);
+    EXPECT_EQ(panel->width(), 100);
+    EXPECT_DOUBLE_EQ(vb::width(panel), 1500);
+
+    // A size the widget does not take reads as its pixels.
+    refuseBelow = 0;
+    panel->setMinimumWidth(120);
+    EXPECT_TRUE(vb::setWidth(panel, 1600));
+    EXPECT_TRUE(vb::setWidth(panel, 1130));
+    EXPECT_EQ(panel->width(), 120);
+    EXPECT_DOUBLE_EQ(vb::width(panel), 1800);
 }
 
 TEST(VbFormBase, EnabledAndVisibleAreTheControlsOwnFlags)
