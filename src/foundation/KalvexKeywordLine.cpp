@@ -72,6 +72,26 @@ QString kalvexRUV_unescape(QStringView text)
     return out;
 }
 
+QString kalvexRUV_decode(QByteArrayView bytes, bool ascii)
+{
+    return ascii ? QString::fromLatin1(bytes.data(), bytes.size()) : QString::fromUtf8(bytes.data(), bytes.size());
+}
+
+QString kalvexRUV_tokenText(const KeywordToken& token, bool ascii)
+{
+    QString text = kalvexRUV_decode(token.bytes, ascii);
+    return token.caret ? kalvexRUV_unescape(text) : text;
+}
+
+QString KeywordLine::value(int i) const
+{
+    if (i < 0 || i >= count())
+        return QString();
+    return kalvexRUV_tokenText(values[static_cast<size_t>(i)], ascii);
+}
+
+QString KeywordLine::keywordText() const { return kalvexRUV_decode(keyword, ascii); }
+
 KeywordValue kwInt(qint64 n) { return {QString::number(n), false}; }
 
 KeywordValue kwDouble(double d)

@@ -1,9 +1,13 @@
-// Reads keyword lines (see KalvexKeywordLine.h) from a whole file held in
-// memory, one line at a time, with one line of look-ahead. Any malformed
-// line ends reading with an error naming the line number and the fault;
-// the reader never reads past it.
+// Reads keyword lines (see KalvexKeywordLine.h) one line at a time, with one
+// line of look-ahead, from data held in memory or from a device read in
+// chunks (so a large file never sits whole in memory). Any malformed line
+// ends reading with an error naming the line number and the fault; the
+// reader never reads past it. A line's keyword and values are views into
+// the reader's buffer: valid until the next call of next().
 #pragma once
 #include <QByteArray>
+#include <QIODevice>
+#include <QPointer>
 #include <QString>
 
 #include "foundation/KalvexKeywordLine.h"
@@ -15,10 +19,15 @@ public:
     enum Status { Ok, End, Error };
     // Longest line accepted; longer lines are an error, not a memory hog.
     static constexpr qsizetype kMaxLineBytes = 8 * 1024 * 1024;
+    // What is read from a device at a time.
+    static constexpr qsizetype kChunkBytes = 256 * 1024;
 
     KalvexKeywordReader() = default;
     explicit KalvexKeywordReader(QByteArray data) { setData(std::move(data)); }
     void setData(QByteArray data);
+    // Reads the device (open for reading) as lines are asked for. False,
+    // with errorText() set, when its first chunk cannot be read.
+    bool setDevice(QIODevice* device);
 
     // The next keyword line (comments and blank lines skipped).
     Status next(KeywordLine& line);
@@ -34,8 +43,15 @@ public:
 private:
     Status parseLine(const char* b, const char* e, KeywordLine& line);
     Status fail(const QString& what);
+    // Moves the unread rest of the buffer to its start and reads more behind
+    // it; false when nothing more came (the end, or a read error).
+    bool refill();
+    void skipByteOrderMark();
 
     QByteArray m_data;
+    qsizetype m_size = 0; // bytes of m_data that hold data
+    QPointer<QIODevice> m_device;
+    bool m_deviceDone = true;
     qsizetype m_pos = 0;
     int m_lineNo = 0;
     QString m_error;

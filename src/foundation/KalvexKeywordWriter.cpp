@@ -11,25 +11,29 @@ namespace {
 
 constexpr qsizetype kFlushAt = 1 << 20;
 
-// Whether a text reads back unchanged as one unquoted token.
-bool safeBare(QStringView t)
-{
-    if (t.isEmpty())
-        return false;
-    for (QChar c : t) {
-        const char16_t u = c.unicode();
-        if (u == ' ' || u == '\t' || u == '"' || u == '\n' || u == '\r' || u == '^' || u == '#')
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 void KalvexKeywordWriter::beginLine(int level, QStringView keyword)
 {
     if (level > 0)
         m_buffer.append(level, '.');
+    // The usual keyword is a plain ASCII token: copied as it is.
+    bool plain = true;
+    for (QChar c : keyword) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80 || u == ' ' || u == '\t' || u == '"' || u == '\n' || u == '\r') {
+            plain = false;
+            break;
+        }
+    }
+    if (plain) {
+        const qsizetype at = m_buffer.size();
+        m_buffer.resize(at + keyword.size());
+        char* out = m_buffer.data() + at;
+        for (QChar c : keyword)
+            *out++ = static_cast<char>(c.unicode());
+        return;
+    }
     // A keyword is one token; blanks or quotes in it would change the line.
     QString kw = keyword.toString();
     kw.replace(QLatin1Char(' '), QLatin1Char('_')).replace(QLatin1Char('\t'), QLatin1Char('_'));
@@ -39,38 +43,75 @@ void KalvexKeywordWriter::beginLine(int level, QStringView keyword)
     m_buffer.append(kw.toUtf8());
 }
 
-// UTF-8 straight into the buffer, without a QByteArray per value.
-static void appendUtf8(QByteArray& buffer, QStringView text)
+// UTF-8 straight into the buffer, without a QByteArray per value; ASCII
+// (the usual text) byte for byte.
+static void appendUtf8(QByteArray& buffer, QStringView text, bool ascii)
 {
     const qsizetype at = buffer.size();
+    if (ascii) {
+        buffer.resize(at + text.size());
+        char* out = buffer.data() + at;
+        for (QChar c : text)
+            *out++ = static_cast<char>(c.unicode());
+        return;
+    }
     buffer.resize(at + text.size() * 3);
     QStringEncoder encoder(QStringEncoder::Utf8);
     char* end = encoder.appendToBuffer(buffer.data() + at, text);
     buffer.truncate(end - buffer.constData());
 }
 
-static bool needsEscape(QStringView text)
+namespace {
+
+// What one pass over a value finds.
+struct TextTraits {
+    bool ascii = true;
+    bool escape = false; // holds a character written as "^X^"
+    bool bare = true;    // reads back unchanged as one unquoted token
+};
+
+TextTraits traitsOf(QStringView t)
 {
-    for (QChar c : text) {
+    TextTraits r;
+    r.bare = !t.isEmpty();
+    for (QChar c : t) {
         const char16_t u = c.unicode();
-        if (u == '"' || u == '^' || u == '\n' || u == '\r')
-            return true;
+        if (u >= 0x80) {
+            r.ascii = false;
+            continue;
+        }
+        switch (u) {
+        case '"':
+        case '^':
+        case '\n':
+        case '\r':
+            r.escape = true;
+            r.bare = false;
+            break;
+        case ' ':
+        case '\t':
+        case '#': r.bare = false; break;
+        default: break;
+        }
     }
-    return false;
+    return r;
 }
+
+} // namespace
 
 void KalvexKeywordWriter::appendValue(const KeywordValue& v)
 {
     m_buffer.append(' ');
-    if (!v.quoted && safeBare(v.text)) {
-        appendUtf8(m_buffer, v.text);
+    const TextTraits t = traitsOf(v.text);
+    if (!v.quoted && t.bare) {
+        appendUtf8(m_buffer, v.text, t.ascii);
         return;
     }
     m_buffer.append('"');
-    if (needsEscape(v.text))
-        appendUtf8(m_buffer, kalvexRUV_escape(v.text));
+    if (t.escape)
+        appendUtf8(m_buffer, kalvexRUV_escape(v.text), false);
     else
-        appendUtf8(m_buffer, v.text);
+        appendUtf8(m_buffer, v.text, t.ascii);
     m_buffer.append('"');
 }
 

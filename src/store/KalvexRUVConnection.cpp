@@ -56,26 +56,26 @@ bool KalvexRUVConnection::openForRead()
 {
     close();
     clearError();
-    QByteArray data;
+    // The file is read in chunks as its lines are taken: it never sits
+    // whole in memory beside the tree being built.
+    QIODevice* dev = nullptr;
     if (m_fileIO.typeId() == QMetaType::QString) {
         const QString name = m_fileIO.toString();
-        QFile f(name);
-        if (name.isEmpty() || !f.open(QIODevice::ReadOnly)) {
-            setError(QStringLiteral("cannot open %1 for reading: %2").arg(fileDescription(), f.errorString()));
+        m_inFile = std::make_unique<QFile>(name);
+        if (name.isEmpty() || !m_inFile->open(QIODevice::ReadOnly)) {
+            setError(QStringLiteral("cannot open %1 for reading: %2").arg(fileDescription(), m_inFile->errorString()));
+            m_inFile.reset();
             return false;
         }
         if (QFileInfo(name).isDir()) {
             setError(QStringLiteral("%1 is a directory").arg(fileDescription()));
+            m_inFile.reset();
             return false;
         }
-        data = f.readAll();
-        if (f.error() != QFileDevice::NoError) {
-            setError(QStringLiteral("cannot read %1: %2").arg(fileDescription(), f.errorString()));
-            return false;
-        }
+        dev = m_inFile.get();
     } else {
         QString err;
-        QIODevice* dev = deviceFromFileIO(&err);
+        dev = deviceFromFileIO(&err);
         if (!dev) {
             setError(err);
             return false;
@@ -84,9 +84,13 @@ bool KalvexRUVConnection::openForRead()
             setError(QStringLiteral("cannot open %1 for reading").arg(fileDescription()));
             return false;
         }
-        data = dev->readAll();
     }
-    m_reader.setData(std::move(data));
+    if (!m_reader.setDevice(dev)) {
+        setError(QStringLiteral("cannot read %1: %2").arg(fileDescription(), dev->errorString()));
+        m_reader.setData(QByteArray());
+        m_inFile.reset();
+        return false;
+    }
     return true;
 }
 
@@ -108,14 +112,13 @@ bool KalvexRUVConnection::openForWrite()
             setError(QStringLiteral("no file was named"));
             return false;
         }
-        QByteArray keep;
+        std::unique_ptr<QFile> old;
         if (m_openMode == RUV_OPEN_APPEND && QFileInfo::exists(name)) {
-            QFile old(name);
-            if (!old.open(QIODevice::ReadOnly)) {
-                setError(QStringLiteral("cannot read %1 to append to it: %2").arg(fileDescription(), old.errorString()));
+            old = std::make_unique<QFile>(name);
+            if (!old->open(QIODevice::ReadOnly)) {
+                setError(QStringLiteral("cannot read %1 to append to it: %2").arg(fileDescription(), old->errorString()));
                 return false;
             }
-            keep = old.readAll();
         }
         m_saveFile = std::make_unique<QSaveFile>(name);
         // Unbuffered: a failed write (a full disk) is seen, with its reason,
@@ -125,10 +128,24 @@ bool KalvexRUVConnection::openForWrite()
             m_saveFile.reset();
             return false;
         }
-        if (!keep.isEmpty() && m_saveFile->write(keep) != keep.size()) {
-            setError(QStringLiteral("cannot write %1: %2").arg(fileDescription(), m_saveFile->errorString()));
-            m_saveFile.reset();
-            return false;
+        // What the file holds goes first, copied a piece at a time.
+        if (old) {
+            QByteArray piece(KalvexKeywordReader::kChunkBytes, Qt::Uninitialized);
+            for (;;) {
+                const qint64 n = old->read(piece.data(), piece.size());
+                if (n < 0) {
+                    setError(QStringLiteral("cannot read %1 to append to it: %2").arg(fileDescription(), old->errorString()));
+                    m_saveFile.reset();
+                    return false;
+                }
+                if (n == 0)
+                    break;
+                if (m_saveFile->write(piece.constData(), n) != n) {
+                    setError(QStringLiteral("cannot write %1: %2").arg(fileDescription(), m_saveFile->errorString()));
+                    m_saveFile.reset();
+                    return false;
+                }
+            }
         }
         m_writer = KalvexKeywordWriter(m_saveFile.get());
         return true;
@@ -180,6 +197,7 @@ void KalvexRUVConnection::close()
     m_saveFile.reset();
     m_outDevice = nullptr;
     m_reader.setData(QByteArray());
+    m_inFile.reset();
 }
 
 void KalvexRUVConnection::logFailure(const QString& procedure, int code)

@@ -1,5 +1,5 @@
-// The state of one keyword-file read or write. Reading takes the whole input
-// into memory and hands out lines with one line of look-ahead; writing goes
+// The state of one keyword-file read or write. Reading takes the input in
+// chunks and hands out lines with one line of look-ahead; writing goes
 // to a temporary file beside the target that replaces it only on commit, so
 // a failed save never leaves a half-written file in place of a good one.
 #pragma once
@@ -85,6 +85,7 @@ private:
     KalvexKeywordReader m_reader;
     KalvexKeywordWriter m_writer;
     std::unique_ptr<QSaveFile> m_saveFile;
+    std::unique_ptr<QFile> m_inFile; // the named file being read
     QPointer<QIODevice> m_outDevice;
 };
 

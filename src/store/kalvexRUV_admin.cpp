@@ -1,6 +1,8 @@
 #include "store/kalvexRUV_admin.h"
 
+#include <QHash>
 #include <QSet>
+#include <string>
 
 #include "admin/KalvexADMDbStatus.h"
 #include "admin/KalvexAdministrator.h"
@@ -32,47 +34,66 @@ const QString kTitleProdSites = QStringLiteral("Production sites");
 const QString kTitleDistributors = QStringLiteral("Distributors");
 const QString kTitleProcesses = QStringLiteral("Processes");
 
-const QString kModDate = QStringLiteral("modificationDate");
-const QString kAddress = QStringLiteral("address");
-const QString kSiteAssignment = QStringLiteral("siteAssignment");
-const QString kGenAssignment = QStringLiteral("genAssignment");
-const QString kParm = QStringLiteral("parm");
+// Keywords of the lines the readers take themselves, written and read by
+// the same names.
+constexpr char kModDate[] = "modificationDate";
+constexpr char kAddress[] = "address";
+constexpr char kSiteAssignment[] = "siteAssignment";
+constexpr char kProcessParent[] = "processParent";
+constexpr char kProcessPrereq[] = "processPrereq";
+constexpr char kFileType[] = "fileType";
+constexpr char kProductClass[] = "productClass";
+constexpr char kGenAssignment[] = "genAssignment";
+
+// The same as texts, for the writer.
+const QString kModDateText = QLatin1String(kModDate);
+const QString kAddressText = QLatin1String(kAddress);
+const QString kSiteAssignmentText = QLatin1String(kSiteAssignment);
+const QString kProcessParentText = QLatin1String(kProcessParent);
+const QString kProcessPrereqText = QLatin1String(kProcessPrereq);
+const QString kFileTypeText = QLatin1String(kFileType);
+const QString kProductClassText = QLatin1String(kProductClass);
+const QString kGenAssignmentText = QLatin1String(kGenAssignment);
 
 // ---- member tables ---------------------------------------------------------
 
-const RUVMembers<IKalvexAdministrator>& generalMembers()
+const RUVTable<IKalvexAdministrator>& generalMembers()
 {
     using A = IKalvexAdministrator;
-    static const RUVMembers<A> m = {
-        ruvText<A>("resetTriggerFile", &A::resetTriggerFile, &A::setResetTriggerFile),
-        ruvDateMember<A>("objInitDate", &A::objInitDate, &A::setObjInitDate),
-    };
+    static const RUVTable<A> m({
+        ruvText<A, &A::resetTriggerFile, &A::setResetTriggerFile>("resetTriggerFile"),
+        ruvDateMember<A, &A::objInitDate, &A::setObjInitDate>("objInitDate"),
+    });
     return m;
 }
 
-const RUVMembers<IKalvexADMDbStatus>& statusMembers()
+enum StatusExtra { ModDate = RUVTable<IKalvexADMDbStatus>::kExtra };
+
+const RUVTable<IKalvexADMDbStatus>& statusMembers()
 {
     using S = IKalvexADMDbStatus;
-    static const RUVMembers<S> m = {
-        ruvIntMember<S>("dbVersion", &S::dbVersion, &S::setDbVersion),
-        ruvIntMember<S>("dbRevision", &S::dbRevision, &S::setDbRevision),
-        ruvIntMember<S>("dbSubRevision", &S::dbSubRevision, &S::setDbSubRevision),
-        ruvIntMember<S>("dbType", &S::dbType, &S::setDbType),
-        ruvIntMember<S>("maxLayers", &S::maxLayers, &S::setMaxLayers),
-    };
+    static const RUVTable<S> m(
+        {
+            ruvIntMember<S, &S::dbVersion, &S::setDbVersion>("dbVersion"),
+            ruvIntMember<S, &S::dbRevision, &S::setDbRevision>("dbRevision"),
+            ruvIntMember<S, &S::dbSubRevision, &S::setDbSubRevision>("dbSubRevision"),
+            ruvIntMember<S, &S::dbType, &S::setDbType>("dbType"),
+            ruvIntMember<S, &S::maxLayers, &S::setMaxLayers>("maxLayers"),
+        },
+        {kModDate});
     return m;
 }
 
-const RUVMembers<IKalvexErrorFilter>& errorFilterMembers()
+const RUVTable<IKalvexErrorFilter>& errorFilterMembers()
 {
     using E = IKalvexErrorFilter;
-    static const RUVMembers<E> m = {
-        ruvIntMember<E>("order", &E::order, &E::setOrder),
-        ruvText<E>("actionString", &E::actionString, &E::setActionString),
-        ruvText<E>("expression", &E::expression, &E::setExpression),
-        ruvText<E>("description", &E::description, &E::setDescription),
-        ruvText<E>("applList", &E::applList, &E::setApplList),
-    };
+    static const RUVTable<E> m({
+        ruvIntMember<E, &E::order, &E::setOrder>("order"),
+        ruvText<E, &E::actionString, &E::setActionString>("actionString"),
+        ruvText<E, &E::expression, &E::setExpression>("expression"),
+        ruvText<E, &E::description, &E::setDescription>("description"),
+        ruvText<E, &E::applList, &E::setApplList>("applList"),
+    });
     return m;
 }
 
@@ -81,107 +102,156 @@ template <class T>
 RUVMembers<T> entryMembers(bool withCounter)
 {
     RUVMembers<T> m = {
-        ruvText<T>("name", &T::name, &T::setName),
-        ruvText<T>("description", &T::description, &T::setDescription),
-        ruvIntMember<T>("reservedItem", &T::reservedItem, &T::setReservedItem),
+        ruvText<T, &T::name, &T::setName>("name"),
+        ruvText<T, &T::description, &T::setDescription>("description"),
+        ruvIntMember<T, &T::reservedItem, &T::setReservedItem>("reservedItem"),
     };
     if (withCounter)
-        m.push_back(ruvIntMember<T>("intCounter", &T::intCounter, &T::setIntCounter));
+        m.push_back(ruvIntMember<T, &T::intCounter, &T::setIntCounter>("intCounter"));
     return m;
 }
 
-const RUVMembers<IKalvexFileType>& fileTypeMembers()
+const RUVTable<IKalvexFileType>& fileTypeMembers()
 {
-    static const auto m = entryMembers<IKalvexFileType>(true);
+    static const RUVTable<IKalvexFileType> m(entryMembers<IKalvexFileType>(true));
     return m;
 }
 
-const RUVMembers<IKalvexProdClass>& prodClassMembers()
+const RUVTable<IKalvexProdClass>& prodClassMembers()
 {
-    static const auto m = entryMembers<IKalvexProdClass>(true);
+    static const RUVTable<IKalvexProdClass> m(entryMembers<IKalvexProdClass>(true));
     return m;
 }
 
-const RUVMembers<IKalvexProdSite>& prodSiteMembers()
+// The keywords each kind's reader takes itself, in RUVTable extra order.
+enum SiteExtra { Address = RUVTable<IKalvexProdSite>::kExtra };
+enum DistributorExtra { DistParm = RUVTable<IKalvexDistributor>::kExtra, SiteAssignment };
+enum ProcessExtra {
+    ProcParent = RUVTable<IKalvexProcess>::kExtra,
+    ProcPrereq,
+    ProcFileType,
+    ProcProductClass,
+    ProcGenAssignment
+};
+
+const RUVTable<IKalvexProdSite>& prodSiteMembers()
 {
     using P = IKalvexProdSite;
-    static const auto m = [] {
-        auto m = entryMembers<P>(true);
-        m.push_back(ruvText<P>("emailData", &P::emailData, &P::setEmailData));
-        m.push_back(ruvBoolMember<P>("emailNotify", &P::emailNotify, &P::setEmailNotify));
-        m.push_back(ruvIntMember<P>("displayOrder", &P::displayOrder, &P::setDisplayOrder));
-        return m;
-    }();
+    static const RUVTable<P> m(
+        [] {
+            auto m = entryMembers<P>(true);
+            m.push_back(ruvText<P, &P::emailData, &P::setEmailData>("emailData"));
+            m.push_back(ruvBoolMember<P, &P::emailNotify, &P::setEmailNotify>("emailNotify"));
+            m.push_back(ruvIntMember<P, &P::displayOrder, &P::setDisplayOrder>("displayOrder"));
+            return m;
+        }(),
+        {kAddress});
     return m;
 }
 
-const RUVMembers<IKalvexDistributor>& distributorMembers()
+const RUVTable<IKalvexDistributor>& distributorMembers()
 {
     using D = IKalvexDistributor;
-    static const auto m = [] {
-        auto m = entryMembers<D>(false);
-        m.push_back(ruvBoolMember<D>("translateFileNames", &D::translateFileNames, &D::setTranslateFileNames));
-        m.push_back(ruvBoolMember<D>("completeSet", &D::completeSet, &D::setCompleteSet));
-        m.push_back(ruvText<D>("groupId", &D::groupId, &D::setGroupId));
-        m.push_back({QStringLiteral("distribExe"),
-                     [](const D& d, std::vector<KeywordValue>& v) { v.push_back(kwText(d.distribExe(false))); },
-                     [](D& d, const KeywordLine& l) -> QString {
-                         QString err;
-                         if (!ruvCount(l, 1, &err))
-                             return err;
-                         d.setDistribExe(l.value(0));
-                         return {};
-                     }});
-        return m;
-    }();
+    static const RUVTable<D> m(
+        [] {
+            auto m = entryMembers<D>(false);
+            m.push_back(ruvBoolMember<D, &D::translateFileNames, &D::setTranslateFileNames>("translateFileNames"));
+            m.push_back(ruvBoolMember<D, &D::completeSet, &D::setCompleteSet>("completeSet"));
+            m.push_back(ruvText<D, &D::groupId, &D::setGroupId>("groupId"));
+            m.push_back({QStringLiteral("distribExe"),
+                         [](const D& d, std::vector<KeywordValue>& v) { v.push_back(kwText(d.distribExe(false))); },
+                         [](D& d, const KeywordLine& l) -> QString {
+                             QString err;
+                             if (!ruvCount(l, 1, &err))
+                                 return err;
+                             d.setDistribExe(l.value(0));
+                             return {};
+                         }});
+            return m;
+        }(),
+        {RUV_PARM, kSiteAssignment});
     return m;
 }
 
-const RUVMembers<IKalvexProcess>& processMembers()
+const RUVTable<IKalvexProcess>& processMembers()
 {
     using P = IKalvexProcess;
-    static const auto m = [] {
-        auto m = entryMembers<P>(true);
-        m.push_back(ruvText<P>("distribName", &P::distribName, &P::setDistribName));
-        m.push_back(ruvIntMember<P>("processType", &P::processType, &P::setProcessType));
-        m.push_back({QStringLiteral("orderKey"),
-                     [](const P& p, std::vector<KeywordValue>& v) { v.push_back(kwText(p.orderKey()->encoded())); },
-                     [](P& p, const KeywordLine& l) -> QString {
-                         QString err;
-                         if (!ruvCount(l, 1, &err))
-                             return err;
-                         if (!p.orderKey()->setEncoded(l.value(0)))
-                             return QStringLiteral("\"%1\" is not an order key (numbers joined by \".\")")
-                                 .arg(l.value(0).left(80));
-                         return {};
-                     }});
-        m.push_back(ruvIntMember<P>("layerType", &P::layerType, &P::setLayerType));
-        m.push_back(ruvIntMember<P>("layerFrom", &P::layerFrom, &P::setLayerFrom));
-        m.push_back(ruvIntMember<P>("layerTo", &P::layerTo, &P::setLayerTo));
-        m.push_back(ruvBoolMember<P>("shareData", &P::shareData, &P::setShareData));
-        m.push_back(ruvBoolMember<P>("regenForVariant", &P::regenForVariant, &P::setRegenForVariant));
-        m.push_back(ruvIntMember<P>("processUse", &P::processUse, &P::setProcessUse));
-        return m;
-    }();
+    static const RUVTable<P> m(
+        [] {
+            auto m = entryMembers<P>(true);
+            m.push_back(ruvText<P, &P::distribName, &P::setDistribName>("distribName"));
+            m.push_back(ruvIntMember<P, &P::processType, &P::setProcessType>("processType"));
+            m.push_back({QStringLiteral("orderKey"),
+                         [](const P& p, std::vector<KeywordValue>& v) { v.push_back(kwText(p.orderKey()->encoded())); },
+                         [](P& p, const KeywordLine& l) -> QString {
+                             QString err;
+                             if (!ruvCount(l, 1, &err))
+                                 return err;
+                             if (!p.orderKey()->setEncoded(l.value(0)))
+                                 return QStringLiteral("\"%1\" is not an order key (numbers joined by \".\")")
+                                     .arg(l.value(0).left(80));
+                             return {};
+                         }});
+            m.push_back(ruvIntMember<P, &P::layerType, &P::setLayerType>("layerType"));
+            m.push_back(ruvIntMember<P, &P::layerFrom, &P::setLayerFrom>("layerFrom"));
+            m.push_back(ruvIntMember<P, &P::layerTo, &P::setLayerTo>("layerTo"));
+            m.push_back(ruvBoolMember<P, &P::shareData, &P::setShareData>("shareData"));
+            m.push_back(ruvBoolMember<P, &P::regenForVariant, &P::setRegenForVariant>("regenForVariant"));
+            m.push_back(ruvIntMember<P, &P::processUse, &P::setProcessUse>("processUse"));
+            return m;
+        }(),
+        {kProcessParent, kProcessPrereq, kFileType, kProductClass, kGenAssignment});
     return m;
 }
 
 QString idOf(const std::shared_ptr<IKalvexNamedItem>& item) { return item ? item->id() : QString(); }
 
-// ---- references resolved once the whole file was read ----------------------
+// ---- references --------------------------------------------------------------
 
-struct PendingRef {
-    enum Kind { Parent, Prereq, FileType, ProdClass, GenAssignment, SiteAssignment } kind;
-    // The owner: a process, or a distributor for site assignments.
-    std::weak_ptr<IKalvexProcess> process;
-    std::weak_ptr<IKalvexDistributor> distributor;
-    QString ownerId;
-    QString id;       // the referenced entry (the site for assignments)
-    QString generatorId;
-    bool inUse = false;
-    QString text;
-    int line = 0;
+// A text of a reference: where its bytes lie in the reader's own store.
+struct RefText {
+    quint32 at = 0;
+    quint32 size = 0;
+    bool caret = false;
 };
+
+// A reference read from a member line, compact: its texts are kept as
+// written, in one byte store per entry (and one for those that wait). Most
+// are applied when their entry ends (what they name was read before), the
+// rest once the file was read.
+struct PendingRef {
+    enum Kind : quint8 { Parent, Prereq, FileType, ProdClass, GenAssignment, SiteAssignment };
+    RefText id; // the referenced entry (the site for assignments)
+    RefText generatorId;
+    RefText text;
+    // The owner: a process, or a distributor for site assignments; kept
+    // alive by its collection for the whole load.
+    IKalvexProcess* process = nullptr;
+    IKalvexDistributor* distributor = nullptr;
+    int line = 0;
+    Kind kind = Parent;
+    bool inUse = false;
+    bool ascii = true;
+};
+
+RefText keep(std::string& store, const KeywordToken& t)
+{
+    RefText r{static_cast<quint32>(store.size()), static_cast<quint32>(t.bytes.size()), t.caret};
+    store.append(t.bytes.data(), static_cast<size_t>(t.bytes.size()));
+    return r;
+}
+
+RefText keep(std::string& to, const std::string& from, const RefText& t)
+{
+    RefText r{static_cast<quint32>(to.size()), t.size, t.caret};
+    to.append(from, t.at, t.size);
+    return r;
+}
+
+KeywordToken tokenOf(const std::string& store, const RefText& t)
+{
+    return {QByteArrayView(store.data() + t.at, t.size), true, t.caret};
+}
 
 class AdminReader {
 public:
@@ -222,22 +292,26 @@ private:
             return readErrorFilters();
         if (title == kTitleFileTypes)
             return readEntries<IKalvexFileType>(m_adm->fileTypes(), QStringLiteral("FileType"), title,
-                                                &classCreate_KalvexFileType, fileTypeMembers(), "file type");
+                                                &classCreate_KalvexFileType, fileTypeMembers(), "file type",
+                                                &m_fileTypeIds);
         if (title == kTitleProdClasses)
             return readEntries<IKalvexProdClass>(m_adm->productClasses(), QStringLiteral("ProductClass"), title,
-                                                 &classCreate_KalvexProdClass, prodClassMembers(), "product class");
+                                                 &classCreate_KalvexProdClass, prodClassMembers(), "product class",
+                                                 &m_classIds);
         if (title == kTitleProdSites)
             return readEntries<IKalvexProdSite>(m_adm->productionSites(), QStringLiteral("ProductionSite"), title,
-                                                &classCreate_KalvexProdSite, prodSiteMembers(), "production site");
+                                                &classCreate_KalvexProdSite, prodSiteMembers(), "production site",
+                                                &m_siteIds);
         if (title == RUV_TITLE_GENERATORS)
-            return kalvexRUV_readGenerators(m_conn, m_adm->generators(), m_merge);
+            return kalvexRUV_readGenerators(m_conn, m_adm->generators(), m_merge, &m_genIds);
         if (title == kTitleDistributors)
             return readEntries<IKalvexDistributor>(m_adm->distributors(), QStringLiteral("Distributor"), title,
                                                    &classCreate_KalvexDistributor, distributorMembers(),
-                                                   "distributor");
+                                                   "distributor", nullptr);
         if (title == kTitleProcesses)
             return readEntries<IKalvexProcess>(m_adm->processes(), QStringLiteral("Process"), title,
-                                               &classCreate_KalvexProcess, processMembers(), "process");
+                                               &classCreate_KalvexProcess, processMembers(), "process",
+                                               &m_processIds);
         return ruvFail(m_conn, line, QStringLiteral("unknown section \"%1\" in an administration database").arg(title));
     }
 
@@ -246,11 +320,8 @@ private:
         // A defaults file's general parameters describe it, not the database.
         auto scratch = m_adm;
         return ruvReadMembers(m_conn, memberLevel, [&](const KeywordLine& l) -> QString {
-            if (m_merge == RUVMerge::Keep) {
-                for (const auto& m : generalMembers())
-                    if (m.keyword == l.keyword)
-                        return {};
-            }
+            if (m_merge == RUVMerge::Keep && generalMembers().find(l.keyword) >= 0)
+                return {};
             return ruvApplyMember<IKalvexAdministrator>(*scratch, l, generalMembers(),
                                                         QStringLiteral("the general parameters"));
         });
@@ -261,7 +332,8 @@ private:
         m_status = classCreate_KalvexADMDbStatus();
         m_status->setModified(MODIFIED_SUSPEND);
         return ruvReadMembers(m_conn, memberLevel, [&](const KeywordLine& l) -> QString {
-            if (l.keyword == kModDate) {
+            const int m = statusMembers().find(l.keyword);
+            if (m == ModDate) {
                 QString err, date;
                 int code = 0;
                 if (!ruvCount(l, 2, &err) || !ruvInt(l, 0, &code, &err) || !ruvDate(l, 1, &date, &err))
@@ -271,7 +343,8 @@ private:
                 m_status->setModificationDate(code, date);
                 return {};
             }
-            return ruvApplyMember<IKalvexADMDbStatus>(*m_status, l, statusMembers(), QStringLiteral("the status info"));
+            return ruvApplyMemberAt<IKalvexADMDbStatus>(*m_status, l, statusMembers(), m,
+                                                        QStringLiteral("the status info"));
         });
     }
 
@@ -280,6 +353,7 @@ private:
         auto filters = m_adm->errorFilters();
         std::shared_ptr<IKalvexErrorFilter> current;
         QSet<QString> seen;
+        const QString what = QStringLiteral("an error filter");
         return ruvReadEntries(
             m_conn, m_conn.readSectionLevel() + 1, QStringLiteral("ErrorFilter"), kTitleErrorFilters,
             [&](const KeywordLine& e) -> QString {
@@ -291,10 +365,7 @@ private:
                 current->setId(id);
                 return {};
             },
-            [&](const KeywordLine& l) {
-                return ruvApplyMember<IKalvexErrorFilter>(*current, l, errorFilterMembers(),
-                                                          QStringLiteral("an error filter"));
-            },
+            [&](const KeywordLine& l) { return ruvApplyMember<IKalvexErrorFilter>(*current, l, errorFilterMembers(), what); },
             [&]() -> QString {
                 auto f = std::move(current);
                 settle(f);
@@ -311,10 +382,11 @@ private:
 
     template <class T>
     bool readEntries(const std::shared_ptr<IKalvexNamedItemsOf<T>>& coll, const QString& keyword,
-                     const QString& title, std::shared_ptr<T> (*make)(), const RUVMembers<T>& members,
-                     const char* what)
+                     const QString& title, std::shared_ptr<T> (*make)(), const RUVTable<T>& members,
+                     const char* what, RUVIdMap<T>* ids)
     {
         std::shared_ptr<T> current;
+        QByteArray currentKey; // the id as written, when it can be looked up so
         std::vector<PendingRef> refs;
         QSet<QString> seen;
         const QString kind = QLatin1String(what);
@@ -333,14 +405,19 @@ private:
                     return QStringLiteral("no %1 could be made").arg(kind);
                 current->setModified(MODIFIED_SUSPEND);
                 current->setId(id);
+                currentKey = ids && ruvPlainId(e.values[0], e.ascii) ? e.raw(0).toByteArray() : QByteArray();
                 refs.clear();
+                m_entryBytes.clear();
                 return {};
             },
             [&](const KeywordLine& l) -> QString {
-                QString err;
-                if (extraMember(*current, l, refs, &err))
+                const int m = members.find(l.keyword);
+                if (m >= RUVTable<T>::kExtra) {
+                    QString err;
+                    extraMember(*current, l, m, refs, &err);
                     return err;
-                return ruvApplyMember<T>(*current, l, members, aKind);
+                }
+                return ruvApplyMemberAt<T>(*current, l, members, m, aKind);
             },
             [&]() -> QString {
                 auto obj = std::move(current);
@@ -358,75 +435,221 @@ private:
                         return QStringLiteral("%1 \"%2\" appears twice").arg(kind, obj->id());
                     return QStringLiteral("%1 \"%2\" could not be added").arg(kind, obj->id());
                 }
+                if (!currentKey.isEmpty())
+                    ids->insert(currentKey, target);
+                // Once one reference waits, the entry's later ones wait
+                // behind it, so they apply in the file's order.
+                bool waiting = false;
                 for (auto& r : refs) {
                     if constexpr (std::is_same_v<T, IKalvexProcess>)
-                        r.process = target;
+                        r.process = target.get();
                     if constexpr (std::is_same_v<T, IKalvexDistributor>)
-                        r.distributor = target;
-                    r.ownerId = target->id();
-                    m_refs.push_back(std::move(r));
+                        r.distributor = target.get();
+                    QString err;
+                    // A fault waits too: it is reported in the file's order.
+                    if (waiting || !apply(r, m_entryBytes, false, &err) || !err.isEmpty()) {
+                        waiting = true;
+                        PendingRef w = r;
+                        w.id = keep(m_refBytes, m_entryBytes, r.id);
+                        w.generatorId = keep(m_refBytes, m_entryBytes, r.generatorId);
+                        w.text = keep(m_refBytes, m_entryBytes, r.text);
+                        m_refs.push_back(w);
+                    }
                 }
                 return {};
             });
     }
 
-    // Members that are lists or references; true when the line was one of them.
-    bool extraMember(IKalvexProdSite& site, const KeywordLine& l, std::vector<PendingRef>&, QString* err)
+    // Members that are lists or references, by their extra number.
+    void extraMember(IKalvexProdSite& site, const KeywordLine& l, int, std::vector<PendingRef>&, QString* err)
     {
-        if (l.keyword != kAddress)
-            return false;
         int line = 0;
         if (!ruvCount(l, 2, err) || !ruvInt(l, 0, &line, err))
-            return true;
+            return;
         if (line < 1 || line > 4)
             *err = QStringLiteral("address line %1 is not between 1 and 4").arg(line);
         else
             site.setAddress(line, l.value(1));
-        return true;
     }
-    bool extraMember(IKalvexDistributor& d, const KeywordLine& l, std::vector<PendingRef>& refs, QString* err)
+    void extraMember(IKalvexDistributor& d, const KeywordLine& l, int which, std::vector<PendingRef>& refs,
+                     QString* err)
     {
-        if (l.keyword == kParm) {
+        if (which == DistParm) {
             *err = kalvexRUV_readParm(d.parameters(), l);
-            return true;
+            return;
         }
-        if (l.keyword != kSiteAssignment)
-            return false;
-        PendingRef r{PendingRef::SiteAssignment, {}, {}, {}, l.value(0), {}, false, l.value(2), l.lineNumber};
-        if (ruvCount(l, 3, err) && ruvBool(l, 1, &r.inUse, err))
-            refs.push_back(std::move(r));
-        return true;
+        PendingRef r;
+        r.kind = PendingRef::SiteAssignment;
+        r.line = l.lineNumber;
+        r.ascii = l.ascii;
+        if (ruvCount(l, 3, err) && ruvBool(l, 1, &r.inUse, err)) {
+            r.id = keep(m_entryBytes, l.values[0]);
+            r.text = keep(m_entryBytes, l.values[2]);
+            refs.push_back(r);
+        }
     }
-    bool extraMember(IKalvexProcess&, const KeywordLine& l, std::vector<PendingRef>& refs, QString* err)
+    void extraMember(IKalvexProcess&, const KeywordLine& l, int which, std::vector<PendingRef>& refs, QString* err)
     {
-        static const QHash<QString, PendingRef::Kind> single = {
-            {QStringLiteral("processParent"), PendingRef::Parent},
-            {QStringLiteral("processPrereq"), PendingRef::Prereq},
-            {QStringLiteral("fileType"), PendingRef::FileType},
-            {QStringLiteral("productClass"), PendingRef::ProdClass},
-        };
-        const auto kind = single.constFind(l.keyword);
-        if (kind != single.constEnd()) {
-            if (ruvCount(l, 1, err) && !l.value(0).trimmed().isEmpty())
-                refs.push_back({*kind, {}, {}, {}, l.value(0).trimmed(), {}, false, {}, l.lineNumber});
-            return true;
+        PendingRef r;
+        r.line = l.lineNumber;
+        r.ascii = l.ascii;
+        if (which != ProcGenAssignment) {
+            if (!ruvCount(l, 1, err))
+                return;
+            r.kind = which == ProcParent     ? PendingRef::Parent
+                     : which == ProcPrereq   ? PendingRef::Prereq
+                     : which == ProcFileType ? PendingRef::FileType
+                                             : PendingRef::ProdClass;
+            // An empty reference is no reference.
+            if (!ruvPlainId(l.values[0], l.ascii) && l.value(0).trimmed().isEmpty())
+                return;
+            r.id = keep(m_entryBytes, l.values[0]);
+            refs.push_back(r);
+            return;
         }
-        if (l.keyword != kGenAssignment)
-            return false;
-        PendingRef r{PendingRef::GenAssignment, {}, {}, {}, l.value(0), l.value(1).trimmed(), false, l.value(3),
-                     l.lineNumber};
-        if (ruvCount(l, 4, err) && ruvBool(l, 2, &r.inUse, err))
-            refs.push_back(std::move(r));
-        return true;
+        r.kind = PendingRef::GenAssignment;
+        if (ruvCount(l, 4, err) && ruvBool(l, 2, &r.inUse, err)) {
+            r.id = keep(m_entryBytes, l.values[0]);
+            r.generatorId = keep(m_entryBytes, l.values[1]);
+            r.text = keep(m_entryBytes, l.values[3]);
+            refs.push_back(r);
+        }
     }
     template <class T>
-    bool extraMember(T&, const KeywordLine&, std::vector<PendingRef>&, QString*)
+    void extraMember(T&, const KeywordLine&, int, std::vector<PendingRef>&, QString*)
     {
-        return false;
     }
 
-    // The generator collection looks ids up one by one; thousands of
-    // assignments are resolved through one table instead.
+    enum class Found { Yes, Later, No };
+
+    // The entry a reference names: through the file's ids when written as
+    // they were, else (or once the whole file was read) the collection's
+    // own look-up.
+    template <class T, class Lookup>
+    Found find(const RUVIdMap<T>& ids, const KeywordToken& t, bool ascii, bool last, Lookup lookup,
+               std::shared_ptr<T>* out)
+    {
+        if (ruvPlainId(t, ascii)) {
+            if ((*out = ruvFindId(ids, t.bytes)))
+                return Found::Yes;
+        }
+        if (!last)
+            return Found::Later;
+        *out = lookup(kalvexRUV_tokenText(t, ascii).trimmed());
+        return *out ? Found::Yes : Found::No;
+    }
+
+    // Applies one reference; false when what it names may still come (only
+    // before the file was read to its end). A fault goes into *err.
+    bool apply(const PendingRef& r, const std::string& bytes, bool last, QString* err)
+    {
+        const KeywordToken id = tokenOf(bytes, r.id);
+        const KeywordToken generatorId = tokenOf(bytes, r.generatorId);
+        auto ownerId = [&] { return r.process ? r.process->id() : r.distributor->id(); };
+        auto idText = [&] { return kalvexRUV_tokenText(id, r.ascii); };
+        if (r.kind == PendingRef::SiteAssignment || r.kind == PendingRef::GenAssignment) {
+            const auto sites = m_adm->productionSites();
+            std::shared_ptr<IKalvexProdSite> site;
+            const Found fs = find(m_siteIds, id, r.ascii, last,
+                                  [&](const QString& id) { return sites->item(id); }, &site);
+            if (fs == Found::Later)
+                return false;
+            std::shared_ptr<IKalvexGenerator> gen;
+            Found fg = Found::Yes;
+            if (fs == Found::Yes && r.kind == PendingRef::GenAssignment &&
+                !(generatorId.bytes.isEmpty() && !generatorId.caret)) {
+                fg = find(m_genIds, generatorId, r.ascii, last,
+                          [&](const QString& id) { return id.isEmpty() ? nullptr : generatorById(id); }, &gen);
+                if (fg == Found::Later)
+                    return false;
+                // A generator id of blanks only is none.
+                if (fg == Found::No && kalvexRUV_tokenText(generatorId, r.ascii).trimmed().isEmpty())
+                    fg = Found::Yes;
+            }
+            if (fs == Found::No)
+                *err = QStringLiteral("\"%1\": production site \"%2\" does not exist").arg(ownerId(), idText());
+            else if (fg == Found::No)
+                *err = QStringLiteral("\"%1\": generator \"%2\" does not exist")
+                           .arg(ownerId(), kalvexRUV_tokenText(generatorId, r.ascii).trimmed());
+            else if (r.kind == PendingRef::SiteAssignment) {
+                auto a = classCreate_KalvexPsiteAssignment();
+                a->setModified(MODIFIED_SUSPEND);
+                a->setProductionSite(site);
+                a->setInUse(r.inUse);
+                a->setAdditionalParms(kalvexRUV_tokenText(tokenOf(bytes, r.text), r.ascii));
+                settle(a);
+                if (!r.distributor->psiteAssignments()->addQuietly(a))
+                    *err = QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(ownerId(), idText());
+            } else {
+                auto a = classCreate_KalvexGenAssignment();
+                a->setModified(MODIFIED_SUSPEND);
+                a->setProductionSite(site);
+                a->setGenerator(gen);
+                a->setInUse(r.inUse);
+                a->setAdditionalGenParms(kalvexRUV_tokenText(tokenOf(bytes, r.text), r.ascii));
+                settle(a);
+                if (!r.process->generatorAssignments()->addQuietly(a))
+                    *err = QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(ownerId(), idText());
+            }
+            return true;
+        }
+        IKalvexProcess* p = r.process;
+        switch (r.kind) {
+        case PendingRef::Parent:
+        case PendingRef::Prereq: {
+            const auto procs = m_adm->processes();
+            std::shared_ptr<IKalvexProcess> target;
+            const Found f = find(m_processIds, id, r.ascii, last,
+                                 [&](const QString& id) { return procs->item(id); }, &target);
+            if (f == Found::Later)
+                return false;
+            p->setModified(MODIFIED_SUSPEND);
+            if (f == Found::No)
+                *err = QStringLiteral("\"%1\": process \"%2\" does not exist").arg(ownerId(), idText().trimmed());
+            else if (target.get() == p)
+                *err = QStringLiteral("process \"%1\" refers to itself").arg(ownerId());
+            else if (r.kind == PendingRef::Parent)
+                p->setProcessParent(target);
+            else
+                p->setProcessPrereq(target);
+            break;
+        }
+        case PendingRef::FileType: {
+            const auto types = m_adm->fileTypes();
+            std::shared_ptr<IKalvexFileType> t;
+            const Found f = find(m_fileTypeIds, id, r.ascii, last,
+                                 [&](const QString& id) { return types->item(id); }, &t);
+            if (f == Found::Later)
+                return false;
+            p->setModified(MODIFIED_SUSPEND);
+            if (f == Found::Yes)
+                p->setFileType(t);
+            else
+                *err = QStringLiteral("\"%1\": file type \"%2\" does not exist").arg(ownerId(), idText().trimmed());
+            break;
+        }
+        case PendingRef::ProdClass: {
+            const auto classes = m_adm->productClasses();
+            std::shared_ptr<IKalvexProdClass> c;
+            const Found f = find(m_classIds, id, r.ascii, last,
+                                 [&](const QString& id) { return classes->item(id); }, &c);
+            if (f == Found::Later)
+                return false;
+            p->setModified(MODIFIED_SUSPEND);
+            if (f == Found::Yes)
+                p->setProductClass(c);
+            else
+                *err = QStringLiteral("\"%1\": product class \"%2\" does not exist").arg(ownerId(), idText().trimmed());
+            break;
+        }
+        default: return true;
+        }
+        p->setModified(MODIFIED_RESUME);
+        return true;
+    }
+
+    // The generator collection looks ids up one by one; names that did not
+    // match as written are looked up through one table instead.
     std::shared_ptr<IKalvexGenerator> generatorById(const QString& id)
     {
         if (m_genIndex.isEmpty()) {
@@ -439,90 +662,26 @@ private:
         return m_genIndex.value(id.toCaseFolded());
     }
 
+    // Applies the references that waited for the whole file.
     bool resolve(bool strict)
     {
-        const auto procs = m_adm->processes();
-        const auto sites = m_adm->productionSites();
         for (const auto& r : m_refs) {
-            const auto p = r.process.lock();
-            const auto d = r.distributor.lock();
-            if (!p && !d)
-                continue;
             QString err;
-            auto fail = [&](const QString& what) {
-                err = what;
-            };
-            if (r.kind == PendingRef::SiteAssignment || r.kind == PendingRef::GenAssignment) {
-                auto site = sites->item(r.id.trimmed());
-                std::shared_ptr<IKalvexGenerator> gen;
-                if (!site)
-                    fail(QStringLiteral("\"%1\": production site \"%2\" does not exist").arg(r.ownerId, r.id));
-                else if (r.kind == PendingRef::GenAssignment && !r.generatorId.isEmpty() &&
-                         !(gen = generatorById(r.generatorId)))
-                    fail(QStringLiteral("\"%1\": generator \"%2\" does not exist").arg(r.ownerId, r.generatorId));
-                else if (r.kind == PendingRef::SiteAssignment) {
-                    auto a = classCreate_KalvexPsiteAssignment();
-                    a->setModified(MODIFIED_SUSPEND);
-                    a->setProductionSite(site);
-                    a->setInUse(r.inUse);
-                    a->setAdditionalParms(r.text);
-                    settle(a);
-                    if (!d->psiteAssignments()->addQuietly(a))
-                        fail(QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(r.ownerId, r.id));
-                } else {
-                    auto a = classCreate_KalvexGenAssignment();
-                    a->setModified(MODIFIED_SUSPEND);
-                    a->setProductionSite(site);
-                    a->setGenerator(gen);
-                    a->setInUse(r.inUse);
-                    a->setAdditionalGenParms(r.text);
-                    settle(a);
-                    if (!p->generatorAssignments()->addQuietly(a))
-                        fail(QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(r.ownerId, r.id));
-                }
-            } else {
-                p->setModified(MODIFIED_SUSPEND);
-                switch (r.kind) {
-                case PendingRef::Parent:
-                case PendingRef::Prereq: {
-                    auto target = procs->item(r.id);
-                    if (!target)
-                        fail(QStringLiteral("\"%1\": process \"%2\" does not exist").arg(r.ownerId, r.id));
-                    else if (target == p)
-                        fail(QStringLiteral("process \"%1\" refers to itself").arg(r.ownerId));
-                    else if (r.kind == PendingRef::Parent)
-                        p->setProcessParent(target);
-                    else
-                        p->setProcessPrereq(target);
-                    break;
-                }
-                case PendingRef::FileType:
-                    if (auto t = m_adm->fileTypes()->item(r.id))
-                        p->setFileType(t);
-                    else
-                        fail(QStringLiteral("\"%1\": file type \"%2\" does not exist").arg(r.ownerId, r.id));
-                    break;
-                case PendingRef::ProdClass:
-                    if (auto c = m_adm->productClasses()->item(r.id))
-                        p->setProductClass(c);
-                    else
-                        fail(QStringLiteral("\"%1\": product class \"%2\" does not exist").arg(r.ownerId, r.id));
-                    break;
-                default: break;
-                }
-                p->setModified(MODIFIED_RESUME);
-            }
+            apply(r, m_refBytes, true, &err);
             if (!err.isEmpty() && strict) {
                 m_conn.setError(err, r.line);
                 strict = false; // the first fault is the one reported
                 m_refsFailed = true;
             }
         }
+        m_refs.clear();
+        m_refs.shrink_to_fit();
+        m_refBytes.clear();
+        m_refBytes.shrink_to_fit();
         if (!m_refsFailed && strict)
             return checkParentCycles();
         return !m_refsFailed;
     }
-
     // A chain of parents that comes back to where it started would send any
     // walk up the tree round for ever.
     bool checkParentCycles()
@@ -576,8 +735,15 @@ private:
     RUVLoadOptions m_opt;
     RUVMerge m_merge;
     std::shared_ptr<IKalvexADMDbStatus> m_status;
-    std::vector<PendingRef> m_refs;
+    std::vector<PendingRef> m_refs; // those that wait for the whole file
+    std::string m_refBytes;         // their texts
+    std::string m_entryBytes;       // the texts of the current entry's references
     QSet<QString> m_titlesSeen;
+    RUVIdMap<IKalvexProdSite> m_siteIds;
+    RUVIdMap<IKalvexFileType> m_fileTypeIds;
+    RUVIdMap<IKalvexProdClass> m_classIds;
+    RUVIdMap<IKalvexGenerator> m_genIds;
+    RUVIdMap<IKalvexProcess> m_processIds;
     QHash<QString, std::shared_ptr<IKalvexGenerator>> m_genIndex;
     bool m_refsFailed = false;
 };
@@ -586,7 +752,7 @@ private:
 
 template <class T>
 void writeEntries(KalvexRUVConnection& conn, const QString& title, const QString& keyword,
-                  const std::shared_ptr<IKalvexNamedItemsOf<T>>& coll, const RUVMembers<T>& members,
+                  const std::shared_ptr<IKalvexNamedItemsOf<T>>& coll, const RUVTable<T>& members,
                   const std::function<void(KalvexKeywordWriter&, int, const T&)>& extra = {})
 {
     ruvWriteSectionTitle(conn, title);
@@ -619,7 +785,7 @@ void save(KalvexRUVConnection& conn, const IKalvexAdministrator& adm, const RUVS
         for (int code : st->modificationDateTypes()) {
             const QString d = st->modificationDate(code);
             if (!d.isEmpty())
-                w.writeLine(level, kModDate, {kwInt(code), kwDate(d)});
+                w.writeLine(level, kModDateText, {kwInt(code), kwDate(d)});
         }
     }
     if (wanted(kTitleErrorFilters)) {
@@ -642,7 +808,7 @@ void save(KalvexRUVConnection& conn, const IKalvexAdministrator& adm, const RUVS
                                       prodSiteMembers(), [](KalvexKeywordWriter& w, int lv, const IKalvexProdSite& s) {
                                           for (int line = 1; line <= 4; ++line)
                                               if (!s.address(line).isEmpty())
-                                                  w.writeLine(lv, kAddress, {kwInt(line), kwText(s.address(line))});
+                                                  w.writeLine(lv, kAddressText, {kwInt(line), kwText(s.address(line))});
                                       });
     if (wanted(RUV_TITLE_GENERATORS))
         kalvexRUV_writeGenerators(conn, adm.generators());
@@ -654,7 +820,7 @@ void save(KalvexRUVConnection& conn, const IKalvexAdministrator& adm, const RUVS
                 for (int i = 1; i <= as->count(); ++i) {
                     const auto a = as->item(i, SORT_COLLECTION);
                     if (const auto site = a->productionSite())
-                        w.writeLine(lv, kSiteAssignment,
+                        w.writeLine(lv, kSiteAssignmentText,
                                     {kwText(site->id()), kwBool(a->inUse()), kwText(a->additionalParms())});
                 }
                 kalvexRUV_writeParms(w, lv, d.parameters());
@@ -663,15 +829,15 @@ void save(KalvexRUVConnection& conn, const IKalvexAdministrator& adm, const RUVS
         writeEntries<IKalvexProcess>(
             conn, kTitleProcesses, QStringLiteral("Process"), adm.processes(), processMembers(),
             [](KalvexKeywordWriter& w, int lv, const IKalvexProcess& p) {
-                w.writeLine(lv, QStringLiteral("processParent"), {kwText(idOf(p.processParent()))});
-                w.writeLine(lv, QStringLiteral("processPrereq"), {kwText(idOf(p.processPrereq()))});
-                w.writeLine(lv, QStringLiteral("fileType"), {kwText(idOf(p.fileType()))});
-                w.writeLine(lv, QStringLiteral("productClass"), {kwText(idOf(p.productClass()))});
+                w.writeLine(lv, kProcessParentText, {kwText(idOf(p.processParent()))});
+                w.writeLine(lv, kProcessPrereqText, {kwText(idOf(p.processPrereq()))});
+                w.writeLine(lv, kFileTypeText, {kwText(idOf(p.fileType()))});
+                w.writeLine(lv, kProductClassText, {kwText(idOf(p.productClass()))});
                 const auto as = p.generatorAssignments();
                 for (int i = 1; i <= as->count(); ++i) {
                     const auto a = as->item(i, SORT_COLLECTION);
                     if (const auto site = a->productionSite())
-                        w.writeLine(lv, kGenAssignment,
+                        w.writeLine(lv, kGenAssignmentText,
                                     {kwText(site->id()), kwText(idOf(a->generator())), kwBool(a->inUse()),
                                      kwText(a->additionalGenParms())});
                 }

@@ -10,31 +10,37 @@ namespace kalvex {
 
 namespace {
 
-const QString kGenerator = QStringLiteral("Generator");
-const QString kParm = QStringLiteral("parm");
+const QString kParmText = QLatin1String(RUV_PARM);
 
-const RUVMembers<IKalvexGenerator>& generatorMembers()
+const QString kGenerator = QStringLiteral("Generator");
+
+enum GeneratorExtra { GenParm = RUVTable<IKalvexGenerator>::kExtra };
+
+const RUVTable<IKalvexGenerator>& generatorMembers()
 {
     using G = IKalvexGenerator;
-    static const RUVMembers<G> members = {
-        ruvText<G>("name", &G::name, &G::setName),
-        ruvText<G>("description", &G::description, &G::setDescription),
-        {QStringLiteral("cmdGen"), [](const G& g, std::vector<KeywordValue>& v) { v.push_back(kwText(g.cmdGen(false))); },
-         [](G& g, const KeywordLine& l) -> QString {
-             QString err;
-             if (!ruvCount(l, 1, &err))
-                 return err;
-             g.setCmdGen(l.value(0));
-             return {};
-         }},
-        ruvText<G>("cmdView", &G::cmdView, &G::setCmdView),
-        ruvText<G>("cmdPlot", &G::cmdPlot, &G::setCmdPlot),
-        ruvText<G>("fileExt", &G::fileExt, &G::setFileExt),
-        ruvText<G>("activeXModule", &G::activeXModule, &G::setActiveXModule),
-        ruvText<G>("groupId", &G::groupId, &G::setGroupId),
-        ruvIntMember<G>("reservedItem", &G::reservedItem, &G::setReservedItem),
-        ruvIntMember<G>("intCounter", &G::intCounter, &G::setIntCounter),
-    };
+    static const RUVTable<G> members(
+        {
+            ruvText<G, &G::name, &G::setName>("name"),
+            ruvText<G, &G::description, &G::setDescription>("description"),
+            {QStringLiteral("cmdGen"),
+             [](const G& g, std::vector<KeywordValue>& v) { v.push_back(kwText(g.cmdGen(false))); },
+             [](G& g, const KeywordLine& l) -> QString {
+                 QString err;
+                 if (!ruvCount(l, 1, &err))
+                     return err;
+                 g.setCmdGen(l.value(0));
+                 return {};
+             }},
+            ruvText<G, &G::cmdView, &G::setCmdView>("cmdView"),
+            ruvText<G, &G::cmdPlot, &G::setCmdPlot>("cmdPlot"),
+            ruvText<G, &G::fileExt, &G::setFileExt>("fileExt"),
+            ruvText<G, &G::activeXModule, &G::setActiveXModule>("activeXModule"),
+            ruvText<G, &G::groupId, &G::setGroupId>("groupId"),
+            ruvIntMember<G, &G::reservedItem, &G::setReservedItem>("reservedItem"),
+            ruvIntMember<G, &G::intCounter, &G::setIntCounter>("intCounter"),
+        },
+        {RUV_PARM});
     return members;
 }
 
@@ -55,7 +61,7 @@ void kalvexRUV_writeParms(KalvexKeywordWriter& w, int level, const IKalvexGenPar
         return;
     for (int i = 1; i <= parms->count(); ++i) {
         const auto p = parms->item(i);
-        w.writeLine(level, kParm, {kwText(p->name()), kwText(p->value(false)), kwInt(p->parmType())});
+        w.writeLine(level, kParmText, {kwText(p->name()), kwText(p->value(false)), kwInt(p->parmType())});
     }
 }
 
@@ -91,9 +97,12 @@ void kalvexRUV_writeGenerators(KalvexRUVConnection& conn, const IKalvexGenerator
     }
 }
 
-bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens, RUVMerge merge)
+bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens, RUVMerge merge,
+                              RUVIdMap<IKalvexGenerator>* ids)
 {
     IKalvexGeneratorPtr current;
+    QByteArray currentKey; // the id as written, when it can be looked up so
+    const QString what = QStringLiteral("a generator");
     QSet<QString> seen;
     // Ids are unique within the file; only a collection that had entries
     // before needs asking (it looks ids up one by one).
@@ -113,12 +122,14 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
             return QStringLiteral("no generator could be made");
         current->setModified(MODIFIED_SUSPEND);
         current->setId(id);
+        currentKey = ids && ruvPlainId(entry.values[0], entry.ascii) ? entry.raw(0).toByteArray() : QByteArray();
         return {};
     };
     auto member = [&](const KeywordLine& line) -> QString {
-        if (line.keyword == kParm)
+        const int m = generatorMembers().find(line.keyword);
+        if (m == GenParm)
             return kalvexRUV_readParm(current->parameters(), line);
-        return ruvApplyMember<IKalvexGenerator>(*current, line, generatorMembers(), QStringLiteral("a generator"));
+        return ruvApplyMemberAt<IKalvexGenerator>(*current, line, generatorMembers(), m, what);
     };
     auto end = [&]() -> QString {
         auto g = current;
@@ -126,7 +137,10 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
         g->setModified(MODIFIED_RESUME);
         g->setModified(0);
         ruvMarkParmsSaved(g->parameters());
+        const bool byBytes = !currentKey.isEmpty();
         if (auto existing = startedEmpty ? nullptr : gens->item(g->id())) {
+            if (byBytes)
+                ids->insert(currentKey, existing);
             if (merge == RUVMerge::Keep)
                 return {};
             existing->setModified(MODIFIED_SUSPEND);
@@ -139,6 +153,8 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
                 return QStringLiteral("generator \"%1\" appears twice").arg(g->id());
             return QStringLiteral("generator \"%1\" could not be added").arg(g->id());
         }
+        if (byBytes)
+            ids->insert(currentKey, g);
         return {};
     };
     return ruvReadEntries(conn, conn.readSectionLevel() + 1, kGenerator, RUV_TITLE_GENERATORS, begin, member, end);

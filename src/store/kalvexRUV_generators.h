@@ -17,14 +17,17 @@ enum class RUVMerge {
 };
 
 // One "parm" line: name, value (stored as written, not collapsed), type.
+inline constexpr char RUV_PARM[] = "parm";
 void kalvexRUV_writeParms(KalvexKeywordWriter& w, int level, const IKalvexGenParmsPtr& parms);
 QString kalvexRUV_readParm(const IKalvexGenParmsPtr& parms, const KeywordLine& line);
 // Change counts of a parameter set and its parameters back to 0.
 void ruvMarkParmsSaved(const IKalvexGenParmsPtr& parms);
 
 void kalvexRUV_writeGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens);
-// Reads the entries of a "Generators" section whose title was just read.
-bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens, RUVMerge merge);
+// Reads the entries of a "Generators" section whose title was just read;
+// ids, when given, gets each generator taken in by its id as written.
+bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens, RUVMerge merge,
+                              RUVIdMap<IKalvexGenerator>* ids = nullptr);
 
 KalvexRUVHandler kalvexRUV_generatorsHandler();
 

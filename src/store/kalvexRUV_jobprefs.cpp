@@ -17,49 +17,49 @@ const QString kTitleViaSpans = QStringLiteral("Via spans");
 const QString kLayer = QStringLiteral("Layer");
 const QString kViaSpan = QStringLiteral("ViaSpan");
 
-const RUVMembers<IKalvexJobPreferences>& headerMembers()
+const RUVTable<IKalvexJobPreferences>& headerMembers()
 {
     using J = IKalvexJobPreferences;
-    static const RUVMembers<J> members = {
-        ruvIntMember<J>("numPhysicalLayers", &J::numPhysicalLayers, &J::setNumPhysicalLayers),
-        ruvText<J>("padstackTechnology", &J::padstackTechnology, &J::setPadstackTechnology),
-        ruvText<J>("substrateTop", &J::substrateTop, &J::setSubstrateTop),
-        ruvText<J>("substrateBottom", &J::substrateBottom, &J::setSubstrateBottom),
-        ruvText<J>("units", &J::units, &J::setUnits),
-    };
+    static const RUVTable<J> members({
+        ruvIntMember<J, &J::numPhysicalLayers, &J::setNumPhysicalLayers>("numPhysicalLayers"),
+        ruvText<J, &J::padstackTechnology, &J::setPadstackTechnology>("padstackTechnology"),
+        ruvText<J, &J::substrateTop, &J::setSubstrateTop>("substrateTop"),
+        ruvText<J, &J::substrateBottom, &J::setSubstrateBottom>("substrateBottom"),
+        ruvText<J, &J::units, &J::setUnits>("units"),
+    });
     return members;
 }
 
-const RUVMembers<IKalvexJobLayer>& layerMembers()
+const RUVTable<IKalvexJobLayer>& layerMembers()
 {
     using L = IKalvexJobLayer;
-    static const RUVMembers<L> members = {
-        ruvText<L>("id", &L::id, &L::setId),
-        ruvText<L>("description", &L::description, &L::setDescription),
-        ruvText<L>("technology", &L::technology, &L::setTechnology),
-        ruvText<L>("biasDirectional", &L::biasDirectional, &L::setBiasDirectional),
-        ruvText<L>("planeNets", &L::planeNets, &L::setPlaneNets),
-        ruvIntMember<L>("condLayerNumber", &L::condLayerNumber, &L::setCondLayerNumber),
-        ruvIntMember<L>("layerType", &L::layerType, &L::setLayerType),
-        ruvDoubleMember<L>("resistivity", &L::resistivity, &L::setResistivity),
-        ruvDoubleMember<L>("thickNess", &L::thickNess, &L::setThickNess),
-        ruvDoubleMember<L>("dielConstant", &L::dielConstant, &L::setDielConstant),
-        ruvBoolMember<L>("enabled", &L::enabled, &L::setEnabled),
-    };
+    static const RUVTable<L> members({
+        ruvText<L, &L::id, &L::setId>("id"),
+        ruvText<L, &L::description, &L::setDescription>("description"),
+        ruvText<L, &L::technology, &L::setTechnology>("technology"),
+        ruvText<L, &L::biasDirectional, &L::setBiasDirectional>("biasDirectional"),
+        ruvText<L, &L::planeNets, &L::setPlaneNets>("planeNets"),
+        ruvIntMember<L, &L::condLayerNumber, &L::setCondLayerNumber>("condLayerNumber"),
+        ruvIntMember<L, &L::layerType, &L::setLayerType>("layerType"),
+        ruvDoubleMember<L, &L::resistivity, &L::setResistivity>("resistivity"),
+        ruvDoubleMember<L, &L::thickNess, &L::setThickNess>("thickNess"),
+        ruvDoubleMember<L, &L::dielConstant, &L::setDielConstant>("dielConstant"),
+        ruvBoolMember<L, &L::enabled, &L::setEnabled>("enabled"),
+    });
     return members;
 }
 
-const RUVMembers<IKalvexJobViaSpan>& viaSpanMembers()
+const RUVTable<IKalvexJobViaSpan>& viaSpanMembers()
 {
     using V = IKalvexJobViaSpan;
-    static const RUVMembers<V> members = {
-        ruvIntMember<V>("layerFrom", &V::layerFrom, &V::setLayerFrom),
-        ruvIntMember<V>("layerTo", &V::layerTo, &V::setLayerTo),
-        ruvText<V>("padstackName", &V::padstackName, &V::setPadstackName),
-        ruvDoubleMember<V>("delay", &V::delay, &V::setDelay),
-        ruvDoubleMember<V>("grid", &V::grid, &V::setGrid),
-        ruvDoubleMember<V>("capacitance", &V::capacitance, &V::setCapacitance),
-    };
+    static const RUVTable<V> members({
+        ruvIntMember<V, &V::layerFrom, &V::setLayerFrom>("layerFrom"),
+        ruvIntMember<V, &V::layerTo, &V::setLayerTo>("layerTo"),
+        ruvText<V, &V::padstackName, &V::setPadstackName>("padstackName"),
+        ruvDoubleMember<V, &V::delay, &V::setDelay>("delay"),
+        ruvDoubleMember<V, &V::grid, &V::setGrid>("grid"),
+        ruvDoubleMember<V, &V::capacitance, &V::setCapacitance>("capacitance"),
+    });
     return members;
 }
 
@@ -96,7 +96,7 @@ void save(KalvexRUVConnection& conn, const IKalvexJobPreferences& jp, const RUVS
 // appended without events.
 template <class T>
 bool readList(KalvexRUVConnection& conn, const QString& keyword, const QString& title,
-              std::shared_ptr<T> (*make)(), const RUVMembers<T>& members,
+              std::shared_ptr<T> (*make)(), const RUVTable<T>& members,
               const std::function<bool(const std::shared_ptr<T>&)>& append, const QString& what)
 {
     std::shared_ptr<T> current;

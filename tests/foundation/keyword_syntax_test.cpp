@@ -25,15 +25,32 @@ QByteArray written(const std::function<void(KalvexKeywordWriter&)>& fill)
     return out;
 }
 
-std::vector<KeywordLine> readAll(const QByteArray& data, KalvexKeywordReader::Status* last = nullptr,
-                                 QString* error = nullptr, int* errorLine = nullptr)
+// A line read, as texts: the reader's lines are views into its buffer.
+struct ReadLine {
+    int lineNumber = 0;
+    int level = 0;
+    QString keyword;
+    std::vector<KeywordValue> values;
+    int count() const { return static_cast<int>(values.size()); }
+    QString value(int i) const
+    {
+        return i >= 0 && i < static_cast<int>(values.size()) ? values[static_cast<size_t>(i)].text : QString();
+    }
+};
+
+std::vector<ReadLine> readAll(const QByteArray& data, KalvexKeywordReader::Status* last = nullptr,
+                              QString* error = nullptr, int* errorLine = nullptr)
 {
     KalvexKeywordReader r(data);
-    std::vector<KeywordLine> lines;
+    std::vector<ReadLine> lines;
     KeywordLine l;
     KalvexKeywordReader::Status st;
-    while ((st = r.next(l)) == KalvexKeywordReader::Ok)
-        lines.push_back(l);
+    while ((st = r.next(l)) == KalvexKeywordReader::Ok) {
+        ReadLine line{l.lineNumber, l.level, l.keywordText(), {}};
+        for (int i = 0; i < l.count(); ++i)
+            line.values.push_back({l.value(i), l.quoted(i)});
+        lines.push_back(std::move(line));
+    }
     if (last)
         *last = st;
     if (error)
@@ -165,12 +182,12 @@ TEST(KeywordSyntax, UnreadGivesTheSameLineAgain)
     KeywordLine l;
     ASSERT_EQ(r.next(l), KalvexKeywordReader::Ok);
     ASSERT_EQ(r.next(l), KalvexKeywordReader::Ok);
-    EXPECT_EQ(l.keyword, "b");
+    EXPECT_EQ(l.keywordText(), "b");
     r.unread();
     EXPECT_FALSE(r.atEnd());
     KeywordLine again;
     ASSERT_EQ(r.next(again), KalvexKeywordReader::Ok);
-    EXPECT_EQ(again.keyword, "b");
+    EXPECT_EQ(again.keywordText(), "b");
     EXPECT_EQ(again.lineNumber, 2);
     EXPECT_EQ(r.next(again), KalvexKeywordReader::End);
     EXPECT_TRUE(r.atEnd());
