@@ -8,6 +8,7 @@
 #include "admin/KalvexProdClasses.h"
 #include "admin/KalvexProdSites.h"
 #include "foundation/BrenloEnvirVars.h"
+#include "foundation/objectCast.h"
 #include "generators/KalvexGenerators.h"
 #include "generators/KalvexProcesses.h"
 #include "interfaces/IKalvexGenerators.h"
@@ -127,15 +128,6 @@ void KalvexAdministrator::setMessagesObj(QObject* sink)
     m_status->setMessagesObj(sink);
 }
 
-void KalvexAdministrator::setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser)
-{
-    KalvexObjectBase::setEventRaiser(raiser);
-    const std::shared_ptr<IKalvexObject> parts[] = {m_generators, m_prodSites,    m_fileTypes,   m_prodClasses,
-                                                    m_processes,  m_errorFilters, m_distributors, m_status};
-    for (const auto& part : parts)
-        part->setEventRaiser(raiser);
-}
-
 int KalvexAdministrator::categoryOf(const IKalvexObject* object) const
 {
     if (!object)
@@ -175,7 +167,7 @@ void KalvexAdministrator::queueEvent(const QString& eventType, const QString&, c
     int category = 0;
     auto object = params.sender.lock();
     for (int depth = 0; object && depth < kMaxDepth; ++depth, object = object->parent()) {
-        if (auto* tracked = dynamic_cast<const KalvexObjectBase*>(object.get()); tracked && tracked->trackingSuspended())
+        if (auto* tracked = objectCast<KalvexObjectBase>(object.get()); tracked && tracked->trackingSuspended())
             return;
         if (!category)
             category = categoryOf(object.get());

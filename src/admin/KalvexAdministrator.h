@@ -44,8 +44,6 @@ public:
     // Kept weakly; a different one goes to the file types, generators,
     // processes, product classes, production sites and the status object.
     void setMessagesObj(QObject* sink) override;
-    // The host's raiser reaches every collection and the status object.
-    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
 
     // The internal raiser of the collections.
     void queueEvent(const QString& eventType, const QString& senderType, const BrenloEventParams& params) override;

@@ -9,12 +9,21 @@ namespace kalvex {
 
 std::shared_ptr<KalvexDistributor> KalvexDistributor::create()
 {
-    auto d = std::make_shared<KalvexDistributor>();
-    d->m_sites = classCreate_KalvexPsiteAssignments();
-    d->m_sites->setParent(d);
-    d->m_parameters = classCreate_KalvexGenParms();
-    d->m_parameters->setParent(d);
-    return d;
+    return std::make_shared<KalvexDistributor>();
+}
+
+std::shared_ptr<IKalvexPsiteAssignments> KalvexDistributor::psiteAssignments() const
+{
+    if (!m_sites && partOnUse(m_sites, &classCreate_KalvexPsiteAssignments))
+        m_sites->setEnvirVars(m_vars);
+    return m_sites;
+}
+
+IKalvexGenParmsPtr KalvexDistributor::parameters() const
+{
+    if (!m_parameters && partOnUse(m_parameters, &classCreate_KalvexGenParms))
+        m_parameters->setEnvirVars(m_vars);
+    return m_parameters;
 }
 
 std::shared_ptr<IKalvexDistributor> classCreate_KalvexDistributor() { return KalvexDistributor::create(); }
@@ -38,15 +47,18 @@ void KalvexDistributor::chooseEditForm()
         return;
     // The editor first: a new editor takes the default form, which must not
     // undo what the selection just prepared (the grid's batch mode).
-    auto editor = m_parameters->editor();
+    auto editor = parameters()->editor();
     if (IKalvexParmForm* form = chooser->editFormSelect(m_exe))
         editor->setFormObj(form);
 }
 
 void KalvexDistributor::setEnvirVars(const std::shared_ptr<IBrenloEnvirVars>& vars)
 {
-    m_parameters->setEnvirVars(vars);
-    m_sites->setEnvirVars(vars);
+    m_vars = vars;
+    if (m_parameters)
+        m_parameters->setEnvirVars(vars);
+    if (m_sites)
+        m_sites->setEnvirVars(vars);
 }
 
 void KalvexDistributor::clone(const std::shared_ptr<IKalvexDistributor>& other)
@@ -59,21 +71,27 @@ void KalvexDistributor::clone(const std::shared_ptr<IKalvexDistributor>& other)
     setGroupId(other->groupId());
     upd(m_exe, other->distribExe(false), QStringLiteral("distribExe"));
 
-    while (m_parameters->count() > 0)
-        m_parameters->remove(m_parameters->count());
     auto theirParms = other->parameters();
-    for (int i = 1; i <= theirParms->count(); ++i) {
-        auto p = theirParms->item(i);
-        m_parameters->add(p->name(), p->value(false), p->parmType());
+    if (m_parameters || theirParms->count() > 0) {
+        auto mine = parameters();
+        while (mine->count() > 0)
+            mine->remove(mine->count());
+        for (int i = 1; i <= theirParms->count(); ++i) {
+            auto p = theirParms->item(i);
+            mine->add(p->name(), p->value(false), p->parmType());
+        }
     }
 
-    while (m_sites->count() > 0)
-        m_sites->remove(m_sites->count());
     auto theirSites = other->psiteAssignments();
-    for (int i = 1; i <= theirSites->count(); ++i) {
-        auto copy = classCreate_KalvexPsiteAssignment();
-        copy->clone(theirSites->item(i, SORT_COLLECTION));
-        m_sites->add(copy);
+    if (m_sites || theirSites->count() > 0) {
+        auto mine = psiteAssignments();
+        while (mine->count() > 0)
+            mine->remove(mine->count());
+        for (int i = 1; i <= theirSites->count(); ++i) {
+            auto copy = classCreate_KalvexPsiteAssignment();
+            copy->clone(theirSites->item(i, SORT_COLLECTION));
+            mine->add(copy);
+        }
     }
     chooseEditForm();
 }
@@ -85,8 +103,10 @@ void KalvexDistributor::initialize()
     m_completeSet = false;
     m_groupId.clear();
     m_exe.clear();
-    m_sites->initialize();
-    m_parameters->initialize();
+    if (m_sites)
+        m_sites->initialize();
+    if (m_parameters)
+        m_parameters->initialize();
     bumpModelGeneration();
     setModified(0);
 }

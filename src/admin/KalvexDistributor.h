@@ -19,9 +19,13 @@ public:
     void setGroupId(const QString& id) override { upd(m_groupId, id, QStringLiteral("groupId")); }
     QString distribExe(bool expanded) const override;
     void setDistribExe(const QString& program) override;
-    std::shared_ptr<IKalvexPsiteAssignments> psiteAssignments() const override { return m_sites; }
-    IKalvexGenParmsPtr parameters() const override { return m_parameters; }
-    std::shared_ptr<IBrenloEnvirVars> envirVars() const override { return m_parameters->envirVars(); }
+    // Both made on first use.
+    std::shared_ptr<IKalvexPsiteAssignments> psiteAssignments() const override;
+    IKalvexGenParmsPtr parameters() const override;
+    std::shared_ptr<IBrenloEnvirVars> envirVars() const override
+    {
+        return m_parameters ? m_parameters->envirVars() : m_vars;
+    }
     // Handed to the parameter set and the site settings.
     void setEnvirVars(const std::shared_ptr<IBrenloEnvirVars>& vars);
     void clone(const std::shared_ptr<IKalvexDistributor>& other) override;
@@ -40,8 +44,9 @@ private:
     bool m_completeSet = false;
     QString m_groupId;
     QString m_exe;
-    std::shared_ptr<IKalvexPsiteAssignments> m_sites;
-    IKalvexGenParmsPtr m_parameters;
+    mutable std::shared_ptr<IKalvexPsiteAssignments> m_sites;
+    mutable IKalvexGenParmsPtr m_parameters;
+    std::shared_ptr<IBrenloEnvirVars> m_vars;
 };
 
 std::shared_ptr<IKalvexDistributor> classCreate_KalvexDistributor();

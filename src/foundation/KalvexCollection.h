@@ -1,7 +1,8 @@
 // Shared implementation of a collection that owns its items. Items are kept
 // in collection order; positions are 1-based. Adding makes the collection the
-// item's parent and hands it the collection's event raisers and message
-// object; adding and removing count one change and raise EV_ADD / EV_REMOVE.
+// item's parent (through which it reaches the collection's event raisers) and
+// hands it the collection's message object; adding and removing count one
+// change and raise EV_ADD / EV_REMOVE.
 #pragma once
 #include <vector>
 
@@ -30,18 +31,6 @@ public:
         return 0;
     }
 
-    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override
-    {
-        KalvexObjectBase::setEventRaiser(raiser);
-        for (auto& it : m_items)
-            it->setEventRaiser(raiser);
-    }
-    void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override
-    {
-        KalvexObjectBase::setInternalEventRaiser(raiser);
-        for (auto& it : m_items)
-            it->setInternalEventRaiser(raiser);
-    }
     void setMessagesObj(QObject* sink) override
     {
         KalvexObjectBase::setMessagesObj(sink);
@@ -57,8 +46,8 @@ public:
     }
 
 protected:
-    // Adds an item at the end (or before a 1-based position): parent,
-    // raisers and message object are set, one change counted, EV_ADD raised.
+    // Adds an item at the end (or before a 1-based position): parent and
+    // message object are set, one change counted, EV_ADD raised.
     void insertItem(const ItemPtr& item, int beforePosition = 0)
     {
         adoptItem(item);
@@ -97,11 +86,13 @@ protected:
 private:
     void adoptItem(const ItemPtr& item)
     {
+        // Most collections hold a handful of items: room for four at once
+        // spares the first doublings.
+        if (m_items.capacity() == 0)
+            m_items.reserve(4);
         item->setParent(weak_from_this().lock()); // no parent when not held by a shared_ptr
-        item->setEventRaiser(eventRaiser());
-        item->setInternalEventRaiser(internalEventRaiser());
-        if (messagesObj())
-            item->setMessagesObj(messagesObj());
+        if (QObject* sink = messagesObj())
+            item->setMessagesObj(sink);
     }
 
     std::vector<ItemPtr> m_items;

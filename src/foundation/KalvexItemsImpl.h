@@ -66,7 +66,7 @@ public:
         if (!it || !removable(it))
             return 0;
         m_index.invalidate();
-        m_sorted.clear();
+        m_sorted.reset();
         bumpModelGeneration();
         Base::removeItemAt(position);
         return 1;
@@ -75,7 +75,7 @@ public:
     {
         Base::clearItems();
         m_index.invalidate();
-        m_sorted.clear();
+        m_sorted.reset();
         bumpModelGeneration();
     }
     void initialize() override
@@ -138,7 +138,9 @@ private:
     }
     const std::vector<ItemPtr>& sortedView(int sortOrder) const
     {
-        auto& cache = m_sorted[sortOrder];
+        if (!m_sorted)
+            m_sorted = std::make_unique<std::map<int, SortCache>>();
+        auto& cache = (*m_sorted)[sortOrder];
         if (cache.generation != modelGeneration()) {
             cache.items = Base::items();
             sortView(sortOrder, cache.items);
@@ -152,7 +154,8 @@ private:
         std::vector<ItemPtr> items;
     };
     KalvexIdIndex m_index;
-    mutable std::map<int, SortCache> m_sorted;
+    // Made on the first sorted look-up: most collections are never sorted.
+    mutable std::unique_ptr<std::map<int, SortCache>> m_sorted;
 };
 
 } // namespace kalvex

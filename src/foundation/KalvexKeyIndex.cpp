@@ -24,17 +24,23 @@ bool kalvexSameKeyIgnoringCase(const QString& a, const QString& b) noexcept
     return true;
 }
 
-size_t qHash(const KalvexFoldedKey& key, size_t seed) noexcept
+std::uint32_t kalvexKeyHashIgnoringCase(const QString& key) noexcept
 {
     // Case folding character by character gives equal hashes to keys that
     // compare equal without regard to case; ASCII takes the short way.
-    size_t h = seed ^ 0x9e3779b97f4a7c15ull;
-    for (const QChar c : key.text) {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    for (const QChar c : key) {
         const char16_t u = c.unicode();
         const char16_t f = u < 0x80 ? (u >= 'A' && u <= 'Z' ? char16_t(u + 32) : u) : QChar::toCaseFolded(u);
         h = (h ^ f) * 0x100000001b3ull;
     }
-    return h;
+    return static_cast<std::uint32_t>(h ^ (h >> 32));
+}
+
+std::uint32_t kalvexKeyHash(const QString& key) noexcept
+{
+    const size_t h = qHash(key);
+    return static_cast<std::uint32_t>(h ^ (h >> 32));
 }
 
 } // namespace kalvex

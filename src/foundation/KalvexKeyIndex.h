@@ -1,13 +1,16 @@
 // Key → position table of a collection. Built on the first look-up, kept
 // current by appends, and rebuilt after a removal or after any key changed in
 // the model (the key generation moved), so look-ups stay O(1) whatever the
-// collection's size and never answer a stale position. Small collections
-// (assignment lists, most parameter sets) are scanned instead: cheaper than
-// a table, and a table per small collection would cost more memory than it.
+// collection's size and never answer a stale position. The table holds
+// positions and key hashes only: keys are compared with the items' own keys,
+// never copied. Small collections (assignment lists, most parameter sets) are
+// scanned instead: cheaper than a table, and a table per small collection
+// would cost more memory than it.
 #pragma once
-#include <QHash>
 #include <QString>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "foundation/modelGeneration.h"
 
@@ -16,21 +19,12 @@ namespace kalvex {
 // Whether two keys are equal without regard to letter case; ASCII keys (the
 // usual ids) take a short way.
 bool kalvexSameKeyIgnoringCase(const QString& a, const QString& b) noexcept;
-
-// A key compared without regard to letter case, hashed without making a
-// folded copy.
-struct KalvexFoldedKey {
-    QString text;
-    friend bool operator==(const KalvexFoldedKey& a, const KalvexFoldedKey& b)
-    {
-        return kalvexSameKeyIgnoringCase(a.text, b.text);
-    }
-};
-size_t qHash(const KalvexFoldedKey& key, size_t seed = 0) noexcept;
+// A hash equal for keys equal without regard to letter case.
+std::uint32_t kalvexKeyHashIgnoringCase(const QString& key) noexcept;
+std::uint32_t kalvexKeyHash(const QString& key) noexcept;
 
 template <bool IgnoreCase>
 class KalvexKeyIndexOf {
-    using Key = std::conditional_t<IgnoreCase, KalvexFoldedKey, QString>;
     static constexpr qsizetype kScanUpTo = 32;
 
 public:
@@ -43,41 +37,102 @@ public:
             return 0;
         if (count <= kScanUpTo) {
             for (qsizetype i = 0; i < count; ++i)
-                if (IgnoreCase ? kalvexSameKeyIgnoringCase(keyAt(i), key) : keyAt(i) == key)
+                if (same(keyAt(i), key))
                     return static_cast<int>(i) + 1;
             return 0;
         }
-        if (m_builtAt != keyGeneration() || m_pos.size() > count) {
-            m_pos.clear();
-            m_pos.reserve(count);
-            // Backwards, so that the first of two equal keys wins.
-            for (qsizetype i = count - 1; i >= 0; --i) {
-                QString k = keyAt(i);
-                if (!k.isEmpty())
-                    m_pos.insert(Key{std::move(k)}, static_cast<int>(i));
-            }
-            m_builtAt = keyGeneration();
+        if (!current(count))
+            rebuild(count, keyAt);
+        const std::uint32_t h = hashOf(key);
+        const auto& cells = m_table->cells;
+        const size_t mask = cells.size() - 1;
+        // Linear probing from the hash: of two equal keys the one entered
+        // first, the earlier position, is met first.
+        for (size_t i = h & mask; cells[i].position; i = (i + 1) & mask) {
+            const Cell& s = cells[i];
+            if (s.hash == h && same(keyAt(s.position - 1), key))
+                return static_cast<int>(s.position);
         }
-        const auto found = m_pos.constFind(Key{key});
-        return found == m_pos.constEnd() ? 0 : found.value() + 1;
+        return 0;
     }
-    // An item joined at the end, at the 1-based position. Its key is new to
-    // the collection: callers refuse a key that is there already.
+    // An item joined at the end, at the 1-based position. A table not
+    // covering every item before it, or grown half full, is left to be
+    // rebuilt (for twice as many items) by the next look-up.
     void appended(const QString& key, int position)
     {
-        if (m_builtAt == keyGeneration() && !key.isEmpty())
-            m_pos.insert(Key{key}, position - 1);
+        if (!current(position - 1))
+            return;
+        Table& t = *m_table;
+        t.covered = position;
+        if (key.isEmpty())
+            return;
+        if (static_cast<size_t>(++t.entries) * 2 > t.cells.size()) {
+            t.builtAt = 0;
+            return;
+        }
+        enter(t.cells, hashOf(key), static_cast<std::uint32_t>(position));
     }
     // Positions moved (a removal or an insertion before the end).
-    void invalidate()
-    {
-        m_builtAt = 0;
-        m_pos.clear();
-    }
+    void invalidate() { m_table.reset(); }
 
 private:
-    mutable QHash<Key, int> m_pos;
-    mutable std::uint64_t m_builtAt = 0;
+    struct Cell {
+        std::uint32_t position = 0; // 1-based; 0 marks a free cell
+        std::uint32_t hash = 0;
+    };
+    struct Table {
+        std::vector<Cell> cells;
+        qsizetype covered = 0; // items the table accounts for
+        qsizetype entries = 0; // of them with a key
+        std::uint64_t builtAt = 0;
+    };
+
+    // Whether the table is there and accounts for the first `count` items.
+    bool current(qsizetype count) const
+    {
+        return m_table && m_table->builtAt == keyGeneration() && m_table->covered == count;
+    }
+
+    static bool same(const QString& a, const QString& b)
+    {
+        return IgnoreCase ? kalvexSameKeyIgnoringCase(a, b) : a == b;
+    }
+    static std::uint32_t hashOf(const QString& key)
+    {
+        return IgnoreCase ? kalvexKeyHashIgnoringCase(key) : kalvexKeyHash(key);
+    }
+    template <class KeyAt>
+    void rebuild(qsizetype count, KeyAt keyAt) const
+    {
+        size_t size = 64;
+        while (size < static_cast<size_t>(count) * 2)
+            size *= 2;
+        if (!m_table)
+            m_table = std::make_unique<Table>();
+        Table& t = *m_table;
+        t.cells.assign(size, Cell{});
+        t.entries = 0;
+        for (qsizetype i = 0; i < count; ++i) {
+            const QString k = keyAt(i);
+            if (!k.isEmpty()) {
+                ++t.entries;
+                enter(t.cells, hashOf(k), static_cast<std::uint32_t>(i + 1));
+            }
+        }
+        t.covered = count;
+        t.builtAt = keyGeneration();
+    }
+    static void enter(std::vector<Cell>& cells, std::uint32_t hash, std::uint32_t position)
+    {
+        const size_t mask = cells.size() - 1;
+        size_t i = hash & mask;
+        while (cells[i].position)
+            i = (i + 1) & mask;
+        cells[i] = Cell{position, hash};
+    }
+
+    // Made for collections past the scanning size only.
+    mutable std::unique_ptr<Table> m_table;
 };
 
 // Ids ignore letter case; names are exact.

@@ -4,6 +4,7 @@
 #pragma once
 #include "foundation/IKalvexIdOwner.h"
 #include "foundation/KalvexModelObject.h"
+#include "foundation/objectCast.h"
 
 namespace kalvex {
 
@@ -12,13 +13,15 @@ protected:
     // Whether another item of the owning collection has this key.
     bool keyTaken(const QString& key) const
     {
-        auto* ids = dynamic_cast<IKalvexIdOwner*>(parent().get());
+        const auto owner = parent();
+        auto* ids = objectCast<IKalvexIdOwner>(owner.get());
         return ids && ids->idTaken(key, static_cast<const IKalvexObject*>(this));
     }
     // Tells the owning collection that this item's key changed.
     void keyMoved()
     {
-        if (auto* ids = dynamic_cast<IKalvexIdOwner*>(parent().get()))
+        const auto owner = parent();
+        if (auto* ids = objectCast<IKalvexIdOwner>(owner.get()))
             ids->keyChanged();
     }
     // The common setId(): trimmed, never empty, unique within the owner.

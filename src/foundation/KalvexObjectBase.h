@@ -6,13 +6,26 @@
 // touching the count nor the parent; other values are ignored while suspended;
 // 0 resets the count and, when it was not 0, passes minus the old count to the
 // parent; any other n adds n and passes n to the parent.
+//
+// Event raisers are inherited: an object raises through its own raiser, or
+// else through the nearest owner up the parent chain that has one. Objects
+// read by the thousands therefore carry no raiser and nothing is copied into
+// them when they join a collection; raisers, like the message object, live in
+// a block made only for the objects given one.
 #pragma once
+#include <cstdint>
+
 #include "interfaces/IKalvexObject.h"
 
 namespace kalvex {
 
 class KalvexObjectBase : public virtual IKalvexObject {
 public:
+    KalvexObjectBase() = default;
+    KalvexObjectBase(const KalvexObjectBase&) = delete;
+    KalvexObjectBase& operator=(const KalvexObjectBase&) = delete;
+    ~KalvexObjectBase() override;
+
     int modified() const override { return m_modified; }
     void setModified(int n) override;
     bool trackingSuspended() const { return m_suspended; }
@@ -22,19 +35,21 @@ public:
     // Cheaper than parent() where only the presence counts.
     bool hasParent() const { return !m_parent.expired(); }
 
-    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override { m_raiser = raiser; }
-    void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override { m_intRaiser = raiser; }
-    std::shared_ptr<IBrenloEventRaiser> eventRaiser() const { return m_raiser; }
-    std::shared_ptr<IBrenloEventRaiser> internalEventRaiser() const { return m_intRaiser.lock(); }
+    // Sets this object's own raiser; no raiser (null) lets it raise through its owners'.
+    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
+    void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
+    // The raisers this object's events reach: its own or the nearest owner's.
+    std::shared_ptr<IBrenloEventRaiser> eventRaiser() const;
+    std::shared_ptr<IBrenloEventRaiser> internalEventRaiser() const;
 
-    QObject* messagesObj() const override { return m_messages.data(); }
-    void setMessagesObj(QObject* sink) override { m_messages = sink; }
+    QObject* messagesObj() const override;
+    void setMessagesObj(QObject* sink) override;
 
     // Handles SET_EV_RAISER and SET_INT_EV_RAISER; -1 for anything else.
     int setInternalValue(const QString& key, const QVariant& value) override;
 
     // Whether an event would reach anyone: objects being read have no raiser.
-    bool raisesEvents() const { return m_raiser || !m_intRaiser.expired(); }
+    bool raisesEvents() const;
     // Raises an event on the public and the internal raiser.
     void raiseEvent(const QString& eventType, const QString& property = QString(),
                     const QVariant& oldValue = QVariant(), const QVariant& newValue = QVariant());
@@ -50,13 +65,41 @@ protected:
     bool propUpdDouble(double& field, double value, const QString& property);
     bool propUpdBool(bool& field, bool value, const QString& property);
 
+    // The part in `slot`, made by make() on first use: owned by this object
+    // (when it is held by a shared_ptr) and given its message object. Stays
+    // null when make() fails.
+    template <class Part, class Make>
+    const std::shared_ptr<Part>& partOnUse(std::shared_ptr<Part>& slot, Make make) const
+    {
+        if (!slot && (slot = make())) {
+            slot->setParent(std::const_pointer_cast<IKalvexObject>(weak_from_this().lock()));
+            if (QObject* sink = messagesObj())
+                slot->setMessagesObj(sink);
+        }
+        return slot;
+    }
+
 private:
-    int m_modified = 0;
-    bool m_suspended = false;
+    struct Hooks {
+        std::shared_ptr<IBrenloEventRaiser> raiser;
+        std::weak_ptr<IBrenloEventRaiser> intRaiser;
+        QPointer<QObject> messages;
+    };
+    Hooks& hooks();
+    void dropHooksIfEmpty();
+    // The raisers asked for (a null argument is not asked for), each taken
+    // from this object or the nearest owner that has one.
+    void findRaisers(std::shared_ptr<IBrenloEventRaiser>* pub, std::shared_ptr<IBrenloEventRaiser>* internal) const;
+    void raiseEventTo(const std::shared_ptr<IBrenloEventRaiser>& pub, const std::shared_ptr<IBrenloEventRaiser>& internal,
+                      const QString& eventType, const QString& property, const QVariant& oldValue,
+                      const QVariant& newValue);
+    template <typename T>
+    bool updateField(T& field, const T& value, const QString& property);
+
     std::weak_ptr<IKalvexObject> m_parent;
-    std::shared_ptr<IBrenloEventRaiser> m_raiser;
-    std::weak_ptr<IBrenloEventRaiser> m_intRaiser;
-    QPointer<QObject> m_messages;
+    std::unique_ptr<Hooks> m_hooks;
+    std::int16_t m_modified = 0;
+    bool m_suspended = false;
 };
 
 // A raiser read out of a setInternalValue argument (shared or weak pointer).

@@ -1,5 +1,8 @@
-// Base of model objects that own parts (collections, keys, parameter sets):
-// the raisers and the message object set on the owner reach every part.
+// Base of model objects that own parts (collections, keys, parameter sets).
+// Parts reach the owner's event raisers through their parent; the message
+// object set on the owner is handed to every part. Parts are made on first
+// use (partOnUse), so that an owner read by the thousands pays only for the
+// parts it has.
 #pragma once
 #include <vector>
 
@@ -10,27 +13,17 @@ namespace kalvex {
 template <typename Base>
 class KalvexOwnerImpl : public Base {
 public:
-    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override
-    {
-        KalvexObjectBase::setEventRaiser(raiser);
-        for (const auto& part : ownedParts())
-            part->setEventRaiser(raiser);
-    }
-    void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override
-    {
-        KalvexObjectBase::setInternalEventRaiser(raiser);
-        for (const auto& part : ownedParts())
-            part->setInternalEventRaiser(raiser);
-    }
     void setMessagesObj(QObject* sink) override
     {
         KalvexObjectBase::setMessagesObj(sink);
         for (const auto& part : ownedParts())
-            part->setMessagesObj(sink);
+            if (part)
+                part->setMessagesObj(sink);
     }
 
 protected:
-    // The parts, in the order they hear of a change; none of them null.
+    // The parts made so far, in the order they hear of a change; null for a
+    // part not made yet.
     virtual std::vector<std::shared_ptr<IKalvexObject>> ownedParts() const = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "generators/KalvexGenParm.h"
 
 #include "foundation/modelGeneration.h"
+#include "foundation/objectCast.h"
 #include "interfaces/IKalvexGenParms.h"
 
 namespace kalvex {
@@ -38,7 +39,7 @@ void KalvexGenParm::setParmType(int type)
 
 std::shared_ptr<IBrenloEnvirVars> KalvexGenParm::envirVars() const
 {
-    auto set = std::dynamic_pointer_cast<IKalvexGenParms>(parent());
+    auto set = objectCast<IKalvexGenParms>(parent());
     return set ? set->envirVars() : nullptr;
 }
 

@@ -14,6 +14,8 @@ public:
     QString objectKind() const override { return QStringLiteral("GEN_PARAMETER"); }
 
     QString name() const override { return m_name; }
+    // The name without a copy, for the set's look-ups.
+    const QString& storedName() const { return m_name; }
     void setName(const QString& name) override;
     QString value(bool expanded) const override;
     void setValue(bool collapse, const QString& value) override;

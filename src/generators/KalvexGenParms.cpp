@@ -8,9 +8,11 @@ namespace kalvex {
 
 int KalvexGenParms::positionOf(const QString& name) const
 {
+    // Every parameter of a set is made by add(), as a KalvexGenParm.
     const auto& all = items();
-    return m_names.find(name, static_cast<qsizetype>(all.size()),
-                        [&](qsizetype i) { return all[static_cast<size_t>(i)]->name(); });
+    return m_names.find(name, static_cast<qsizetype>(all.size()), [&](qsizetype i) -> const QString& {
+        return static_cast<const KalvexGenParm&>(*all[static_cast<size_t>(i)]).storedName();
+    });
 }
 
 IKalvexGenParmPtr KalvexGenParms::itemByName(const QString& name) const

@@ -8,7 +8,14 @@
 
 namespace kalvex {
 
-KalvexGenerator::KalvexGenerator() : m_parms(classCreate_KalvexGenParms()) {}
+KalvexGenerator::KalvexGenerator() = default;
+
+IKalvexGenParmsPtr KalvexGenerator::parameters() const
+{
+    if (!m_parms && partOnUse(m_parms, &classCreate_KalvexGenParms))
+        m_parms->setEnvirVars(m_vars);
+    return m_parms;
+}
 
 KalvexGenerator::~KalvexGenerator()
 {
@@ -52,9 +59,12 @@ void KalvexGenerator::setCmdGen(const QString& cmd)
 void KalvexGenerator::chooseEditForm()
 {
     auto* chooser = editFormChooser();
-    if (!chooser || !m_parms)
+    if (!chooser)
         return;
-    if (auto editor = m_parms->editor())
+    auto parms = parameters();
+    if (!parms)
+        return;
+    if (auto editor = parms->editor())
         editor->setFormObj(chooser->editFormSelect(m_cmdGen));
 }
 
@@ -80,15 +90,19 @@ void KalvexGenerator::clone(const std::shared_ptr<IKalvexGenerator>& other)
     setReservedItem(other->reservedItem());
     setIntCounter(other->intCounter());
     setCmdGen(other->cmdGen(false));
-    if (!m_parms)
-        return;
     // The parameters are copied, never shared: each generator edits its own.
-    while (m_parms->count() > 0)
-        m_parms->remove(1);
-    if (auto src = other->parameters())
+    auto src = other->parameters();
+    if (!m_parms && (!src || src->count() == 0))
+        return;
+    auto mine = parameters();
+    if (!mine)
+        return;
+    while (mine->count() > 0)
+        mine->remove(1);
+    if (src)
         for (int i = 1; i <= src->count(); ++i)
             if (auto p = src->item(i))
-                m_parms->add(p->name(), p->value(false), p->parmType());
+                mine->add(p->name(), p->value(false), p->parmType());
 }
 
 void KalvexGenerator::initialize()
@@ -122,20 +136,6 @@ int KalvexGenerator::setInternalValue(const QString& key, const QVariant& value)
         return 1;
     }
     return KalvexObjectBase::setInternalValue(key, value);
-}
-
-void KalvexGenerator::setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser)
-{
-    KalvexObjectBase::setEventRaiser(raiser);
-    if (m_parms)
-        m_parms->setEventRaiser(raiser);
-}
-
-void KalvexGenerator::setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser)
-{
-    KalvexObjectBase::setInternalEventRaiser(raiser);
-    if (m_parms)
-        m_parms->setInternalEventRaiser(raiser);
 }
 
 void KalvexGenerator::setMessagesObj(QObject* sink)

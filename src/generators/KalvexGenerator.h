@@ -1,6 +1,6 @@
 // An output generator. Made through classCreate_KalvexGenerator, which
-// initialises it: it then owns its parameter set (whose parent it is) and is
-// the object library's current generator.
+// initialises it: it then is the object library's current generator. It owns
+// its parameter set (whose parent it is), made on first use.
 #pragma once
 #include "foundation/KalvexObjectBase.h"
 #include "interfaces/IKalvexGenerator.h"
@@ -39,19 +39,16 @@ public:
     QString cmdGen(bool expanded) const override;
     void setCmdGen(const QString& cmd) override;
 
-    IKalvexGenParmsPtr parameters() const override { return m_parms; }
+    IKalvexGenParmsPtr parameters() const override;
     std::shared_ptr<IBrenloEnvirVars> envirVars() const override { return m_vars; }
     void setEnvirVars(const std::shared_ptr<IBrenloEnvirVars>& vars) override;
 
     void clone(const std::shared_ptr<IKalvexGenerator>& other) override;
     void initialize() override;
 
-    // Handles "envirVars" beside the raiser keys (which reach the set through
-    // the raiser setters below).
+    // Handles "envirVars" beside the raiser keys.
     int setInternalValue(const QString& key, const QVariant& value) override;
-    // The parameter set hears of the raisers and the message object too.
-    void setEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
-    void setInternalEventRaiser(const std::shared_ptr<IBrenloEventRaiser>& raiser) override;
+    // The parameter set hears of the message object too.
     void setMessagesObj(QObject* sink) override;
 
 private:
@@ -60,7 +57,7 @@ private:
     QString m_id, m_name, m_description, m_cmdGen, m_cmdView, m_cmdPlot, m_fileExt, m_activeXModule, m_groupId;
     int m_reservedItem = NOT_RESERVED;
     int m_intCounter = 0;
-    IKalvexGenParmsPtr m_parms;
+    mutable IKalvexGenParmsPtr m_parms;
     std::shared_ptr<IBrenloEnvirVars> m_vars;
 };
 

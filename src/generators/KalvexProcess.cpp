@@ -1,18 +1,29 @@
 #include "generators/KalvexProcess.h"
 
 #include "generators/KalvexGenAssignment.h"
+#include "foundation/objectCast.h"
 #include "generators/KalvexProcessOrderKey.h"
 
 namespace kalvex {
 
 std::shared_ptr<KalvexProcess> KalvexProcess::create()
 {
-    auto p = std::make_shared<KalvexProcess>();
-    p->m_orderKey = classCreate_KalvexProcessOrderKey();
-    p->m_orderKey->setParent(p);
-    p->m_assignments = classCreate_KalvexGenAssignments();
-    p->m_assignments->setParent(p);
-    return p;
+    return std::make_shared<KalvexProcess>();
+}
+
+IKalvexProcessOrderKeyPtr KalvexProcess::orderKey() const
+{
+    return partOnUse(m_orderKey, &classCreate_KalvexProcessOrderKey);
+}
+
+std::shared_ptr<IKalvexGenAssignments> KalvexProcess::generatorAssignments() const
+{
+    if (!m_assignments && partOnUse(m_assignments, &classCreate_KalvexGenAssignments)) {
+        // The process collection hands its variable set to the assignments it knows of.
+        if (auto coll = objectCast<IKalvexProcesses>(parent()))
+            m_assignments->setEnvirVars(coll->envirVars());
+    }
+    return m_assignments;
 }
 
 std::shared_ptr<IKalvexProcess> classCreate_KalvexProcess() { return KalvexProcess::create(); }
@@ -39,7 +50,8 @@ void KalvexProcess::clone(const std::shared_ptr<IKalvexProcess>& other)
     copyEntryFrom(*other);
     setDistribName(other->distribName());
     setProcessType(other->processType());
-    m_orderKey->setEncoded(other->orderKey()->encoded());
+    if (const QString key = other->orderKey()->encoded(); m_orderKey || !key.isEmpty())
+        orderKey()->setEncoded(key);
     setLayerType(other->layerType());
     setLayerFrom(other->layerFrom());
     setLayerTo(other->layerTo());
@@ -51,13 +63,16 @@ void KalvexProcess::clone(const std::shared_ptr<IKalvexProcess>& other)
     setFileType(other->fileType());
     setProductClass(other->productClass());
 
-    while (m_assignments->count() > 0)
-        m_assignments->remove(m_assignments->count());
     auto theirs = other->generatorAssignments();
+    if (!m_assignments && theirs->count() == 0)
+        return;
+    auto mine = generatorAssignments();
+    while (mine->count() > 0)
+        mine->remove(mine->count());
     for (int i = 1; i <= theirs->count(); ++i) {
         auto copy = classCreate_KalvexGenAssignment();
         copy->clone(theirs->item(i, SORT_COLLECTION));
-        m_assignments->add(copy);
+        mine->add(copy);
     }
 }
 
@@ -66,7 +81,8 @@ void KalvexProcess::initialize()
     resetEntry();
     m_distribName.clear();
     m_processType = PROC_SINGLE;
-    m_orderKey->initialize();
+    if (m_orderKey)
+        m_orderKey->initialize();
     m_layerType = 0;
     m_layerFrom = 0;
     m_layerTo = 0;
@@ -77,7 +93,8 @@ void KalvexProcess::initialize()
     m_prereq.reset();
     m_fileType.reset();
     m_productClass.reset();
-    m_assignments->initialize();
+    if (m_assignments)
+        m_assignments->initialize();
     bumpModelGeneration();
     setModified(0);
 }

@@ -15,7 +15,8 @@ public:
     void setDistribName(const QString& name) override { upd(m_distribName, name, QStringLiteral("distribName")); }
     int processType() const override { return m_processType; }
     void setProcessType(int type) override { upd(m_processType, type, QStringLiteral("processType")); }
-    IKalvexProcessOrderKeyPtr orderKey() const override { return m_orderKey; }
+    // Made on first use.
+    IKalvexProcessOrderKeyPtr orderKey() const override;
     int layerType() const override { return m_layerType; }
     void setLayerType(int type) override { upd(m_layerType, type, QStringLiteral("layerType")); }
     int layerFrom() const override { return m_layerFrom; }
@@ -43,7 +44,10 @@ public:
     {
         updRef(m_productClass, cls, QStringLiteral("productClass"));
     }
-    std::shared_ptr<IKalvexGenAssignments> generatorAssignments() const override { return m_assignments; }
+    // Made on first use, with the variable set of the process collection.
+    std::shared_ptr<IKalvexGenAssignments> generatorAssignments() const override;
+    // The assignments when made already, or null (no object is made).
+    const std::shared_ptr<IKalvexGenAssignments>& assignmentsIfMade() const { return m_assignments; }
 
     void clone(const std::shared_ptr<IKalvexProcess>& other) override;
     void initialize() override;
@@ -56,7 +60,7 @@ protected:
 private:
     QString m_distribName;
     int m_processType = PROC_SINGLE;
-    IKalvexProcessOrderKeyPtr m_orderKey;
+    mutable IKalvexProcessOrderKeyPtr m_orderKey;
     int m_layerType = 0;
     int m_layerFrom = 0;
     int m_layerTo = 0;
@@ -67,7 +71,7 @@ private:
     std::weak_ptr<IKalvexProcess> m_prereq;
     std::weak_ptr<IKalvexFileType> m_fileType;
     std::weak_ptr<IKalvexProdClass> m_productClass;
-    std::shared_ptr<IKalvexGenAssignments> m_assignments;
+    mutable std::shared_ptr<IKalvexGenAssignments> m_assignments;
 };
 
 std::shared_ptr<IKalvexProcess> classCreate_KalvexProcess();

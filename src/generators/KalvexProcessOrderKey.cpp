@@ -2,28 +2,29 @@
 
 namespace kalvex {
 
-bool KalvexProcessOrderKey::parse(const QString& text, QString& normalized, std::vector<qint64>& numbers)
+bool KalvexProcessOrderKey::parse(const QString& text, QString& normalized, Numbers& numbers)
 {
-    // One pass over the characters: keys are read by the ten thousand.
+    // One pass over the characters: keys are read by the ten thousand. A key
+    // without blanks inside is its own normal form and is shared, not copied.
     numbers.clear();
     normalized.clear();
     const QString t = text.trimmed();
     if (t.isEmpty())
         return true;
-    normalized.reserve(t.size());
     qint64 value = 0;
     int digits = 0;
     bool blankAfterDigits = false;
+    bool blanks = false;
     for (QChar c : t) {
         if (c.isSpace()) {
             blankAfterDigits = digits > 0;
+            blanks = true;
             continue;
         }
         if (c == QLatin1Char('.')) {
             if (digits == 0)
                 return false;
             numbers.push_back(value);
-            normalized += QLatin1Char('.');
             value = 0;
             digits = 0;
             blankAfterDigits = false;
@@ -32,18 +33,25 @@ bool KalvexProcessOrderKey::parse(const QString& text, QString& normalized, std:
         if (c < QLatin1Char('0') || c > QLatin1Char('9') || blankAfterDigits || ++digits > 9)
             return false;
         value = value * 10 + (c.unicode() - '0');
-        normalized += c;
     }
     if (digits == 0)
         return false;
     numbers.push_back(value);
+    if (!blanks) {
+        normalized = t;
+        return true;
+    }
+    normalized.reserve(t.size());
+    for (QChar c : t)
+        if (!c.isSpace())
+            normalized += c;
     return true;
 }
 
 bool KalvexProcessOrderKey::setEncoded(const QString& text)
 {
     QString normalized;
-    std::vector<qint64> numbers;
+    Numbers numbers;
     if (!parse(text, normalized, numbers))
         return false;
     if (upd(m_encoded, normalized, QStringLiteral("encoded")))
@@ -55,7 +63,7 @@ qint64 KalvexProcessOrderKey::numberAtLevel(int level) const
 {
     if (level < 1 || level > indentLevel())
         return 0;
-    return m_numbers[static_cast<size_t>(level - 1)];
+    return m_numbers[level - 1];
 }
 
 int KalvexProcessOrderKey::compare(const IKalvexProcessOrderKey& other) const

@@ -1,7 +1,7 @@
 // A process's order key.
 #pragma once
 #include <QHash>
-#include <vector>
+#include <QVarLengthArray>
 
 #include "foundation/KalvexModelObject.h"
 #include "interfaces/IKalvexProcessOrderKey.h"
@@ -22,12 +22,14 @@ public:
     void setListIndexAtLevel(int level, int value) override { m_table.insert(level, value); }
     void initialize() override;
 
+    // Most keys have one or two levels: those are kept without an allocation.
+    using Numbers = QVarLengthArray<qint64, 2>;
     // The numbers of a well-formed key; false for anything else.
-    static bool parse(const QString& text, QString& normalized, std::vector<qint64>& numbers);
+    static bool parse(const QString& text, QString& normalized, Numbers& numbers);
 
 private:
     QString m_encoded;
-    std::vector<qint64> m_numbers;
+    Numbers m_numbers;
     QHash<int, int> m_table;
 };
 

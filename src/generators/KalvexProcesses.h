@@ -1,7 +1,7 @@
 // The processes of the administration database.
 #pragma once
 #include "foundation/KalvexNamedItemsImpl.h"
-#include "interfaces/IKalvexProcess.h"
+#include "generators/KalvexProcess.h"
 
 namespace kalvex {
 
@@ -23,7 +23,13 @@ protected:
     }
     // The keys' numbers read once per process, then compared as number lists.
     void sortView(int sortOrder, std::vector<ItemPtr>& view) const override;
-    void applyEnvirVars(const ItemPtr& it) override { it->generatorAssignments()->setEnvirVars(envirVars()); }
+    // Assignments not made yet take the set when they are made.
+    void applyEnvirVars(const ItemPtr& it) override
+    {
+        auto* own = dynamic_cast<const KalvexProcess*>(it.get());
+        if (const auto& a = own ? own->assignmentsIfMade() : it->generatorAssignments())
+            a->setEnvirVars(envirVars());
+    }
 
 private:
     std::shared_ptr<IKalvexProcessEnumerator> m_enumerator;

@@ -15,9 +15,10 @@
 using namespace kalvex;
 
 // Small collections are scanned, larger ones go through a table: both ways
-// are run, the second behind 40 leading entries.
+// are run, the table behind 40 leading entries and behind 300 (it grows
+// several times while they join).
 class KeyIndexes : public ::testing::TestWithParam<int> {};
-INSTANTIATE_TEST_SUITE_P(SmallAndLarge, KeyIndexes, ::testing::Values(0, 40));
+INSTANTIATE_TEST_SUITE_P(SmallAndLarge, KeyIndexes, ::testing::Values(0, 40, 300));
 
 TEST_P(KeyIndexes, GeneratorIdsIgnoreLetterCaseAndFollowEveryChange)
 {
@@ -100,6 +101,22 @@ TEST_P(KeyIndexes, ParameterNamesAreExactAndFollowEveryChange)
     EXPECT_EQ(parms->item(base + 1), mode);
     EXPECT_TRUE(parms->add("units", "", 0));
     EXPECT_EQ(parms->item(base + 2)->name(), "units");
+}
+
+TEST_P(KeyIndexes, OfTwoEqualNamesTheEarlierIsFound)
+{
+    auto gens = classCreate_KalvexGenerators();
+    for (int i = 0; i < GetParam(); ++i)
+        gens->add(QStringLiteral("F%1").arg(i), QStringLiteral("filler %1").arg(i));
+    auto first = gens->add("X1", "twin");
+    auto second = gens->add("X2", "twin");
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(gens->itemByName("twin"), first);
+    second->setName("other");
+    second->setName("twin"); // the index is rebuilt: the order still decides
+    EXPECT_EQ(gens->itemByName("twin"), first);
+    EXPECT_EQ(gens->remove("X1"), 1);
+    EXPECT_EQ(gens->itemByName("twin"), second);
 }
 
 TEST(SiteAssignmentKeys, SiteAssignmentsFollowTheirSitesIds)
