@@ -37,11 +37,18 @@ IKalvexGenParmsPtr KalvexParmFormBase::parmsColl() const
     return vbl_obj_fromPtr(ref);
 }
 
+IKalvexGenParmsPtr KalvexParmFormBase::shownParms() const
+{
+    auto ref = m_shown;
+    return vbl_obj_fromPtr(ref);
+}
+
 void KalvexParmFormBase::loadData()
 {
     try {
         ensureLoaded();
         const IKalvexGenParmsPtr parms = parmsColl();
+        m_shown = vbl_obj_toPtr(parms);
         if (!parms)
             return;
         m_refused = !acceptsParms(parms);
@@ -66,14 +73,14 @@ int KalvexParmFormBase::persistData(bool& flag)
     try {
         if (m_locked || m_refused)
             return 0;
-        const IKalvexGenParmsPtr parms = parmsColl();
+        const IKalvexGenParmsPtr parms = shownParms();
         if (!parms)
             return 0;
         int count = 0;
         for (QObject* c : controls())
             if (morvObjs_parmCtrlGetToParm(c, parms) == 1)
                 ++count;
-        count += persistGroups();
+        count += persistGroups(parms);
         return count;
     } catch (...) {
         return -1;

@@ -17,7 +17,7 @@
 //   }
 //   int defaultHelpTopic() const override { return 22; }
 //   bool layoutPanel() override { … return true; }      // the panel's Resize
-//   void loadGroups() override; int persistGroups() override;  // option groups
+//   void loadGroups() override; int persistGroups(parms) override;  // option groups
 //       (OptionGroup, morvObj_optionGroup.h)
 //
 // loadData runs, in this order:
@@ -28,8 +28,10 @@
 //                        depend on the lock
 //   the shared loader over every control, in Controls order
 //   loadGroups()       — the dialog's option groups, in its own order
-// persistData: 0 when locked, without a set or after a refused set; else the
-// shared writer's count plus persistGroups().
+// persistData writes into the set the controls were filled from, never into
+// one handed in since (the dialog is shared by every set of its kind): 0 when
+// locked, when that set is gone, when the last load had no set or refused it;
+// else the shared writer's count plus persistGroups(set).
 //
 // Errors are trapped at these members' boundaries: nothing is shown or
 // logged; persistData answers -1.
@@ -58,7 +60,9 @@ public:
 
     // ---- IKalvexParmForm
     QString formName() const override { return objectName(); }
-    // Kept weakly: a set released elsewhere reads as no set.
+    // Kept weakly: a set released elsewhere reads as no set. Handing in a
+    // set does not load it: until loadData the controls still edit the set
+    // they were filled from.
     void setParmsColl(const IKalvexGenParmsPtr& parms) override;
     IKalvexGenParmsPtr parmsColl() const override;
     void loadData() override;
@@ -133,8 +137,15 @@ protected:
     virtual void loadAfterLock(const IKalvexGenParmsPtr&) {}
     // Option groups of the dialog: run after the shared loader / writer.
     virtual void loadGroups() {}
-    // The number of group parameters written.
-    virtual int persistGroups() { return 0; }
+    // The number of group parameters written into parms (the shown set).
+    virtual int persistGroups(const IKalvexGenParmsPtr& parms)
+    {
+        Q_UNUSED(parms)
+        return 0;
+    }
+    // The set the controls were last filled from, while it lives; what
+    // persistData and the dialog's own edits write into.
+    IKalvexGenParmsPtr shownParms() const;
 
     VbPanel3D* panel() const { return m_panel; }
     VbFrame* parmFrame() const { return m_frame; }
@@ -150,6 +161,7 @@ private:
     };
     std::vector<Binding> m_bindings;
     std::weak_ptr<IKalvexGenParms> m_parms;
+    std::weak_ptr<IKalvexGenParms> m_shown;
     QPointer<VbPanel3D> m_panel;
     QPointer<VbFrame> m_frame;
     QStringList m_exempt;

@@ -220,9 +220,9 @@ void frmBNREPNTLParms::loadData_netlister()
 void frmBNREPNTLParms::loadData_deviceName() { m_device.load(parmsColl(), optDevName); }
 
 // Nothing is written for a group while none of its options is selected.
-int frmBNREPNTLParms::persistGroups()
+int frmBNREPNTLParms::persistGroups(const IKalvexGenParmsPtr& parms)
 {
-    return m_netlister.persist(parmsColl(), OptNTLType) + m_device.persist(parmsColl(), optDevName);
+    return m_netlister.persist(parms, OptNTLType) + m_device.persist(parms, optDevName);
 }
 
 // Without a parameter set the button does nothing.

@@ -49,7 +49,7 @@ protected:
     void dialogLoad() override;
     bool layoutPanel() override;
     void loadGroups() override;
-    int persistGroups() override;
+    int persistGroups(const IKalvexGenParmsPtr& parms) override;
 
 private:
     void loadData_netlister();

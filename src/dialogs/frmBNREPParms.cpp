@@ -87,9 +87,8 @@ void frmBNREPParms::loadGroups()
     fill_dbtype();
 }
 
-int frmBNREPParms::persistGroups()
+int frmBNREPParms::persistGroups(const IKalvexGenParmsPtr& parms)
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
     int count = m_dbType.persistWord(parms, m_currentDbType);
     // Only the marks of the type chosen now, in the list's case and order.
     count += m_tableClear.persistWord(parms, morvGens_bnrepTabClear_getActiveList(tableList));

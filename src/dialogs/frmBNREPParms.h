@@ -50,7 +50,7 @@ public:
 
 protected:
     void loadGroups() override;
-    int persistGroups() override;
+    int persistGroups(const IKalvexGenParmsPtr& parms) override;
 
 private:
     void buildDbTypeFrame();

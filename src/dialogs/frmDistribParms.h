@@ -20,9 +20,6 @@ public:
     frmDistribParms();
 
     int defaultHelpTopic() const override { return 1004; }
-    // Writes only into the set last loaded: a set handed in afterwards, or
-    // one whose owner is not a distributor, gets nothing until it is loaded.
-    int persistData(bool& flag) override;
 
     // The word of an optCompress index; a negative index takes the selected
     // button ("ignore" when none is).
@@ -66,7 +63,7 @@ protected:
     bool layoutPanel() override;
     bool acceptsParms(const IKalvexGenParmsPtr& parms) override;
     void loadGroups() override;
-    int persistGroups() override;
+    int persistGroups(const IKalvexGenParmsPtr& parms) override;
 
 private:
     void buildCompressFrame();
@@ -85,7 +82,6 @@ private:
 
     double m_emailGap = 0;
     double m_minWidth = 0;
-    std::weak_ptr<IKalvexGenParms> m_loadedSet;
     // The four mode words. Each keeps the word read at load inside the group,
     // never in a Tag, so that a word holding "#" never reads as a binding.
     OptionGroup m_compressMode;

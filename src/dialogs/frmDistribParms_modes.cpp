@@ -91,16 +91,6 @@ bool frmDistribParms::acceptsParms(const IKalvexGenParmsPtr& parms)
     return !owner || std::dynamic_pointer_cast<IKalvexDistributor>(owner);
 }
 
-// The controls still show the set last loaded: a set handed in since must
-// not receive them.
-int frmDistribParms::persistData(bool& flag)
-{
-    const IKalvexGenParmsPtr parms = parmsColl();
-    if (!parms || parms != m_loadedSet.lock())
-        return 0;
-    return KalvexParmFormBase::persistData(flag);
-}
-
 // ---- Readers: each re-applies its click rule, so a dialog loaded again with
 // the same words still gets its dependent controls right.
 
@@ -133,7 +123,6 @@ void frmDistribParms::loadGroups()
     loadData_email(parms);
     loadData_compress(parms);
     loadData_transfer(parms);
-    m_loadedSet = parms;
 }
 
 // ---- Writers: each group that wrote a word counts once.
@@ -156,9 +145,8 @@ int frmDistribParms::persistData_email(const IKalvexGenParmsPtr& parms)
     return wroteData || wroteNotify ? 1 : 0;
 }
 
-int frmDistribParms::persistGroups()
+int frmDistribParms::persistGroups(const IKalvexGenParmsPtr& parms)
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
     int count = persistData_compress(parms);
     count += persistData_transfer(parms);
     count += persistData_email(parms);

@@ -61,7 +61,7 @@ protected:
     void dialogLoad() override;
     void Form_Resize() override;
     void loadGroups() override;
-    int persistGroups() override;
+    int persistGroups(const IKalvexGenParmsPtr& parms) override;
 
 private:
     // Each keeps the value read at load as its reference.

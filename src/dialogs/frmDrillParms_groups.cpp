@@ -82,9 +82,8 @@ int frmDrillParms::loadData_setMenuMode(const IKalvexGenParmsPtr& parms)
     return 1;
 }
 
-int frmDrillParms::persistGroups()
+int frmDrillParms::persistGroups(const IKalvexGenParmsPtr& parms)
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
     // The second word only when its button is selected.
     auto shown = [](const VbOptionArray& group) { return group[1] && group[1]->value() ? 1 : 0; };
     int count = m_groups.mode.persistWord(parms, m_curOperation);

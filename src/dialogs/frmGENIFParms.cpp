@@ -129,9 +129,9 @@ void frmGENIFParms::loadData_IF() { m_ifName.load(parmsColl(), OptNTLType); }
 void frmGENIFParms::loadData_deviceName() { m_partLabels.load(parmsColl(), optDevName); }
 
 // Nothing is written for a group while none of its options is selected.
-int frmGENIFParms::persistGroups()
+int frmGENIFParms::persistGroups(const IKalvexGenParmsPtr& parms)
 {
-    return m_ifName.persist(parmsColl(), OptNTLType) + m_partLabels.persist(parmsColl(), optDevName);
+    return m_ifName.persist(parms, OptNTLType) + m_partLabels.persist(parms, optDevName);
 }
 
 } // namespace kalvex

@@ -35,7 +35,7 @@ protected:
     void dialogLoad() override;
     bool layoutPanel() override;
     void loadGroups() override;
-    int persistGroups() override;
+    int persistGroups(const IKalvexGenParmsPtr& parms) override;
 
 private:
     void loadData_IF();

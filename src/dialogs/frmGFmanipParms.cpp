@@ -114,7 +114,7 @@ void frmGFmanipParms::loadData_operation()
 }
 
 // Nothing is written while no operation is selected.
-int frmGFmanipParms::persistGroups() { return m_operation.persist(parmsColl(), OptFmanip); }
+int frmGFmanipParms::persistGroups(const IKalvexGenParmsPtr& parms) { return m_operation.persist(parms, OptFmanip); }
 
 // The picker buttons need a parameter set: without one a click does nothing.
 void frmGFmanipParms::browseFromFile_Click()

@@ -34,7 +34,7 @@ public:
 protected:
     bool layoutPanel() override;
     void loadGroups() override;
-    int persistGroups() override;
+    int persistGroups(const IKalvexGenParmsPtr& parms) override;
 
 private:
     void loadData_operation();

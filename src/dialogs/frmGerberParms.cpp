@@ -152,9 +152,8 @@ void frmGerberParms::loadGroups()
     headTailGrid_fill(listTrailerLines, parms, TrailerPrefix);
 }
 
-int frmGerberParms::persistGroups()
+int frmGerberParms::persistGroups(const IKalvexGenParmsPtr& parms)
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
     int count = 0;
     for (vaSpread* grid : {listHeaderLines, listTrailerLines}) {
         // A line still being typed counts as typed.

@@ -63,7 +63,7 @@ protected:
     void Form_Unload(int& cancel) override;
     bool layoutPanel() override;
     void loadGroups() override;
-    int persistGroups() override;
+    int persistGroups(const IKalvexGenParmsPtr& parms) override;
 
 private:
     void buildGenParmsFrame();

@@ -183,11 +183,12 @@ void frmParmEdit::setBatchExeMode(bool on)
 void frmParmEdit::loadData()
 {
     try {
-        const IKalvexGenParmsPtr parms = parmsColl();
+        // Lock by the owner's reservation and the two bound text boxes;
+        // without a set the dialog edits none.
+        KalvexParmFormBase::loadData();
+        const IKalvexGenParmsPtr parms = shownParms();
         if (!parms)
             return;
-        // Lock by the owner's reservation and the two bound text boxes.
-        KalvexParmFormBase::loadData();
         layout_parmsGrid();
         // One repaint for the whole fill.
         const bool painting = parmsGrid->reDraw();
@@ -223,7 +224,9 @@ void frmParmEdit::loadData()
 int frmParmEdit::persistData(bool& flag)
 {
     try {
-        const IKalvexGenParmsPtr parms = parmsColl();
+        // The rows are those of the set last loaded, whichever set the
+        // shared dialog was handed since.
+        const IKalvexGenParmsPtr parms = shownParms();
         if (locked() || !parms)
             return 0;
         // The grid's own editor may still hold typed text.

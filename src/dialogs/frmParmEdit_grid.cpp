@@ -176,9 +176,10 @@ void frmParmEdit::actCellTimer_Timer()
     parmsGrid->setActiveCell();
 }
 
+// The new parameter joins the set whose rows the grid shows.
 void frmParmEdit::cmdNew_Click()
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
+    const IKalvexGenParmsPtr parms = shownParms();
     if (!parms)
         return;
     vaSpread* g = parmsGrid;

@@ -48,7 +48,7 @@ protected:
     bool layoutPanel() override;
     void loadAfterLock(const IKalvexGenParmsPtr& parms) override;
     void loadGroups() override;
-    int persistGroups() override;
+    int persistGroups(const IKalvexGenParmsPtr& parms) override;
 
 private:
     void buildSourceRow(double top, const QString& suffix, VbLabel*& label, VbTextBox*& text,

@@ -120,6 +120,9 @@ void frmVarsetupParms::setSourceRowEnabled(VbLabel* label, VbTextBox* text, VbCo
 
 void frmVarsetupParms::loadGroups() { fill_variantMode(parmsColl()); }
 
-int frmVarsetupParms::persistGroups() { return m_operation.persistWord(parmsColl(), variantMode_fromGUI(-1)); }
+int frmVarsetupParms::persistGroups(const IKalvexGenParmsPtr& parms)
+{
+    return m_operation.persistWord(parms, variantMode_fromGUI(-1));
+}
 
 } // namespace kalvex

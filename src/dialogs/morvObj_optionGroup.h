@@ -10,7 +10,7 @@
 //                       .defaultWord = "AIS"}};
 //   ifName.keepReferenceInTag(OptIfName[0]);           // optional, see below
 //   void loadGroups() override { ifName.load(parmsColl(), OptIfName); }
-//   int persistGroups() override { return ifName.persist(parmsColl(), OptIfName); }
+//   int persistGroups(const IKalvexGenParmsPtr& parms) override { return ifName.persist(parms, OptIfName); }
 //
 // Load reads the parameter (creating it with the default word and type 1 when
 // the rule says so), maps the value to an option and keeps a reference value.

@@ -56,7 +56,7 @@ protected:
             parms->add(QStringLiteral("title"), p->value(false), PARM_TYPE_SYSTEM);
     }
     void loadGroups() override { steps << QStringLiteral("groups title=%1").arg(textTitle->text()); }
-    int persistGroups() override
+    int persistGroups(const IKalvexGenParmsPtr&) override
     {
         steps << QStringLiteral("persistGroups");
         return 0;

@@ -40,7 +40,7 @@ public:
         resize(400, 60 + 25 * opt.count());
     }
     void loadGroups() override { shown = group.load(parmsColl(), opt); }
-    int persistGroups() override { return group.persist(parmsColl(), opt); }
+    int persistGroups(const IKalvexGenParmsPtr& parms) override { return group.persist(parms, opt); }
 
     OptionGroup group;
     VbOptionArray opt;

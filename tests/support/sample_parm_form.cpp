@@ -84,9 +84,9 @@ void frmSampleParms::loadGroups()
     modeGroup.load(parmsColl(), optMode);
 }
 
-int frmSampleParms::persistGroups()
+int frmSampleParms::persistGroups(const IKalvexGenParmsPtr& parms)
 {
-    return modeGroup.persist(parmsColl(), optMode);
+    return modeGroup.persist(parms, optMode);
 }
 
 } // namespace kalvex::test

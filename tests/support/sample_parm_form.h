@@ -52,7 +52,7 @@ public:
 protected:
     bool layoutPanel() override;
     void loadGroups() override;
-    int persistGroups() override;
+    int persistGroups(const IKalvexGenParmsPtr& parms) override;
 };
 
 } // namespace kalvex::test
