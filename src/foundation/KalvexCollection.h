@@ -4,6 +4,7 @@
 // hands it the collection's message object; adding and removing count one
 // change and raise EV_ADD / EV_REMOVE.
 #pragma once
+#include <typeinfo>
 #include <vector>
 
 #include "foundation/KalvexObjectBase.h"
@@ -36,6 +37,29 @@ public:
         KalvexObjectBase::setMessagesObj(sink);
         for (auto& it : m_items)
             it->setMessagesObj(sink);
+    }
+
+    // Empties this collection and takes over every item of `from`, a
+    // collection of the same class, in its order, quietly: the storage moves
+    // at once and the items are re-parented in one pass, instead of joining
+    // one by one (a load hands over what it read this way). False, nothing
+    // moved, when `from` is of another class.
+    bool takeItemsOf(KalvexCollection& from)
+    {
+        if (&from == this || typeid(*this) != typeid(from))
+            return false;
+        clearItems();
+        m_items = std::move(from.m_items);
+        from.m_items.clear();
+        const auto self = weak_from_this().lock();
+        QObject* sink = messagesObj();
+        for (auto& it : m_items) {
+            it->setParent(self);
+            if (sink)
+                it->setMessagesObj(sink);
+        }
+        itemsTakenOver(from);
+        return true;
     }
 
     // Passes an internal command to every member.
@@ -82,6 +106,9 @@ protected:
         m_items.clear();
     }
     std::vector<ItemPtr>& mutableItems() { return m_items; }
+    // After takeItemsOf: moves what a subclass keeps beside the items (key
+    // indexes) from `from`, which is of the same class, and readies the items.
+    virtual void itemsTakenOver(KalvexCollection& /*from*/) {}
 
 private:
     void adoptItem(const ItemPtr& item)

@@ -43,19 +43,21 @@ public:
 
     ItemPtr add(const ItemPtr& it) override
     {
-        if (!admit(it))
+        const QString key = admit(it);
+        if (key.isEmpty())
             return nullptr;
         prepare(it);
-        noteAppended(it);
+        noteAppended(key);
         Base::insertItem(it);
         return it;
     }
     bool addQuietly(const ItemPtr& it) override
     {
-        if (!admit(it))
+        const QString key = admit(it);
+        if (key.isEmpty())
             return false;
         prepare(it);
-        noteAppended(it);
+        noteAppended(key);
         Base::appendQuietly(it);
         return true;
     }
@@ -113,6 +115,20 @@ protected:
         return !named || named->reservedItem() == NOT_RESERVED;
     }
 
+    void itemsTakenOver(Base& from) override
+    {
+        // Same class (takeItemsOf checked): positions and keys are unchanged,
+        // so the index moves with the items.
+        auto& other = static_cast<KalvexItemsImpl&>(from);
+        m_index = std::move(other.m_index);
+        other.m_index.invalidate();
+        m_sorted.reset();
+        other.m_sorted.reset();
+        for (const auto& it : Base::items())
+            prepare(it);
+        bumpModelGeneration();
+    }
+
     int positionOfKey(const QString& key) const
     {
         const auto& items = Base::items();
@@ -121,19 +137,24 @@ protected:
     }
 
 private:
-    bool admit(const ItemPtr& it)
+    // The key the item joins under; empty when it may not join.
+    QString admit(const ItemPtr& it)
     {
         // An item in a collection (this one included) has that collection as parent.
         if (!it || it->parent())
-            return false;
-        if (keyOf(it).isEmpty() && !makeKey(it))
-            return false;
-        return positionOfKey(keyOf(it)) == 0;
+            return {};
+        QString key = keyOf(it);
+        if (key.isEmpty()) {
+            if (!makeKey(it))
+                return {};
+            key = keyOf(it);
+        }
+        return positionOfKey(key) == 0 ? key : QString();
     }
-    void noteAppended(const ItemPtr& it)
+    void noteAppended(const QString& key)
     {
         // Called before the item is stored: it takes the next position.
-        m_index.appended(keyOf(it), Base::count() + 1);
+        m_index.appended(key, Base::count() + 1);
         bumpModelGeneration();
     }
     const std::vector<ItemPtr>& sortedView(int sortOrder) const

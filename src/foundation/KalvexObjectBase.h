@@ -41,6 +41,11 @@ public:
     // The raisers this object's events reach: its own or the nearest owner's.
     std::shared_ptr<IBrenloEventRaiser> eventRaiser() const;
     std::shared_ptr<IBrenloEventRaiser> internalEventRaiser() const;
+    // The internal raiser given to this object itself, none inherited.
+    std::shared_ptr<IBrenloEventRaiser> ownInternalEventRaiser() const
+    {
+        return m_hooks ? m_hooks->intRaiser.lock() : nullptr;
+    }
 
     QObject* messagesObj() const override;
     void setMessagesObj(QObject* sink) override;

@@ -31,17 +31,38 @@ IKalvexGenParmPtr KalvexGenParms::add(const QString& name, const QString& value,
         existing->setParmType(parmType);
         return existing;
     }
+    auto parm = make(trimmed, value, parmType);
+    if (!parm)
+        return nullptr;
+    // The set counts the addition.
+    insertItem(parm);
+    m_names.appended(trimmed, count());
+    return parm;
+}
+
+bool KalvexGenParms::addQuietly(const QString& name, const QString& value, int parmType)
+{
+    if (name.isEmpty() || positionOf(name))
+        return false;
+    auto parm = make(name, value, parmType);
+    if (!parm)
+        return false;
+    appendQuietly(parm);
+    m_names.appended(name, count());
+    return true;
+}
+
+IKalvexGenParmPtr KalvexGenParms::make(const QString& name, const QString& value, int parmType)
+{
     auto parm = classCreate_KalvexGenParm();
     if (!parm)
         return nullptr;
-    // A new parameter starts unchanged; the set counts the addition.
+    // A new parameter starts unchanged.
     parm->setModified(MODIFIED_SUSPEND);
-    parm->setName(trimmed);
+    parm->setName(name);
     parm->setValue(false, value);
     parm->setParmType(parmType);
     parm->setModified(MODIFIED_RESUME);
-    insertItem(parm);
-    m_names.appended(trimmed, count());
     return parm;
 }
 

@@ -62,6 +62,19 @@ bool KalvexGenerators::add(const IKalvexGeneratorPtr& generator)
     return true;
 }
 
+void KalvexGenerators::itemsTakenOver(KalvexCollection& from)
+{
+    // Same class (takeItemsOf checked); positions, ids and names are unchanged.
+    auto& other = static_cast<KalvexGenerators&>(from);
+    m_ids = std::move(other.m_ids);
+    m_names = std::move(other.m_names);
+    other.m_ids.invalidate();
+    other.m_names.invalidate();
+    if (m_vars)
+        for (const auto& g : items())
+            g->setEnvirVars(m_vars);
+}
+
 int KalvexGenerators::remove(const QString& id)
 {
     return remove(positionOfId(id));

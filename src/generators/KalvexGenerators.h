@@ -36,6 +36,9 @@ public:
     // Handles "envirVars" beside the raiser keys.
     int setInternalValue(const QString& key, const QVariant& value) override;
 
+protected:
+    void itemsTakenOver(KalvexCollection& from) override;
+
 private:
     int positionOfId(const QString& id) const;
     bool holds(const IKalvexGeneratorPtr& generator) const;

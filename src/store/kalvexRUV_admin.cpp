@@ -12,6 +12,7 @@
 #include "admin/KalvexProdClass.h"
 #include "admin/KalvexProdSite.h"
 #include "admin/KalvexPsiteAssignment.h"
+#include "foundation/objectCast.h"
 #include "generators/KalvexGenAssignment.h"
 #include "generators/KalvexProcess.h"
 #include "interfaces/IKalvexAdministrator.h"
@@ -895,7 +896,18 @@ bool readInto(KalvexRUVConnection& conn, const IKalvexAdministratorPtr& adm, con
                                                    adm->distributors(),   adm->processes(),    adm};
     for (const auto& o : tracked)
         o->setModified(MODIFIED_SUSPEND);
+    // The collections' internal raiser is the database, which ignores what
+    // happens while it is suspended: detached for the read, the thousands of
+    // adds and changes cost no event.
+    std::vector<std::pair<KalvexObjectBase*, std::shared_ptr<IBrenloEventRaiser>>> raisers;
+    for (const auto& o : tracked)
+        if (auto* base = objectCast<KalvexObjectBase>(o.get()); base && base->ownInternalEventRaiser()) {
+            raisers.emplace_back(base, base->ownInternalEventRaiser());
+            base->setInternalEventRaiser(nullptr);
+        }
     const bool ok = AdminReader(conn, adm, opt, defaults).read();
+    for (const auto& [base, raiser] : raisers)
+        base->setInternalEventRaiser(raiser);
     for (const auto& o : tracked) {
         o->setModified(MODIFIED_RESUME);
         o->setModified(0);

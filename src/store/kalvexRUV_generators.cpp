@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include "foundation/objectCast.h"
+#include "generators/KalvexGenParms.h"
 #include "generators/KalvexGenerator.h"
 #include "generators/KalvexGenerators.h"
 #include "store/kalvexRUV_scratch.h"
@@ -71,17 +73,25 @@ QString kalvexRUV_readParm(const IKalvexGenParmsPtr& parms, const KeywordLine& l
     int type = 0;
     if (!ruvCount(line, 3, &err) || !ruvInt(line, 2, &type, &err))
         return err;
-    const QString name = line.value(0);
-    if (name.trimmed().isEmpty())
+    if (!parms)
+        return QStringLiteral("no parameter set to read into");
+    const QString name = line.value(0).trimmed();
+    if (name.isEmpty())
         return QStringLiteral("a parameter without a name");
-    // add answers the parameter already there under that name: the set
-    // did not grow.
-    const int before = parms->count();
-    if (!parms->add(name, line.value(1), type))
-        return QStringLiteral("parameter \"%1\" could not be added").arg(name);
-    if (parms->count() == before)
-        return QStringLiteral("parameter \"%1\" appears twice").arg(name.trimmed());
-    return {};
+    // A set being read hears of no addition; add answers the parameter
+    // already there under that name (the set did not grow).
+    bool added = false;
+    if (auto* set = objectCast<KalvexGenParms>(parms.get())) {
+        added = set->addQuietly(name, line.value(1), type);
+    } else {
+        const int before = parms->count();
+        added = parms->add(name, line.value(1), type) && parms->count() > before;
+    }
+    if (added)
+        return {};
+    if (parms->exists(name))
+        return QStringLiteral("parameter \"%1\" appears twice").arg(name);
+    return QStringLiteral("parameter \"%1\" could not be added").arg(name);
 }
 
 void kalvexRUV_writeGenerators(KalvexRUVConnection& conn, const IKalvexGeneratorsPtr& gens)
@@ -195,6 +205,10 @@ KalvexRUVHandler kalvexRUV_generatorsHandler()
             return false;
         gens->setModified(MODIFIED_SUSPEND);
         ruvMoveGenerators(gens, loaded);
+        // The generators move at once: hosts hear of one reload. Raised while
+        // tracking is suspended, so that it stamps no change.
+        if (auto* base = objectCast<KalvexObjectBase>(gens.get()))
+            base->raiseEvent(EV_RELOAD);
         gens->setModified(MODIFIED_RESUME);
         gens->setModified(0);
         return true;

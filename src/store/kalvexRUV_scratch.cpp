@@ -8,6 +8,10 @@ namespace kalvex {
 
 void ruvMoveGenerators(const IKalvexGeneratorsPtr& to, const IKalvexGeneratorsPtr& from)
 {
+    auto* whole = dynamic_cast<KalvexCollection<IKalvexGenerator>*>(to.get());
+    auto* part = dynamic_cast<KalvexCollection<IKalvexGenerator>*>(from.get());
+    if (whole && part && whole->takeItemsOf(*part))
+        return;
     std::vector<IKalvexGeneratorPtr> gens;
     gens.reserve(static_cast<size_t>(from->count()));
     for (int i = 1; i <= from->count(); ++i)

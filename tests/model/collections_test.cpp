@@ -241,3 +241,55 @@ TEST(Collections, AssignmentsFollowTheSitesAndForgetGoneOnes)
     assignments->updateSites(nullptr);
     EXPECT_EQ(assignments->count(), 0);
 }
+
+TEST(Collections, TakingOverMovesEveryItemWithItsKeys)
+{
+    auto pub = std::make_shared<Recorder>();
+    auto target = classCreate_KalvexProdSites();
+    target->setEventRaiser(pub);
+    auto old = target->add(site("OLD", "Old"));
+    ASSERT_TRUE(old);
+    target->setModified(0);
+    pub->seen.clear();
+
+    // Past the scanning size, so that look-ups go through the index.
+    auto read = classCreate_KalvexProdSites();
+    std::vector<IKalvexProdSitePtr> added;
+    for (int i = 0; i < 40; ++i) {
+        added.push_back(site(QStringLiteral("S%1").arg(i), QStringLiteral("Site %1").arg(i)));
+        ASSERT_TRUE(read->addQuietly(added.back()));
+    }
+    ASSERT_EQ(read->item("s39"), added.back()); // index built in the read collection
+
+    auto* to = dynamic_cast<KalvexCollection<IKalvexProdSite>*>(target.get());
+    auto* from = dynamic_cast<KalvexCollection<IKalvexProdSite>*>(read.get());
+    ASSERT_TRUE(to && from);
+    ASSERT_TRUE(to->takeItemsOf(*from));
+
+    EXPECT_EQ(read->count(), 0);
+    EXPECT_FALSE(read->exists("S1"));
+    ASSERT_EQ(target->count(), 40);
+    EXPECT_FALSE(target->exists("OLD"));
+    EXPECT_FALSE(old->parent());
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_EQ(target->item(i + 1, SORT_COLLECTION), added[static_cast<size_t>(i)]);
+        EXPECT_EQ(target->item(QStringLiteral("s%1").arg(i)), added[static_cast<size_t>(i)]);
+        EXPECT_EQ(added[static_cast<size_t>(i)]->parent(), std::dynamic_pointer_cast<IKalvexObject>(target));
+    }
+    EXPECT_EQ(target->modified(), 0);
+    EXPECT_TRUE(pub->seen.isEmpty());
+
+    // Keys stay unique and the index current after the move.
+    EXPECT_FALSE(target->add(site("S5", "again")));
+    EXPECT_FALSE(added[3]->setId("S4"));
+    EXPECT_TRUE(added[3]->setId("MOVED"));
+    EXPECT_EQ(target->item("moved"), added[3]);
+    EXPECT_FALSE(target->exists("S3"));
+
+    // The read collection is usable again.
+    EXPECT_TRUE(read->addQuietly(site("S1", "fresh")));
+
+    // Nothing is taken from itself.
+    EXPECT_FALSE(to->takeItemsOf(*to));
+    EXPECT_EQ(target->count(), 40);
+}

@@ -184,3 +184,33 @@ TEST(GenParms, ParentIsWeak)
     set->add("a", "1", 0); // counting with a gone owner is harmless
     EXPECT_EQ(set->modified(), 1);
 }
+
+TEST(GenParms, ReadersAddQuietlyUnderUniqueNames)
+{
+    auto pub = std::make_shared<Recorder>();
+    auto owner = classCreate_KalvexGenParms();
+    auto set = classCreate_KalvexGenParms();
+    set->setParent(owner);
+    set->setEventRaiser(pub);
+    auto* impl = dynamic_cast<KalvexGenParms*>(set.get());
+    ASSERT_TRUE(impl);
+
+    for (int i = 0; i < 40; ++i)
+        ASSERT_TRUE(impl->addQuietly(QStringLiteral("p%1").arg(i), QStringLiteral("v%1").arg(i), i % 2));
+    EXPECT_FALSE(impl->addQuietly("p7", "again", 0)); // taken: the first stays
+    EXPECT_FALSE(impl->addQuietly("", "x", 0));
+    ASSERT_EQ(set->count(), 40);
+    EXPECT_EQ(set->item("p7")->value(false), "v7");
+    EXPECT_EQ(set->item("p39")->parmType(), 1);
+    EXPECT_EQ(set->item(40)->name(), "p39");
+    EXPECT_EQ(set->item("p0")->parent(), std::dynamic_pointer_cast<IKalvexObject>(set));
+    EXPECT_EQ(set->modified(), 0);
+    EXPECT_EQ(owner->modified(), 0);
+    EXPECT_EQ(set->item("p0")->modified(), 0);
+    EXPECT_TRUE(pub->seen.isEmpty());
+
+    // Later changes count as usual.
+    set->item("p0")->setValue(false, "changed");
+    EXPECT_EQ(set->modified(), 1);
+    EXPECT_EQ(owner->modified(), 1);
+}

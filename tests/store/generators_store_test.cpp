@@ -8,6 +8,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 
+#include "admin/KalvexAdministrator.h"
 #include "generators/KalvexGenerators.h"
 #include "store_test_support.h"
 #include "support/qt_printers.h"
@@ -38,6 +39,14 @@ IKalvexGeneratorsPtr sampleGenerators()
     gens->add("EMPTY");
     return gens;
 }
+
+struct Recorder : IBrenloEventRaiser {
+    QStringList seen;
+    void queueEvent(const QString& type, const QString& sender, const BrenloEventParams&) override
+    {
+        seen << type + ":" + sender;
+    }
+};
 
 } // namespace
 
@@ -185,4 +194,39 @@ TEST(GeneratorsStore, ASaveThatCannotBeWrittenWholeReportsWhyAndLeavesTheOldFile
     EXPECT_EQ(readAllOf(path), good);
     EXPECT_EQ(QDir(dirPath).entryList(QDir::Files), QStringList{"gens.mra"});
     EXPECT_GT(big->modified(), 0); // not marked saved
+}
+
+TEST(GeneratorsStore, ALoadIntoADatabaseIsOneReloadThatStampsNothing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("gens.mra");
+    ASSERT_EQ(saveTo(sampleGenerators(), path).status, STORAGE_OK);
+
+    auto adm = classCreate_KalvexAdministrator();
+    adm->generators()->add("STALE");
+    adm->statusInfo()->setModified(0);
+    adm->setModified(0);
+    const QString stamped = adm->statusInfo()->modificationDate(OBJ_GENERATOR);
+    auto recorder = std::make_shared<Recorder>();
+    adm->setEventRaiser(recorder);
+
+    const auto run = loadFrom(adm->generators(), path, SOURCE_ID_GENERATORS);
+    ASSERT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString();
+    EXPECT_EQ(recorder->seen, QStringList{"EV_RELOAD:KalvexGenerators"});
+    EXPECT_EQ(adm->statusInfo()->modificationDate(OBJ_GENERATOR), stamped);
+    const auto gens = adm->generators();
+    ASSERT_EQ(gens->count(), 3);
+    EXPECT_FALSE(gens->exists("STALE"));
+    EXPECT_EQ(gens->modified(), 0);
+    for (int i = 1; i <= gens->count(); ++i) {
+        EXPECT_EQ(gens->item(i)->parent(), std::dynamic_pointer_cast<IKalvexObject>(gens));
+        EXPECT_EQ(gens->item(i)->modified(), 0);
+    }
+    EXPECT_EQ(gens->item("gerber")->parameters()->count(), 3);
+
+    // Later changes reach the hosts and stamp the generators again.
+    recorder->seen.clear();
+    gens->item("EXT1")->setName("Renamed");
+    EXPECT_EQ(recorder->seen, QStringList{"EV_CHANGE:KalvexGenerator"});
+    EXPECT_EQ(gens->modified(), 1);
 }
