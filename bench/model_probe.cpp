@@ -12,6 +12,7 @@
 #include "admin/KalvexProdClasses.h"
 #include "admin/KalvexProdSites.h"
 #include "bench_admin_db.h"
+#include "bench_store_file.h"
 #include "generators/KalvexGenParm.h"
 #include "generators/KalvexGenParms.h"
 #include "generators/KalvexGenerators.h"
@@ -21,6 +22,7 @@
 #include "store/KalvexStorageCtrl.h"
 
 using namespace kalvex;
+using kalvex::bench::runStore;
 
 namespace {
 
@@ -49,21 +51,6 @@ void printSizes()
     KALVEX_SIZE(KalvexADMDbStatus);
     KALVEX_SIZE(KalvexAdministrator);
 #undef KALVEX_SIZE
-}
-
-int runStore(const IKalvexObjectPtr& obj, const QString& path, bool save)
-{
-    auto conn = classCreate_KalvexRUVConnection();
-    conn->setFileIO(path);
-    conn->setFileOpenMode(save ? RUV_OPEN_WRITE : RUV_OPEN_READ);
-    conn->setKwLevel(save ? 0 : 1);
-    conn->setSourceId(SOURCE_ID_ADMIN_DB);
-    auto ctrl = classCreate_KalvexStorageCtrl();
-    ctrl->setStorageObject(conn);
-    const int st = save ? ctrl->saveToStorage(obj, true, true) : ctrl->loadFromStorage(obj, true);
-    if (st != STORAGE_OK)
-        std::fprintf(stderr, "%s failed: %s\n", save ? "save" : "load", qPrintable(conn->lastError()));
-    return st;
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 
 #include "admin/KalvexAdministrator.h"
 #include "bench_admin_db.h"
+#include "bench_store_file.h"
 #include "foundation/KalvexKeywordReader.h"
 #include "store/KalvexRUVConnection.h"
 #include "store/KalvexStorageCtrl.h"
@@ -27,6 +28,7 @@
 using namespace kalvex;
 using kalvex::bench::makeBenchDatabase;
 using kalvex::bench::Sizes;
+using kalvex::bench::runStore;
 
 namespace {
 
@@ -61,22 +63,6 @@ const char* const kShapeNames[] = {"5k", "50k", "200k", "16000_generators", "200
 IKalvexAdministratorPtr makeDatabase(const Sizes& n)
 {
     return makeBenchDatabase(n, &g_objects);
-}
-
-int runStore(const IKalvexObjectPtr& obj, const QString& path, bool save)
-{
-    auto conn = classCreate_KalvexRUVConnection();
-    conn->setFileIO(path);
-    conn->setFileOpenMode(save ? RUV_OPEN_WRITE : RUV_OPEN_READ);
-    conn->setKwLevel(save ? 0 : 1);
-    conn->setSourceId(SOURCE_ID_ADMIN_DB);
-    auto ctrl = classCreate_KalvexStorageCtrl();
-    ctrl->setStorageObject(conn);
-    const int st = save ? ctrl->saveToStorage(obj, true, true) : ctrl->loadFromStorage(obj, true);
-    if (st != STORAGE_OK)
-        std::fprintf(stderr, "%s failed: %s (line %d)\n", save ? "save" : "load",
-                     qPrintable(conn->lastError()), conn->lastErrorLine());
-    return st;
 }
 
 long procStatusKb(const char* field)

@@ -33,67 +33,46 @@ void reportRows(benchmark::State& state, qint64 rows)
         benchmark::Counter(double(rows) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-void BM_AdminDbView(benchmark::State& state)
+// Fills a tree list again and again; with fromEmpty the last fill's rows go
+// first, untimed, otherwise each fill replaces them as a second show does.
+template <class Fill>
+void runFills(benchmark::State& state, bool fromEmpty, Fill fill)
 {
     const auto& db = database(int(state.range(0)));
     TList tree;
     qint64 rows = 0;
     for (auto _ : state) {
-        // Showing the database: the last fill's rows go first, untimed.
-        state.PauseTiming();
-        tree.Clear();
-        state.ResumeTiming();
-        tlist_showAdmDb(&tree, db, true, false);
+        if (fromEmpty) {
+            state.PauseTiming();
+            tree.Clear();
+            state.ResumeTiming();
+        }
+        fill(tree, db);
         rows = tree.ListCount();
     }
     reportRows(state, rows);
 }
+
+void showAdmDb(TList& tree, const IKalvexAdministratorPtr& db)
+{
+    tlist_showAdmDb(&tree, db, true, false);
+}
+
+void fillProcTree(TList& tree, const IKalvexAdministratorPtr& db)
+{
+    morvObjs_checkOut_fillProcTree(&tree, db, QStringLiteral("MASTER_PROCS"), nullptr, QStringLiteral("<current>"));
+}
+
+void BM_AdminDbView(benchmark::State& state) { runFills(state, true, showAdmDb); }
 BENCHMARK(BM_AdminDbView)->Arg(4)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// The same view replacing the rows of the last fill, as a second show does.
-void BM_AdminDbViewAgain(benchmark::State& state)
-{
-    const auto& db = database(int(state.range(0)));
-    TList tree;
-    qint64 rows = 0;
-    for (auto _ : state) {
-        tlist_showAdmDb(&tree, db, true, false);
-        rows = tree.ListCount();
-    }
-    reportRows(state, rows);
-}
+void BM_AdminDbViewAgain(benchmark::State& state) { runFills(state, false, showAdmDb); }
 BENCHMARK(BM_AdminDbViewAgain)->Arg(4)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-void BM_ProcessTreeFill(benchmark::State& state)
-{
-    const auto& db = database(int(state.range(0)));
-    TList tree;
-    qint64 rows = 0;
-    for (auto _ : state) {
-        morvObjs_checkOut_fillProcTree(&tree, db, QStringLiteral("MASTER_PROCS"), nullptr,
-                                       QStringLiteral("<current>"));
-        rows = tree.ListCount();
-    }
-    reportRows(state, rows);
-}
+void BM_ProcessTreeFill(benchmark::State& state) { runFills(state, false, fillProcTree); }
 BENCHMARK(BM_ProcessTreeFill)->Arg(4)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// The process tree into an empty list: the last fill's rows go first, untimed.
-void BM_ProcessTreeFillEmpty(benchmark::State& state)
-{
-    const auto& db = database(int(state.range(0)));
-    TList tree;
-    qint64 rows = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        tree.Clear();
-        state.ResumeTiming();
-        morvObjs_checkOut_fillProcTree(&tree, db, QStringLiteral("MASTER_PROCS"), nullptr,
-                                       QStringLiteral("<current>"));
-        rows = tree.ListCount();
-    }
-    reportRows(state, rows);
-}
+void BM_ProcessTreeFillEmpty(benchmark::State& state) { runFills(state, true, fillProcTree); }
 BENCHMARK(BM_ProcessTreeFillEmpty)->Arg(4)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
