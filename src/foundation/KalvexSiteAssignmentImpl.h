@@ -28,6 +28,13 @@ protected:
     // The extra parameters; each kind names the property its own way.
     QString parms() const { return m_parms; }
     void setParms(const QString& text, const QString& property) { upd(m_parms, text, property); }
+    // The values of an assignment nobody holds yet, stored as given.
+    void initSiteValues(const IKalvexProdSitePtr& site, bool inUse, const QString& parms)
+    {
+        m_site = site;
+        m_inUse = inUse;
+        m_parms = parms;
+    }
     // Values of a new assignment; the site stays.
     void resetSiteValues()
     {

@@ -20,6 +20,16 @@ void KalvexGenAssignment::initialize()
     setModified(0);
 }
 
+std::shared_ptr<KalvexGenAssignment> KalvexGenAssignment::create(const IKalvexProdSitePtr& site,
+                                                                 const std::shared_ptr<IKalvexGenerator>& generator,
+                                                                 bool inUse, const QString& additionalGenParms)
+{
+    auto a = std::make_shared<KalvexGenAssignment>();
+    a->initSiteValues(site, inUse, additionalGenParms);
+    a->m_generator = generator;
+    return a;
+}
+
 std::shared_ptr<IKalvexGenAssignment> classCreate_KalvexGenAssignment()
 {
     return std::make_shared<KalvexGenAssignment>();

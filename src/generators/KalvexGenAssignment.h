@@ -20,6 +20,12 @@ public:
     void clone(const std::shared_ptr<IKalvexGenAssignment>& other) override;
     void initialize() override;
 
+    // A new assignment of these values, unchanged: nobody holds it yet, so
+    // they are stored as given, without counting or raising (readers).
+    static std::shared_ptr<KalvexGenAssignment> create(const IKalvexProdSitePtr& site,
+                                                       const std::shared_ptr<IKalvexGenerator>& generator, bool inUse,
+                                                       const QString& additionalGenParms);
+
 private:
     std::weak_ptr<IKalvexGenerator> m_generator;
 };

@@ -62,6 +62,19 @@ void KalvexGenParm::initialize()
     setModified(0);
 }
 
+std::shared_ptr<KalvexGenParm> KalvexGenParm::create(const QString& trimmedName, const QString& value, int parmType)
+{
+    try {
+        auto parm = std::make_shared<KalvexGenParm>();
+        parm->m_name = trimmedName;
+        parm->m_value = value;
+        parm->m_parmType = parmType;
+        return parm;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
 std::shared_ptr<IKalvexGenParm> classCreate_KalvexGenParm()
 {
     try {

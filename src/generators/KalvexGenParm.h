@@ -25,6 +25,11 @@ public:
     void clone(const std::shared_ptr<IKalvexGenParm>& other) override;
     void initialize() override;
 
+    // A new parameter of these values, unchanged: nobody holds it yet, so
+    // the values are stored as given (the name already trimmed), without
+    // counting or raising. Null when it cannot be made.
+    static std::shared_ptr<KalvexGenParm> create(const QString& trimmedName, const QString& value, int parmType);
+
 private:
     QString m_name;
     QString m_value;

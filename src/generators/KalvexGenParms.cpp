@@ -31,7 +31,7 @@ IKalvexGenParmPtr KalvexGenParms::add(const QString& name, const QString& value,
         existing->setParmType(parmType);
         return existing;
     }
-    auto parm = make(trimmed, value, parmType);
+    IKalvexGenParmPtr parm = KalvexGenParm::create(trimmed, value, parmType);
     if (!parm)
         return nullptr;
     // The set counts the addition.
@@ -42,28 +42,15 @@ IKalvexGenParmPtr KalvexGenParms::add(const QString& name, const QString& value,
 
 bool KalvexGenParms::addQuietly(const QString& name, const QString& value, int parmType)
 {
-    if (name.isEmpty() || positionOf(name))
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty() || positionOf(trimmed))
         return false;
-    auto parm = make(name, value, parmType);
+    IKalvexGenParmPtr parm = KalvexGenParm::create(trimmed, value, parmType);
     if (!parm)
         return false;
     appendQuietly(parm);
-    m_names.appended(name, count());
+    m_names.appended(trimmed, count());
     return true;
-}
-
-IKalvexGenParmPtr KalvexGenParms::make(const QString& name, const QString& value, int parmType)
-{
-    auto parm = classCreate_KalvexGenParm();
-    if (!parm)
-        return nullptr;
-    // A new parameter starts unchanged.
-    parm->setModified(MODIFIED_SUSPEND);
-    parm->setName(name);
-    parm->setValue(false, value);
-    parm->setParmType(parmType);
-    parm->setModified(MODIFIED_RESUME);
-    return parm;
 }
 
 int KalvexGenParms::remove(const QString& name)

@@ -21,8 +21,8 @@ public:
     bool exists(const QString& name) const override { return itemByName(name) != nullptr; }
 
     IKalvexGenParmPtr add(const QString& name, const QString& value, int parmType) override;
-    // For readers: adds a parameter under a trimmed name without counting a
-    // change or raising an event. False when the name is empty or taken.
+    // For readers: adds a parameter (name trimmed) without counting a change
+    // or raising an event. False when the name is empty or taken.
     bool addQuietly(const QString& name, const QString& value, int parmType);
     int remove(const QString& name) override;
     int remove(int position) override;
@@ -39,8 +39,6 @@ public:
 
 private:
     int positionOf(const QString& name) const;
-    // A parameter of these values that no collection holds yet, unchanged.
-    static IKalvexGenParmPtr make(const QString& name, const QString& value, int parmType);
 
     std::shared_ptr<IBrenloEnvirVars> m_vars;
     std::shared_ptr<IKalvexGenParmsEditor> m_editor;

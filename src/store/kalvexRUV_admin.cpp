@@ -582,13 +582,8 @@ private:
                 if (!r.distributor->psiteAssignments()->addQuietly(a))
                     *err = QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(ownerId(), idText());
             } else {
-                auto a = classCreate_KalvexGenAssignment();
-                a->setModified(MODIFIED_SUSPEND);
-                a->setProductionSite(site);
-                a->setGenerator(gen);
-                a->setInUse(r.inUse);
-                a->setAdditionalGenParms(kalvexRUV_tokenText(tokenOf(bytes, r.text), r.ascii));
-                settle(a);
+                const std::shared_ptr<IKalvexGenAssignment> a = KalvexGenAssignment::create(
+                    site, gen, r.inUse, kalvexRUV_tokenText(tokenOf(bytes, r.text), r.ascii));
                 if (!r.process->generatorAssignments()->addQuietly(a))
                     *err = QStringLiteral("\"%1\": production site \"%2\" is assigned twice").arg(ownerId(), idText());
             }

@@ -198,7 +198,8 @@ TEST(GenParms, ReadersAddQuietlyUnderUniqueNames)
     for (int i = 0; i < 40; ++i)
         ASSERT_TRUE(impl->addQuietly(QStringLiteral("p%1").arg(i), QStringLiteral("v%1").arg(i), i % 2));
     EXPECT_FALSE(impl->addQuietly("p7", "again", 0)); // taken: the first stays
-    EXPECT_FALSE(impl->addQuietly("", "x", 0));
+    EXPECT_FALSE(impl->addQuietly(" p8 ", "again", 0));
+    EXPECT_FALSE(impl->addQuietly("  ", "x", 0));
     ASSERT_EQ(set->count(), 40);
     EXPECT_EQ(set->item("p7")->value(false), "v7");
     EXPECT_EQ(set->item("p39")->parmType(), 1);
