@@ -55,20 +55,25 @@ QString kalvexRUV_escape(QStringView text)
 
 QString kalvexRUV_unescape(QStringView text)
 {
-    if (!text.contains(u'^'))
+    qsizetype at = text.indexOf(u'^');
+    if (at < 0)
         return text.toString();
     QString out;
     out.reserve(text.size());
+    // Text between escapes is copied in runs, not character by character.
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'^' && i + 2 < n && text[i + 2] == u'^' && isEscapeLetter(text[i + 1])) {
-            out += escapedChar(text[i + 1]);
-            i += 2;
+    qsizetype from = 0;
+    for (; at >= 0; at = text.indexOf(u'^', at)) {
+        if (at + 2 < n && text[at + 2] == u'^' && isEscapeLetter(text[at + 1])) {
+            out.append(text.sliced(from, at - from));
+            out.append(escapedChar(text[at + 1]));
+            at += 3;
+            from = at;
         } else {
-            out += c;
+            ++at;
         }
     }
+    out.append(text.sliced(from));
     return out;
 }
 
