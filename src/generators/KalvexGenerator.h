@@ -40,6 +40,8 @@ public:
     void setCmdGen(const QString& cmd) override;
 
     IKalvexGenParmsPtr parameters() const override;
+    // The parameter set when it was made already; null, not made, otherwise.
+    const IKalvexGenParmsPtr& parametersIfMade() const { return m_parms; }
     std::shared_ptr<IBrenloEnvirVars> envirVars() const override { return m_vars; }
     void setEnvirVars(const std::shared_ptr<IBrenloEnvirVars>& vars) override;
 

@@ -146,7 +146,9 @@ bool kalvexRUV_readGenerators(KalvexRUVConnection& conn, const IKalvexGenerators
         current.reset();
         g->setModified(MODIFIED_RESUME);
         g->setModified(0);
-        ruvMarkParmsSaved(g->parameters());
+        // A generator read without parameters gets no set made for none.
+        auto* made = objectCast<KalvexGenerator>(g.get());
+        ruvMarkParmsSaved(made ? made->parametersIfMade() : g->parameters());
         const bool byBytes = !currentKey.isEmpty();
         if (auto existing = startedEmpty ? nullptr : gens->item(g->id())) {
             if (byBytes)

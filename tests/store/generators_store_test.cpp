@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 
 #include "admin/KalvexAdministrator.h"
+#include "generators/KalvexGenerator.h"
 #include "generators/KalvexGenerators.h"
 #include "store_test_support.h"
 #include "support/qt_printers.h"
@@ -223,6 +224,10 @@ TEST(GeneratorsStore, ALoadIntoADatabaseIsOneReloadThatStampsNothing)
         EXPECT_EQ(gens->item(i)->modified(), 0);
     }
     EXPECT_EQ(gens->item("gerber")->parameters()->count(), 3);
+    // A generator without parameters was given no set for none.
+    auto* empty = dynamic_cast<KalvexGenerator*>(gens->item("EMPTY").get());
+    ASSERT_TRUE(empty);
+    EXPECT_FALSE(empty->parametersIfMade());
 
     // Later changes reach the hosts and stamp the generators again.
     recorder->seen.clear();
