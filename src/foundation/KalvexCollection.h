@@ -43,10 +43,11 @@ public:
     // collection of the same class, in its order, quietly: the storage moves
     // at once and the items are re-parented in one pass, instead of joining
     // one by one (a load hands over what it read this way). False, nothing
-    // moved, when `from` is of another class.
+    // moved, when `from` is of another class or the class keeps state beside
+    // its items that it does not move.
     bool takeItemsOf(KalvexCollection& from)
     {
-        if (&from == this || typeid(*this) != typeid(from))
+        if (&from == this || typeid(*this) != typeid(from) || !takesItemsWhole())
             return false;
         clearItems();
         m_items = std::move(from.m_items);
@@ -106,8 +107,11 @@ protected:
         m_items.clear();
     }
     std::vector<ItemPtr>& mutableItems() { return m_items; }
-    // After takeItemsOf: moves what a subclass keeps beside the items (key
-    // indexes) from `from`, which is of the same class, and readies the items.
+    // Whether the class moves in itemsTakenOver all it keeps beside the
+    // items (key indexes); only then does takeItemsOf move items wholesale.
+    virtual bool takesItemsWhole() const { return false; }
+    // After takeItemsOf: moves what a subclass keeps beside the items from
+    // `from`, which is of the same class, and readies the items.
     virtual void itemsTakenOver(KalvexCollection& /*from*/) {}
 
 private:

@@ -115,6 +115,7 @@ protected:
         return !named || named->reservedItem() == NOT_RESERVED;
     }
 
+    bool takesItemsWhole() const override { return true; }
     void itemsTakenOver(Base& from) override
     {
         // Same class (takeItemsOf checked): positions and keys are unchanged,

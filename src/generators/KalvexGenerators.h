@@ -37,6 +37,7 @@ public:
     int setInternalValue(const QString& key, const QVariant& value) override;
 
 protected:
+    bool takesItemsWhole() const override { return true; }
     void itemsTakenOver(KalvexCollection& from) override;
 
 private:
