@@ -3,18 +3,13 @@
 #include "foundation/BrenloEnvirVars.h"
 #include "generators/KalvexGenParm.h"
 #include "generators/KalvexGenParms.h"
+#include "support/event_recorder.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
 
 namespace {
-struct Recorder : IBrenloEventRaiser {
-    QStringList seen;
-    void queueEvent(const QString& type, const QString& sender, const BrenloEventParams& p) override
-    {
-        seen << type + ":" + sender + ":" + p.propertyName;
-    }
-};
+using Recorder = kalvex::test::EventRecorder;
 
 std::shared_ptr<IKalvexGenParms> setWith(std::initializer_list<const char*> names)
 {

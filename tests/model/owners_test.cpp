@@ -16,19 +16,14 @@
 #include "generators/KalvexProcess.h"
 #include "interfaces/IKalvexGenerators.h"
 #include "interfaces/IKalvexProcess.h"
+#include "support/event_recorder.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
 
 namespace {
 
-struct Recorder : IBrenloEventRaiser {
-    QStringList seen;
-    void queueEvent(const QString& type, const QString& sender, const BrenloEventParams& p) override
-    {
-        seen << type + ":" + sender + ":" + p.propertyName;
-    }
-};
+using Recorder = kalvex::test::EventRecorder;
 
 const KalvexObjectBase& base(const std::shared_ptr<IKalvexObject>& o)
 {
