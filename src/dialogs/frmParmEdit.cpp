@@ -67,11 +67,10 @@ void frmParmEdit::buildBatchFrame()
     labelConfigFile = addControl(new VbLabel(QStringLiteral("Batch file or executable to execute:"), frameBatchExec),
                                  "labelConfigFile");
     textBatchfile = addControl(new VbTextBox(frameBatchExec), "textBatchfile");
-    browseBatchFile = addControl(new VbCommandButton(frameBatchExec), "browseBatchFile");
+    browseBatchFile = addBrowseButton(frameBatchExec, QStringLiteral("browseBatchFile"));
     labelTitle = addControl(new VbLabel(QStringLiteral("Title to be displayed in feedback menu:"), frameBatchExec),
                             "labelTitle");
     textTitle = addControl(new VbTextBox(frameBatchExec), "textTitle");
-    browseBatchFile->setPicture(vbIcon_browse());
 
     vb::move(labelConfigFile, 120, 240, 4500, 255);
     vb::move(textBatchfile, 120, 495, 4000, 315);
