@@ -1,5 +1,7 @@
 #include "foundation/KalvexKeyIndex.h"
 
+#include <type_traits>
+
 namespace kalvex {
 
 bool kalvexSameKeyIgnoringCase(const QString& a, const QString& b) noexcept
@@ -37,9 +39,24 @@ std::uint32_t kalvexKeyHashIgnoringCase(const QString& key) noexcept
     return static_cast<std::uint32_t>(h ^ (h >> 32));
 }
 
-std::uint32_t kalvexKeyHash(const QString& key) noexcept
+std::uint32_t kalvexKeyHash(QAnyStringView key)
 {
-    const size_t h = qHash(key);
+    // Over the characters, not the bytes: a key holds the same characters
+    // whether kept one or two bytes each.
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    key.visit([&h](auto v) {
+        using V = decltype(v);
+        if constexpr (std::is_same_v<V, QLatin1StringView>) {
+            for (const char c : v)
+                h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
+        } else if constexpr (std::is_same_v<V, QStringView>) {
+            for (const QChar c : v)
+                h = (h ^ c.unicode()) * 0x100000001b3ull;
+        } else {
+            for (const QChar c : QString::fromUtf8(v.data(), v.size()))
+                h = (h ^ c.unicode()) * 0x100000001b3ull;
+        }
+    });
     return static_cast<std::uint32_t>(h ^ (h >> 32));
 }
 

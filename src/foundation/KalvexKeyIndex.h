@@ -7,6 +7,7 @@
 // scanned instead: cheaper than a table, and a table per small collection
 // would cost more memory than it.
 #pragma once
+#include <QAnyStringView>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -21,7 +22,8 @@ namespace kalvex {
 bool kalvexSameKeyIgnoringCase(const QString& a, const QString& b) noexcept;
 // A hash equal for keys equal without regard to letter case.
 std::uint32_t kalvexKeyHashIgnoringCase(const QString& key) noexcept;
-std::uint32_t kalvexKeyHash(const QString& key) noexcept;
+// The same hash for a key held as Latin-1 or as UTF-16.
+std::uint32_t kalvexKeyHash(QAnyStringView key);
 
 template <bool IgnoreCase>
 class KalvexKeyIndexOf {
@@ -29,9 +31,10 @@ class KalvexKeyIndexOf {
 
 public:
     // The 1-based position of the first item whose key is `key`, 0 for none.
-    // keyAt(i) gives the key of the item at 0-based index i.
-    template <class KeyAt>
-    int find(const QString& key, qsizetype count, KeyAt keyAt) const
+    // keyAt(i) gives the key of the item at 0-based index i (a QString, or
+    // for exact keys any text view).
+    template <class Key, class KeyAt>
+    int find(const Key& key, qsizetype count, KeyAt keyAt) const
     {
         if (key.isEmpty())
             return 0;
@@ -58,7 +61,8 @@ public:
     // An item joined at the end, at the 1-based position. A table not
     // covering every item before it, or grown half full, is left to be
     // rebuilt (for twice as many items) by the next look-up.
-    void appended(const QString& key, int position)
+    template <class Key>
+    void appended(const Key& key, int position)
     {
         if (!current(position - 1))
             return;
@@ -93,13 +97,21 @@ private:
         return m_table && m_table->builtAt == keyGeneration() && m_table->covered == count;
     }
 
-    static bool same(const QString& a, const QString& b)
+    template <class A, class B>
+    static bool same(const A& a, const B& b)
     {
-        return IgnoreCase ? kalvexSameKeyIgnoringCase(a, b) : a == b;
+        if constexpr (IgnoreCase)
+            return kalvexSameKeyIgnoringCase(a, b);
+        else
+            return QAnyStringView::equal(a, b);
     }
-    static std::uint32_t hashOf(const QString& key)
+    template <class Key>
+    static std::uint32_t hashOf(const Key& key)
     {
-        return IgnoreCase ? kalvexKeyHashIgnoringCase(key) : kalvexKeyHash(key);
+        if constexpr (IgnoreCase)
+            return kalvexKeyHashIgnoringCase(key);
+        else
+            return kalvexKeyHash(key);
     }
     template <class KeyAt>
     void rebuild(qsizetype count, KeyAt keyAt) const
@@ -113,7 +125,7 @@ private:
         t.cells.assign(size, Cell{});
         t.entries = 0;
         for (qsizetype i = 0; i < count; ++i) {
-            const QString k = keyAt(i);
+            const auto& k = keyAt(i);
             if (!k.isEmpty()) {
                 ++t.entries;
                 enter(t.cells, hashOf(k), static_cast<std::uint32_t>(i + 1));

@@ -95,6 +95,17 @@ QString KeywordLine::value(int i) const
     return kalvexRUV_tokenText(values[static_cast<size_t>(i)], ascii);
 }
 
+QAnyStringView KeywordLine::valueView(int i, QString* holder) const
+{
+    if (i < 0 || i >= count())
+        return QLatin1StringView();
+    const KeywordToken& t = values[static_cast<size_t>(i)];
+    if (ascii && !t.caret)
+        return QLatin1StringView(t.bytes.data(), t.bytes.size());
+    *holder = kalvexRUV_tokenText(t, ascii);
+    return *holder;
+}
+
 QString KeywordLine::keywordText() const { return kalvexRUV_decode(keyword, ascii); }
 
 KeywordValue kwInt(qint64 n) { return {QString::number(n), false}; }

@@ -9,6 +9,7 @@
 // escapes. Lines whose first non-blank character is "#" are comments; blank
 // lines are skipped.
 #pragma once
+#include <QAnyStringView>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
@@ -21,6 +22,12 @@ namespace kalvex {
 // in quotes. Writers fill these.
 struct KeywordValue {
     QString text;
+    bool quoted = true;
+};
+
+// A value to write, seen where it is held.
+struct KeywordValueView {
+    QAnyStringView text;
     bool quoted = true;
 };
 
@@ -45,6 +52,9 @@ struct KeywordLine {
     int count() const { return static_cast<int>(values.size()); }
     // The text of value i (0-based), unescaped; a null string past the end.
     QString value(int i) const;
+    // Value i without a copy where the bytes are the text (ASCII, no
+    // escapes); else decoded into *holder, which the view then shows.
+    QAnyStringView valueView(int i, QString* holder) const;
     // The bytes of value i as written (escapes left in); empty past the end.
     QByteArrayView raw(int i) const
     {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include <QStringEncoder>
+#include <type_traits>
 
 namespace kalvex {
 
@@ -70,12 +71,16 @@ struct TextTraits {
     bool bare = true;    // reads back unchanged as one unquoted token
 };
 
-TextTraits traitsOf(QStringView t)
+char16_t unitOf(QChar c) { return c.unicode(); }
+char16_t unitOf(char c) { return static_cast<unsigned char>(c); }
+
+template <class Text>
+TextTraits traitsOf(const Text& t)
 {
     TextTraits r;
     r.bare = !t.isEmpty();
-    for (QChar c : t) {
-        const char16_t u = c.unicode();
+    for (const auto c : t) {
+        const char16_t u = unitOf(c);
         if (u >= 0x80) {
             r.ascii = false;
             continue;
@@ -99,20 +104,53 @@ TextTraits traitsOf(QStringView t)
 
 } // namespace
 
-void KalvexKeywordWriter::appendValue(const KeywordValue& v)
+void KalvexKeywordWriter::appendValue(QStringView text, bool quoted)
 {
     m_buffer.append(' ');
-    const TextTraits t = traitsOf(v.text);
-    if (!v.quoted && t.bare) {
-        appendUtf8(m_buffer, v.text, t.ascii);
+    const TextTraits t = traitsOf(text);
+    if (!quoted && t.bare) {
+        appendUtf8(m_buffer, text, t.ascii);
         return;
     }
     m_buffer.append('"');
     if (t.escape)
-        appendUtf8(m_buffer, kalvexRUV_escape(v.text), false);
+        appendUtf8(m_buffer, kalvexRUV_escape(text), false);
     else
-        appendUtf8(m_buffer, v.text, t.ascii);
+        appendUtf8(m_buffer, text, t.ascii);
     m_buffer.append('"');
+}
+
+void KalvexKeywordWriter::appendValue(QAnyStringView text, bool quoted)
+{
+    text.visit([&](auto v) {
+        using V = decltype(v);
+        if constexpr (std::is_same_v<V, QStringView>) {
+            appendValue(v, quoted);
+        } else if constexpr (std::is_same_v<V, QLatin1StringView>) {
+            // ASCII without escapes, the usual text, goes byte for byte.
+            const TextTraits t = traitsOf(v);
+            if (!t.ascii || t.escape) {
+                appendValue(QStringView(QString(v)), quoted);
+                return;
+            }
+            const bool enclose = quoted || !t.bare;
+            m_buffer.append(enclose ? " \"" : " ");
+            m_buffer.append(v.data(), v.size());
+            if (enclose)
+                m_buffer.append('"');
+        } else {
+            appendValue(QStringView(QString::fromUtf8(v.data(), v.size())), quoted);
+        }
+    });
+}
+
+void KalvexKeywordWriter::writeViewLine(int level, QStringView keyword,
+                                        std::initializer_list<KeywordValueView> values)
+{
+    beginLine(level, keyword);
+    for (const auto& v : values)
+        appendValue(v.text, v.quoted);
+    endLine();
 }
 
 void KalvexKeywordWriter::endLine()

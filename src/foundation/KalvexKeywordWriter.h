@@ -28,6 +28,8 @@ public:
     // Values as plain texts: each is quoted unless it begins with "NQ>", which
     // is dropped and the rest written unquoted.
     void writeTextLine(int level, QStringView keyword, const QStringList& values);
+    // Values as views of texts held elsewhere, written without a copy.
+    void writeViewLine(int level, QStringView keyword, std::initializer_list<KeywordValueView> values);
 
     // Writes what is buffered; false once any write failed.
     bool flush();
@@ -40,7 +42,9 @@ private:
     static constexpr qsizetype kReserve = (1 << 20) + (1 << 16);
 
     void beginLine(int level, QStringView keyword);
-    void appendValue(const KeywordValue& v);
+    void appendValue(const KeywordValue& v) { appendValue(QStringView(v.text), v.quoted); }
+    void appendValue(QStringView text, bool quoted);
+    void appendValue(QAnyStringView text, bool quoted);
     void endLine();
 
     QIODevice* m_device = nullptr;

@@ -199,6 +199,12 @@ bool KalvexObjectBase::updateField(T& field, const T& value, const QString& prop
     return true;
 }
 
+void KalvexObjectBase::changed(const QString& property, const QString& oldValue, const QString& newValue)
+{
+    setModified(1);
+    raiseEvent(EV_CHANGE, property, oldValue, newValue);
+}
+
 bool KalvexObjectBase::propUpdString(QString& field, const QString& value, const QString& property)
 {
     return updateField(field, value, property);

@@ -69,6 +69,9 @@ protected:
     bool propUpdInt(int& field, int value, const QString& property);
     bool propUpdDouble(double& field, double value, const QString& property);
     bool propUpdBool(bool& field, bool value, const QString& property);
+    // For a field not held as a member of its own, already given its new
+    // value: counts one change and raises EV_CHANGE.
+    void changed(const QString& property, const QString& oldValue, const QString& newValue);
 
     // The part in `slot`, made by make() on first use: owned by this object
     // (when it is held by a shared_ptr) and given its message object. Stays

@@ -4,22 +4,30 @@
 #include "foundation/objectCast.h"
 #include "interfaces/IKalvexGenParms.h"
 
+#include <utility>
+
 namespace kalvex {
 
 void KalvexGenParm::setName(const QString& name)
 {
+    const QString trimmed = name.trimmed();
+    if (QAnyStringView::equal(m_texts.first(), trimmed))
+        return;
+    const KalvexTextPair before = std::exchange(m_texts, KalvexTextPair(trimmed, m_texts.second()));
     // The name is the parameter's key in its set.
-    if (propUpdString(m_name, name.trimmed(), QStringLiteral("name")) && hasParent())
+    if (hasParent())
         bumpKeyGeneration();
+    changed(QStringLiteral("name"), before.first().toString(), trimmed);
 }
 
 QString KalvexGenParm::value(bool expanded) const
 {
+    const QString stored = m_texts.second().toString();
     if (expanded) {
         if (auto vars = envirVars())
-            return vars->expand(m_value, true, true);
+            return vars->expand(stored, true, true);
     }
-    return m_value;
+    return stored;
 }
 
 void KalvexGenParm::setValue(bool collapse, const QString& value)
@@ -29,7 +37,10 @@ void KalvexGenParm::setValue(bool collapse, const QString& value)
         if (auto vars = envirVars())
             v = vars->collapse(v, true, QString());
     }
-    propUpdString(m_value, v, QStringLiteral("Value"));
+    if (QAnyStringView::equal(m_texts.second(), v))
+        return;
+    const KalvexTextPair before = std::exchange(m_texts, KalvexTextPair(m_texts.first(), v));
+    changed(QStringLiteral("Value"), before.second().toString(), v);
 }
 
 void KalvexGenParm::setParmType(int type)
@@ -55,19 +66,17 @@ void KalvexGenParm::clone(const std::shared_ptr<IKalvexGenParm>& other)
 void KalvexGenParm::initialize()
 {
     setModified(MODIFIED_SUSPEND);
-    m_name.clear();
-    m_value.clear();
+    m_texts = KalvexTextPair();
     m_parmType = PARM_TYPE_USER;
     setModified(MODIFIED_RESUME);
     setModified(0);
 }
 
-std::shared_ptr<KalvexGenParm> KalvexGenParm::create(const QString& trimmedName, const QString& value, int parmType)
+std::shared_ptr<KalvexGenParm> KalvexGenParm::create(QAnyStringView trimmedName, QAnyStringView value, int parmType)
 {
     try {
         auto parm = std::make_shared<KalvexGenParm>();
-        parm->m_name = trimmedName;
-        parm->m_value = value;
+        parm->m_texts = KalvexTextPair(trimmedName, value);
         parm->m_parmType = parmType;
         return parm;
     } catch (...) {

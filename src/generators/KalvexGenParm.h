@@ -4,6 +4,7 @@
 // passes its changes on to the set.
 #pragma once
 #include "foundation/KalvexObjectBase.h"
+#include "foundation/KalvexTextPair.h"
 #include "interfaces/IKalvexGenParm.h"
 
 namespace kalvex {
@@ -13,9 +14,11 @@ public:
     QString className() const override { return QStringLiteral("KalvexGenParm"); }
     QString objectKind() const override { return QStringLiteral("GEN_PARAMETER"); }
 
-    QString name() const override { return m_name; }
+    QString name() const override { return m_texts.first().toString(); }
     // The name without a copy, for the set's look-ups.
-    const QString& storedName() const { return m_name; }
+    QAnyStringView storedName() const { return m_texts.first(); }
+    // The value as stored (collapsed), without a copy, for writers.
+    QAnyStringView storedValue() const { return m_texts.second(); }
     void setName(const QString& name) override;
     QString value(bool expanded) const override;
     void setValue(bool collapse, const QString& value) override;
@@ -28,11 +31,10 @@ public:
     // A new parameter of these values, unchanged: nobody holds it yet, so
     // the values are stored as given (the name already trimmed), without
     // counting or raising. Null when it cannot be made.
-    static std::shared_ptr<KalvexGenParm> create(const QString& trimmedName, const QString& value, int parmType);
+    static std::shared_ptr<KalvexGenParm> create(QAnyStringView trimmedName, QAnyStringView value, int parmType);
 
 private:
-    QString m_name;
-    QString m_value;
+    KalvexTextPair m_texts; // name, value
     int m_parmType = PARM_TYPE_USER;
 };
 

@@ -4,13 +4,15 @@
 #include "generators/KalvexGenParm.h"
 #include "generators/KalvexGenParmsEditor.h"
 
+#include <type_traits>
+
 namespace kalvex {
 
-int KalvexGenParms::positionOf(const QString& name) const
+int KalvexGenParms::positionOf(QAnyStringView name) const
 {
     // Every parameter of a set is made by add(), as a KalvexGenParm.
     const auto& all = items();
-    return m_names.find(name, static_cast<qsizetype>(all.size()), [&](qsizetype i) -> const QString& {
+    return m_names.find(name, static_cast<qsizetype>(all.size()), [&](qsizetype i) {
         return static_cast<const KalvexGenParm&>(*all[static_cast<size_t>(i)]).storedName();
     });
 }
@@ -40,9 +42,19 @@ IKalvexGenParmPtr KalvexGenParms::add(const QString& name, const QString& value,
     return parm;
 }
 
-bool KalvexGenParms::addQuietly(const QString& name, const QString& value, int parmType)
+bool KalvexGenParms::addQuietly(QAnyStringView name, QAnyStringView value, int parmType)
 {
-    const QString trimmed = name.trimmed();
+    // Latin-1 text (what a reader hands in) is trimmed without a copy.
+    QString held;
+    QAnyStringView trimmed;
+    name.visit([&](auto v) {
+        if constexpr (std::is_same_v<decltype(v), QLatin1StringView>) {
+            trimmed = v.trimmed();
+        } else {
+            held = QAnyStringView(v).toString().trimmed();
+            trimmed = held;
+        }
+    });
     if (trimmed.isEmpty() || positionOf(trimmed))
         return false;
     IKalvexGenParmPtr parm = KalvexGenParm::create(trimmed, value, parmType);

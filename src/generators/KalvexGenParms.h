@@ -23,7 +23,7 @@ public:
     IKalvexGenParmPtr add(const QString& name, const QString& value, int parmType) override;
     // For readers: adds a parameter (name trimmed) without counting a change
     // or raising an event. False when the name is empty or taken.
-    bool addQuietly(const QString& name, const QString& value, int parmType);
+    bool addQuietly(QAnyStringView name, QAnyStringView value, int parmType);
     int remove(const QString& name) override;
     int remove(int position) override;
     int rename(const QString& oldName, const QString& newName) override;
@@ -38,7 +38,7 @@ public:
     int setInternalValue(const QString& key, const QVariant& value) override;
 
 private:
-    int positionOf(const QString& name) const;
+    int positionOf(QAnyStringView name) const;
 
     std::shared_ptr<IBrenloEnvirVars> m_vars;
     std::shared_ptr<IKalvexGenParmsEditor> m_editor;

@@ -1,8 +1,10 @@
 #include "store/kalvexRUV_generators.h"
 
 #include <QSet>
+#include <charconv>
 
 #include "foundation/objectCast.h"
+#include "generators/KalvexGenParm.h"
 #include "generators/KalvexGenParms.h"
 #include "generators/KalvexGenerator.h"
 #include "generators/KalvexGenerators.h"
@@ -63,6 +65,14 @@ void kalvexRUV_writeParms(KalvexKeywordWriter& w, int level, const IKalvexGenPar
         return;
     for (int i = 1; i <= parms->count(); ++i) {
         const auto p = parms->item(i);
+        if (const auto* held = objectCast<KalvexGenParm>(p.get())) {
+            // The texts go out as they are held, without a copy each.
+            char type[16];
+            const auto end = std::to_chars(type, type + sizeof type, held->parmType()).ptr;
+            w.writeViewLine(level, kParmText,
+                            {{held->storedName()}, {held->storedValue()}, {QLatin1StringView(type, end), false}});
+            continue;
+        }
         w.writeLine(level, kParmText, {kwText(p->name()), kwText(p->value(false)), kwInt(p->parmType())});
     }
 }
@@ -75,20 +85,22 @@ QString kalvexRUV_readParm(const IKalvexGenParmsPtr& parms, const KeywordLine& l
         return err;
     if (!parms)
         return QStringLiteral("no parameter set to read into");
+    // A set being read hears of no addition; add answers the parameter
+    // already there under that name (the set did not grow).
+    auto* set = objectCast<KalvexGenParms>(parms.get());
+    if (set) {
+        QString nameHeld, valueHeld;
+        if (set->addQuietly(line.valueView(0, &nameHeld), line.valueView(1, &valueHeld), type))
+            return {};
+    }
     const QString name = line.value(0).trimmed();
     if (name.isEmpty())
         return QStringLiteral("a parameter without a name");
-    // A set being read hears of no addition; add answers the parameter
-    // already there under that name (the set did not grow).
-    bool added = false;
-    if (auto* set = objectCast<KalvexGenParms>(parms.get())) {
-        added = set->addQuietly(name, line.value(1), type);
-    } else {
+    if (!set) {
         const int before = parms->count();
-        added = parms->add(name, line.value(1), type) && parms->count() > before;
+        if (parms->add(name, line.value(1), type) && parms->count() > before)
+            return {};
     }
-    if (added)
-        return {};
     if (parms->exists(name))
         return QStringLiteral("parameter \"%1\" appears twice").arg(name);
     return QStringLiteral("parameter \"%1\" could not be added").arg(name);

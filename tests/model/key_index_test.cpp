@@ -147,3 +147,55 @@ TEST(SiteAssignmentKeys, SiteAssignmentsFollowTheirSitesIds)
     EXPECT_EQ(ass->remove("MAIN"), 1);
     EXPECT_EQ(ass->item("S2")->productionSite(), s2);
 }
+
+// Names are kept one byte a character when they fit, two otherwise; a name
+// is found by its characters either way, and a change between the two keeps
+// the index and the reported values right.
+TEST_P(KeyIndexes, ParameterNamesInAnyScriptAreFoundByTheirCharacters)
+{
+    auto gens = classCreate_KalvexGenerators();
+    auto parms = gens->add("G")->parameters();
+    for (int i = 0; i < GetParam(); ++i)
+        parms->add(QStringLiteral("filler_%1").arg(i), QString(), 0);
+    const QString latin = QString::fromUtf8("Gr\xC3\xB6\xC3\x9F" "e");      // fits Latin-1
+    const QString wide = QString::fromUtf8("\xE9\x95\xB7\xE3\x81\x95");      // does not
+    const QString mixedValue = QString::fromUtf8("\xC3\xA9t\xC3\xA9 \xE2\x82\xAC 5");
+    auto a = parms->add(latin, mixedValue, 0);
+    auto b = parms->add(wide, "plain", 1);
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(parms->item(latin), a);
+    EXPECT_EQ(parms->item(wide), b);
+    EXPECT_FALSE(parms->item(latin.toUpper()));
+    EXPECT_EQ(a->value(false), mixedValue);
+
+    // From narrow to wide and back, the value staying as it was.
+    QVariantList olds, news;
+    struct Values : IBrenloEventRaiser {
+        QVariantList* olds;
+        QVariantList* news;
+        void queueEvent(const QString&, const QString&, const BrenloEventParams& p) override
+        {
+            *olds << p.oldValue;
+            *news << p.newValue;
+        }
+    };
+    auto values = std::make_shared<Values>();
+    values->olds = &olds;
+    values->news = &news;
+    a->setEventRaiser(values);
+    a->setName(wide + "2");
+    EXPECT_FALSE(parms->exists(latin));
+    EXPECT_EQ(parms->item(wide + "2"), a);
+    EXPECT_EQ(a->value(false), mixedValue);
+    a->setValue(false, "x");
+    EXPECT_EQ(a->name(), wide + "2");
+    EXPECT_EQ(parms->rename(wide + "2", latin), IKalvexGenParms::RENAME_OK);
+    EXPECT_EQ(parms->item(latin), a);
+    ASSERT_EQ(olds.size(), 3);
+    EXPECT_EQ(olds[0].toString(), latin);
+    EXPECT_EQ(news[0].toString(), wide + "2");
+    EXPECT_EQ(olds[1].toString(), mixedValue);
+    EXPECT_EQ(news[1].toString(), "x");
+    EXPECT_EQ(news[2].toString(), latin);
+    a->setEventRaiser(nullptr);
+}

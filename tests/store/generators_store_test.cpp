@@ -37,6 +37,13 @@ IKalvexGeneratorsPtr sampleGenerators()
     ext->setCmdView("notepad.exe");
     ext->setCmdPlot("#plot");
     ext->setActiveXModule("Ext.Module");
+    // Parameters kept one byte a character and two, with what needs escaping
+    // or quoting when written.
+    auto odd = ext->parameters();
+    odd->add(QString::fromUtf8("gr\xC3\xB6\xC3\x9F" "e"), QString::fromUtf8("\xC3\xA9t\xC3\xA9"), PARM_TYPE_USER);
+    odd->add(QString::fromUtf8("\xE9\x95\xB7"), QString::fromUtf8("\xE2\x82\xAC 5 # ^x^"), PARM_TYPE_USER);
+    odd->add("quoted", "say \"hi\"\r\nnext ^Q^", PARM_TYPE_SYSTEM);
+    odd->add("blanks", "  around  ", PARM_TYPE_USER);
     gens->add("EMPTY");
     return gens;
 }
