@@ -40,7 +40,8 @@ struct Source {
     void copyNarrow(char* out) const
     {
         if (!isUtf16) {
-            std::memcpy(out, latin1.data(), static_cast<size_t>(latin1.size()));
+            if (!latin1.isEmpty())
+                std::memcpy(out, latin1.data(), static_cast<size_t>(latin1.size()));
             return;
         }
         for (const QChar c : utf16)
@@ -49,7 +50,8 @@ struct Source {
     void copyWide(char16_t* out) const
     {
         if (isUtf16) {
-            std::memcpy(out, utf16.utf16(), static_cast<size_t>(utf16.size()) * sizeof(char16_t));
+            if (!utf16.isEmpty())
+                std::memcpy(out, utf16.utf16(), static_cast<size_t>(utf16.size()) * sizeof(char16_t));
             return;
         }
         for (const char c : latin1)
