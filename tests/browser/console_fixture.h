@@ -18,13 +18,11 @@
 #include "platform/VbLabel.h"
 #include "platform/VbListBox.h"
 #include "platform/VbTextBox.h"
+#include "store/store_test_support.h"
 #include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
 namespace kalvex::test {
-
-inline QString demoDatabasePath() { return QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra"); }
-inline QString demoJobPrefsPath() { return QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.ruv"); }
 
 // Whether any row of the tree holds the text.
 inline bool treeShows(const TList* tree, const QString& text)

@@ -16,17 +16,6 @@
 using namespace kalvex;
 using namespace kalvex::test;
 
-namespace {
-
-IKalvexAdministratorPtr loadDemo()
-{
-    auto adm = classCreate_KalvexAdministrator();
-    EXPECT_EQ(loadFrom(adm, demoDatabasePath(), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
-    return adm;
-}
-
-} // namespace
-
 TEST_F(ConsoleTest, DoubleClickOnTheGridCaptionShowsTheSetInTheConsole)
 {
     auto gen = classCreate_KalvexGenerator();
@@ -87,13 +76,13 @@ TEST_F(ConsoleTest, DumpWritesTheShownDatabaseWhichLoadsBackTheSame)
 
     auto dumped = classCreate_KalvexAdministrator();
     ASSERT_EQ(loadFrom(dumped, out, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
-    expectSameAdmin(loadDemo(), dumped);
+    expectSameAdmin(loadDemoDatabase(), dumped);
     EXPECT_EQ(console->mess1->caption(), "");
 }
 
 TEST_F(ConsoleTest, DumpLeavesTheChangeCountsOfAHostDatabase)
 {
-    auto host = loadDemo();
+    auto host = loadDemoDatabase();
     auto gerber = host->generators()->item("GERBER");
     ASSERT_TRUE(gerber);
     gerber->setDescription("Edited, not saved");

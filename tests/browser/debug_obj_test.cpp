@@ -15,8 +15,6 @@
 using namespace kalvex;
 using namespace kalvex::test;
 
-namespace {
-
 class DebugObjTest : public ConsoleTest {
 protected:
     void SetUp() override
@@ -35,15 +33,6 @@ protected:
     IKalvexDebugObjPtr debug;
     IKalvexGeneratorsPtr gens;
 };
-
-IKalvexAdministratorPtr loadDemo()
-{
-    auto adm = classCreate_KalvexAdministrator();
-    EXPECT_EQ(loadFrom(adm, demoDatabasePath(), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
-    return adm;
-}
-
-} // namespace
 
 TEST_F(DebugObjTest, MissingObjectsDoNothingAndAnswerZero)
 {
@@ -89,7 +78,7 @@ TEST_F(DebugObjTest, MembersShowAnUnloadedConsoleThenEmptyTheListWhenAsked)
 
 TEST_F(DebugObjTest, ShowAdmindbClearsOrAppendsTheTree)
 {
-    auto adm = loadDemo();
+    auto adm = loadDemoDatabase();
     console->infoList->AddItem("old line");
     EXPECT_EQ(debug->showAdmindb(adm, "Host database", true, false), 0);
     EXPECT_TRUE(console->isVisible());

@@ -25,15 +25,6 @@ using namespace kalvex::test;
 
 namespace {
 
-const QString kDemo = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
-
-IKalvexAdministratorPtr loadDemo()
-{
-    auto adm = classCreate_KalvexAdministrator();
-    const auto run = loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB);
-    EXPECT_EQ(run.status, STORAGE_OK);
-    return adm;
-}
 
 IKalvexProcessPtr addProcess(const IKalvexAdministratorPtr& adm, const QString& id, const QString& key)
 {
@@ -192,7 +183,7 @@ TEST(AdminDbView, EmptyDatabaseShowsTheStatusNodeAlone)
 
 TEST(AdminDbView, DemoDatabaseShowsEveryNodeKind)
 {
-    const auto adm = loadDemo();
+    const auto adm = loadDemoDatabase();
     TList t;
     tlist_showAdmDb(&t, adm, true, false);
     const QStringList tops = childTexts(t, -1);
@@ -362,7 +353,7 @@ TEST(AdminDbView, ProcessesWithoutAShownParentGoBelowTheNearestShownAncestor)
 
 TEST(AdminDbView, OnlyModifiedShowsChangedObjectsWithTheirExceptions)
 {
-    const auto adm = loadDemo();
+    const auto adm = loadDemoDatabase();
     TList t;
     // Nothing changed: the status node alone.
     tlist_showAdmDb(&t, adm, true, true);
@@ -455,7 +446,7 @@ TEST(AdminDbView, ParametersAreMarkedSystemOrUser)
 
 TEST(AdminDbView, RedrawIsSwitchedOnAgainOnlyByTheViewThatSwitchedItOff)
 {
-    const auto adm = loadDemo();
+    const auto adm = loadDemoDatabase();
     TList t;
     tlist_prepareGrid(&t);
     t.setRedraw(false);
@@ -475,7 +466,7 @@ TEST(AdminDbView, ViewsKeepNoReferenceToTheObjects)
     std::weak_ptr<IKalvexProcess> process;
     TList t;
     {
-        const auto adm = loadDemo();
+        const auto adm = loadDemoDatabase();
         process = adm->processes()->item(1);
         gone = adm;
         tlist_showAdmDb(&t, adm, true, false);

@@ -26,13 +26,13 @@ using kalvex::test::whenModal;
 
 namespace {
 
-struct Seen {
+struct PathSeen {
     bool shown = false;
     QString dir, name;
     QStringList filters; // as the file-type list shows them
 };
 
-void record(Seen& seen, QFileDialog* fd)
+void record(PathSeen& seen, QFileDialog* fd)
 {
     if (!fd)
         return;
@@ -69,7 +69,7 @@ TEST_F(BackslashPaths, PlainOpenDialogLandsInTheFolder)
     test::ModalWatchdog dog;
     QWidget form;
     CommonDialog cd(&form);
-    Seen seen;
+    PathSeen seen;
     whenModal([&](QWidget* w) { record(seen, qobject_cast<QFileDialog*>(w)); });
     EXPECT_EQ(morvObjs_parmBrowseDlg(&cd, "${KVX_TASK_WORKDIR}\\job\\layout\\a.lyt", "GERBER_PLOT_SETUP", vars,
                                      true),
@@ -86,7 +86,7 @@ TEST_F(BackslashPaths, FileBrowserLandsInTheFolder)
     auto adm = classCreate_KalvexAdministrator();
     adm->envirVars()->add("KVX_TASK_WORKDIR", root);
     QWidget caller;
-    Seen seen;
+    PathSeen seen;
     whenModal([&](QWidget* w) {
         frmFileBrowser* b = vbl_formExists<frmFileBrowser>() ? vbl_formInstance<frmFileBrowser>() : nullptr;
         if (auto* wnd = qobject_cast<OpenDialogWindow*>(w);
@@ -107,7 +107,7 @@ TEST_F(BackslashPaths, FileBrowserLandsInTheFolder)
 TEST_F(BackslashPaths, DirectorySelectorStartsInTheFolder)
 {
     test::ModalWatchdog dog;
-    Seen seen;
+    PathSeen seen;
     whenModal([&](QWidget* w) { record(seen, qobject_cast<QFileDialog*>(w)); });
     EXPECT_EQ(morvObjs_dirBrowser("${KVX_TASK_WORKDIR}\\job\\layout", "Transfer directory", vars, "", true),
               "NODEF");

@@ -28,13 +28,13 @@ void touch(const QString& path)
     f.open(QIODevice::WriteOnly);
 }
 
-struct Seen {
+struct OpenSeen {
     bool shown = false;
     QString title, name, dir, filter;
 };
 
 // Records what the Open dialog proposes, then answers it.
-void answerOpen(Seen& seen, std::function<void(QFileDialog*)> answer)
+void answerOpen(OpenSeen& seen, std::function<void(QFileDialog*)> answer)
 {
     whenModal([&seen, answer](QWidget* w) {
         auto* fd = qobject_cast<QFileDialog*>(w);
@@ -60,14 +60,14 @@ TEST(ParmBrowseDlg, PlaceholderBecomesAPlainNameExceptForTheGenericId)
     kalvex::test::ModalWatchdog dog;
     QWidget form;
     CommonDialog cd(&form);
-    Seen seen;
+    OpenSeen seen;
     answerOpen(seen, [](QFileDialog* fd) { fd->reject(); });
     EXPECT_EQ(morvObjs_parmBrowseDlg(&cd, "<config_file>", "GERBER_PLOT_SETUP", nullptr, false), "NODEF");
     EXPECT_EQ(seen.name, "config_file");
     EXPECT_EQ(seen.title, "Select the Gerber Plot Setup file");
     EXPECT_EQ(seen.filter, "Gerber plot setup file(*.gpf)");
 
-    Seen generic;
+    OpenSeen generic;
     answerOpen(generic, [](QFileDialog* fd) { fd->reject(); });
     EXPECT_EQ(morvObjs_parmBrowseDlg(&cd, "<config_file>", "MORV_GEN_PARAMETER", nullptr, false), "NODEF");
     EXPECT_EQ(generic.name, "");
@@ -84,7 +84,7 @@ TEST(ParmBrowseDlg, VariablesOpenExpandedAndComeBackCollapsed)
     auto vars = std::make_shared<BrenloEnvirVars>();
     vars->add("KVX_JOB_PCB_PATH", QDir(dir.path()).absolutePath());
     CommonDialog cd;
-    Seen seen;
+    OpenSeen seen;
     answerOpen(seen, [](QFileDialog* fd) { kalvex::test::chooseInFileDialog(fd, "other.gpf"); });
     const QString answer = morvObjs_parmBrowseDlg(&cd, "${KVX_JOB_PCB_PATH}/board.gpf", "GERBER_PLOT_SETUP", vars, true);
     EXPECT_EQ(seen.dir, QDir(dir.path()).absolutePath());
@@ -92,7 +92,7 @@ TEST(ParmBrowseDlg, VariablesOpenExpandedAndComeBackCollapsed)
     EXPECT_EQ(answer, "${KVX_JOB_PCB_PATH}/other.gpf");
 
     // Without collapse the path comes back as chosen.
-    Seen again;
+    OpenSeen again;
     answerOpen(again, [](QFileDialog* fd) { kalvex::test::chooseInFileDialog(fd, "other.gpf"); });
     EXPECT_EQ(morvObjs_parmBrowseDlg(&cd, "${KVX_JOB_PCB_PATH}/board.gpf", "GERBER_PLOT_SETUP", vars, false),
               QDir(dir.path()).absoluteFilePath("other.gpf"));
@@ -103,7 +103,7 @@ TEST(ParmBrowseDlg, OutputIdTakesANewFileAndUnknownIdsShowNothing)
     kalvex::test::ModalWatchdog dog;
     QTemporaryDir dir;
     CommonDialog cd;
-    Seen seen;
+    OpenSeen seen;
     answerOpen(seen, [](QFileDialog* fd) { kalvex::test::chooseInFileDialog(fd, "setup.msf"); });
     EXPECT_EQ(morvObjs_parmBrowseDlg(&cd, dir.filePath("x.msf"), "MORV_MSF_OUT", nullptr, false),
               QDir(dir.path()).absoluteFilePath("setup.msf"));

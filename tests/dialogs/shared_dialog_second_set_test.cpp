@@ -17,8 +17,8 @@ using namespace kalvex::test;
 
 namespace {
 
-const QString kDxfCommand = QStringLiteral("(INTERNAL)Kalvex DXF Output generator");
-const QString kDistributor = QStringLiteral("(INTERNAL)Kalvex Distributor");
+const QString kDxfProgram = QStringLiteral("(INTERNAL)Kalvex DXF Output generator");
+const QString kDistributorProgram = QStringLiteral("(INTERNAL)Kalvex Distributor");
 
 enum class Second { Created, Cloned };
 
@@ -72,7 +72,7 @@ protected:
 TEST_P(SecondSetOfAKind, DedicatedDialogWritesTheGeneratorItWasOpenedFor)
 {
     auto first = classCreate_KalvexGenerator();
-    first->setCmdGen(kDxfCommand);
+    first->setCmdGen(kDxfProgram);
     first->parameters()->add("title", "mine", PARM_TYPE_SYSTEM);
     const auto firstEditor = first->parameters()->editor();
     auto* form = openThrough<frmDXFOutParms>(firstEditor);
@@ -108,7 +108,7 @@ TEST_P(SecondSetOfAKind, DedicatedDialogWritesTheGeneratorItWasOpenedFor)
 TEST_P(SecondSetOfAKind, DistributorDialogWritesTheDistributorItWasOpenedFor)
 {
     auto first = classCreate_KalvexDistributor();
-    first->setDistribExe(kDistributor);
+    first->setDistribExe(kDistributorProgram);
     first->parameters()->add("transfer_mode", "copy", PARM_TYPE_SYSTEM); // the destination box enabled
     first->parameters()->add("transfer_destination", "D:\\mine", PARM_TYPE_SYSTEM);
     const auto firstEditor = first->parameters()->editor();

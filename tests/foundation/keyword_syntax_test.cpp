@@ -38,7 +38,7 @@ struct ReadLine {
     }
 };
 
-std::vector<ReadLine> readAll(const QByteArray& data, KalvexKeywordReader::Status* last = nullptr,
+std::vector<ReadLine> readLines(const QByteArray& data, KalvexKeywordReader::Status* last = nullptr,
                               QString* error = nullptr, int* errorLine = nullptr)
 {
     KalvexKeywordReader r(data);
@@ -64,7 +64,7 @@ std::vector<ReadLine> readAll(const QByteArray& data, KalvexKeywordReader::Statu
 
 TEST(KeywordSyntax, ReadsLevelKeywordAndValuesSkippingCommentsAndBlankLines)
 {
-    const auto lines = readAll("# a comment\r\n\r\nSection \"File Types\"\r\n"
+    const auto lines = readLines("# a comment\r\n\r\nSection \"File Types\"\r\n"
                                "  ..name  \"Gerber ^Q^274X^Q^\"\t42 True\n"
                                ". bare\n");
     ASSERT_EQ(lines.size(), 3u);
@@ -98,7 +98,7 @@ TEST(KeywordSyntax, WriterQuotesEscapesAndHonoursTheUnquotedMarker)
                    "..parm \"a ^Q^b^Q^^R^^N^c\" -7 False \"\"\r\n"
                    ".cmd 12 \"has blank\" \"plain\"\r\n"
                    "x \"two words\" \"\"\r\n");
-    const auto lines = readAll(out);
+    const auto lines = readLines(out);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].value(0), "a \"b\"\r\nc");
     EXPECT_EQ(lines[1].value(1), "has blank");
@@ -146,13 +146,13 @@ TEST(KeywordSyntax, MalformedLinesFailWithLineNumberAndNeverReadPastThem)
         KalvexKeywordReader::Status st;
         QString err;
         int line = 0;
-        readAll(c.data, &st, &err, &line);
+        readLines(c.data, &st, &err, &line);
         EXPECT_EQ(st, KalvexKeywordReader::Error) << c.data.toStdString();
         EXPECT_EQ(line, c.line) << c.data.toStdString();
         EXPECT_TRUE(err.contains(c.what)) << err.toStdString();
     }
     // A good multi-byte line, a BOM and a missing final line break are fine.
-    const auto lines = readAll("\xEF\xBB\xBFname \"\xE2\x82\xAC \xF0\x9F\x98\x80\"");
+    const auto lines = readLines("\xEF\xBB\xBFname \"\xE2\x82\xAC \xF0\x9F\x98\x80\"");
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].value(0), QString::fromUtf8("\xE2\x82\xAC \xF0\x9F\x98\x80"));
 }
@@ -160,18 +160,18 @@ TEST(KeywordSyntax, MalformedLinesFailWithLineNumberAndNeverReadPastThem)
 TEST(KeywordSyntax, HugeLinesAreReadOrRefusedWithoutTrouble)
 {
     QByteArray mega = "parm \"" + QByteArray(1 << 20, 'x') + "\"\n";
-    auto lines = readAll(mega);
+    auto lines = readLines(mega);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].value(0).size(), 1 << 20);
 
     QByteArray quotes(1 << 20, '"'); // a megabyte of quotes: one fault, found fast
     KalvexKeywordReader::Status st;
-    readAll("k " + quotes, &st);
+    readLines("k " + quotes, &st);
     EXPECT_EQ(st, KalvexKeywordReader::Error);
 
     QByteArray tooLong = "k " + QByteArray(KalvexKeywordReader::kMaxLineBytes + 1, 'y');
     QString err;
-    readAll(tooLong, &st, &err);
+    readLines(tooLong, &st, &err);
     EXPECT_EQ(st, KalvexKeywordReader::Error);
     EXPECT_TRUE(err.contains("longer than"));
 }

@@ -21,7 +21,7 @@ IKalvexProdSitePtr site(const QString& id, const QString& name, int displayOrder
     return s;
 }
 
-struct Recorder : IBrenloEventRaiser {
+struct KindRecorder : IBrenloEventRaiser {
     QStringList seen;
     void queueEvent(const QString& type, const QString& sender, const BrenloEventParams& p) override
     {
@@ -125,7 +125,7 @@ TEST(Collections, ReservedEntriesStayOnRemoveButLeaveOnClear)
 
 TEST(Collections, ChangesRollUpAndReadersAddQuietly)
 {
-    auto pub = std::make_shared<Recorder>();
+    auto pub = std::make_shared<KindRecorder>();
     auto sites = classCreate_KalvexProdSites();
     sites->setEventRaiser(pub);
     auto fresh = site("A", "Alpha");
@@ -244,7 +244,7 @@ TEST(Collections, AssignmentsFollowTheSitesAndForgetGoneOnes)
 
 TEST(Collections, TakingOverMovesEveryItemWithItsKeys)
 {
-    auto pub = std::make_shared<Recorder>();
+    auto pub = std::make_shared<KindRecorder>();
     auto target = classCreate_KalvexProdSites();
     target->setEventRaiser(pub);
     auto old = target->add(site("OLD", "Old"));

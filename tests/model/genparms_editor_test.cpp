@@ -42,7 +42,7 @@ private:
     bool m_enabled = true;
 };
 
-class FakeChooser : public IKalvexEditFormChooser {
+class EditorChooser : public IKalvexEditFormChooser {
 public:
     IKalvexParmForm* editFormSelect(const QString&) override { return &grid; }
     IKalvexParmForm* defaultForm() override { return &grid; }
@@ -54,7 +54,7 @@ public:
 struct ChooserRegistered : ::testing::Test {
     void SetUp() override { registerEditFormChooser(&chooser); }
     void TearDown() override { registerEditFormChooser(nullptr); }
-    FakeChooser chooser;
+    EditorChooser chooser;
 };
 
 } // namespace

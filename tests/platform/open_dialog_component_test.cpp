@@ -16,7 +16,7 @@ using kalvex::test::whenModal;
 
 namespace {
 
-void touch(const QString& path)
+void createEmptyFile(const QString& path)
 {
     QFile f(path);
     f.open(QIODevice::WriteOnly);
@@ -56,7 +56,7 @@ TEST(OpenDialogComponent, RaisesTheHookEventsAsTheUserBrowses)
     kalvex::test::ModalWatchdog dog;
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("sub");
-    touch(dir.filePath("sub/board.gpf"));
+    createEmptyFile(dir.filePath("sub/board.gpf"));
 
     CommonDialogDirect6 cd;
     cd.setDialogTitle("Select file");
@@ -117,7 +117,7 @@ TEST(OpenDialogComponent, RefusedOkKeepsTheDialogAndEscapeEndsIt)
 {
     kalvex::test::ModalWatchdog dog;
     QTemporaryDir dir;
-    touch(dir.filePath("a.txt"));
+    createEmptyFile(dir.filePath("a.txt"));
     CommonDialogDirect6 cd;
     cd.setInitDir(dir.path());
     cd.setFileName("a.txt");
@@ -174,7 +174,7 @@ TEST(OpenDialogComponent, WithoutTheHookItIsAPlainOpenDialog)
 {
     kalvex::test::ModalWatchdog dog;
     QTemporaryDir dir;
-    touch(dir.filePath("a.txt"));
+    createEmptyFile(dir.filePath("a.txt"));
     CommonDialogDirect6 cd;
     cd.setInitDir(dir.path());
     int events = 0;

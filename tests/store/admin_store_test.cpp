@@ -14,9 +14,8 @@ using namespace kalvex::test;
 
 namespace {
 
-const QString kDemo = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
 
-struct Recorder : IBrenloEventRaiser {
+struct CountingRecorder : IBrenloEventRaiser {
     int events = 0;
     QStringList seen;
     void queueEvent(const QString& type, const QString& sender, const BrenloEventParams& p) override
@@ -26,15 +25,6 @@ struct Recorder : IBrenloEventRaiser {
             seen << type + ":" + sender + ":" + p.propertyName;
     }
 };
-
-IKalvexAdministratorPtr loadDemo()
-{
-    auto adm = classCreate_KalvexAdministrator();
-    const auto run = loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB);
-    EXPECT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString() << " line "
-                                      << run.conn->lastErrorLine();
-    return adm;
-}
 
 void writeBytes(const QString& path, const QByteArray& data)
 {
@@ -71,7 +61,7 @@ void expectConsistent(const IKalvexAdministratorPtr& adm)
 
 TEST(AdminStore, TheDemoDatabaseHoldsWhatItPromises)
 {
-    auto adm = loadDemo();
+    auto adm = loadDemoDatabase();
     const auto sites = adm->productionSites();
     EXPECT_GE(sites->count(), 4);
     EXPECT_TRUE(sites->exists(VARIANT_PSITE_ID));
@@ -111,7 +101,7 @@ TEST(AdminStore, TheDemoDatabaseHoldsWhatItPromises)
 TEST(AdminStore, LoadSaveLoadGivesTheSameTreeForTheDemoAndForMadeUpDatabases)
 {
     QTemporaryDir dir;
-    std::vector<IKalvexAdministratorPtr> sources = {loadDemo()};
+    std::vector<IKalvexAdministratorPtr> sources = {loadDemoDatabase()};
     for (quint32 seed : {1u, 2u, 3u, 4u, 5u})
         sources.push_back(RandomDatabase(seed).make(6));
     for (size_t n = 0; n < sources.size(); ++n) {
@@ -133,9 +123,9 @@ TEST(AdminStore, LoadSaveLoadGivesTheSameTreeForTheDemoAndForMadeUpDatabases)
 TEST(AdminStore, ALoadRaisesOneReloadEventAndKeepsTheFilesModificationDates)
 {
     auto adm = classCreate_KalvexAdministrator();
-    auto recorder = std::make_shared<Recorder>();
+    auto recorder = std::make_shared<CountingRecorder>();
     adm->setEventRaiser(recorder);
-    ASSERT_EQ(loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    ASSERT_EQ(loadFrom(adm, demoDatabasePath(), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
     EXPECT_EQ(recorder->seen, QStringList{"EV_RELOAD:KalvexAdministrator:"});
     EXPECT_EQ(adm->statusInfo()->modificationDate(OBJ_GENERATOR), "6 Dec 2026 16:25:00");
     EXPECT_EQ(adm->statusInfo()->modificationDate(OBJ_PROCESS), "7 Dec 2026 10:00:00");
@@ -178,14 +168,14 @@ TEST(AdminStore, AFaultEndsTheLoadWithItsLineAndLeavesTheDatabaseAsItWas)
     };
     // The database the loads would replace: the demo, with an edit not saved.
     auto before = classCreate_KalvexAdministrator();
-    ASSERT_EQ(loadFrom(before, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    ASSERT_EQ(loadFrom(before, demoDatabasePath(), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const QString path = dir.filePath("bad.mra");
         writeBytes(path, c.data);
         QFile::remove(log);
         auto adm = classCreate_KalvexAdministrator();
-        ASSERT_EQ(loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+        ASSERT_EQ(loadFrom(adm, demoDatabasePath(), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
         const auto kept = adm->processes()->item(1, SORT_COLLECTION);
         kept->setDescription(QStringLiteral("edited, not saved"));
         before->processes()->item(1, SORT_COLLECTION)->setDescription(QStringLiteral("edited, not saved"));
@@ -216,12 +206,12 @@ TEST(AdminStore, AFaultEndsTheLoadWithItsLineAndLeavesTheDatabaseAsItWas)
 TEST(AdminStore, EveryCutOfTheDemoFailsAndLeavesTheDatabaseAsItWas)
 {
     QTemporaryDir dir;
-    const QByteArray demo = readAllOf(kDemo);
+    const QByteArray demo = readAllOf(demoDatabasePath());
     const QString path = dir.filePath("cut.mra");
     auto adm = classCreate_KalvexAdministrator();
-    ASSERT_EQ(loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    ASSERT_EQ(loadFrom(adm, demoDatabasePath(), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
     auto reference = classCreate_KalvexAdministrator();
-    ASSERT_EQ(loadFrom(reference, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    ASSERT_EQ(loadFrom(reference, demoDatabasePath(), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
     // At every line boundary before the end line, and inside lines.
     std::vector<qsizetype> cuts;
     for (qsizetype at = demo.indexOf('\n'); at >= 0 && at + 1 < demo.size(); at = demo.indexOf('\n', at + 1))
@@ -240,19 +230,19 @@ TEST(AdminStore, EveryCutOfTheDemoFailsAndLeavesTheDatabaseAsItWas)
 
 TEST(AdminStore, ADefaultsFileFillsGapsAndLeavesWhatTheDatabaseHas)
 {
-    auto adm = loadDemo();
+    auto adm = loadDemoDatabase();
     adm->generators()->item("GERBER")->setName("Our own Gerber");
     adm->generators()->remove("EXT_PNP");
     adm->setResetTriggerFile("RESETTRIGGER_IGNORE");
     EXPECT_EQ(adm->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, true), 1);
-    const auto run = loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB, {}, false);
+    const auto run = loadFrom(adm, demoDatabasePath(), SOURCE_ID_ADMIN_DB, {}, false);
     ASSERT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString();
     EXPECT_EQ(adm->generators()->item("GERBER")->name(), "Our own Gerber");
     EXPECT_TRUE(adm->generators()->exists("EXT_PNP"));
     EXPECT_EQ(adm->resetTriggerFile(), "RESETTRIGGER_IGNORE");
 
     // Emptying the database first does not forget that it loads defaults.
-    ASSERT_EQ(loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
+    ASSERT_EQ(loadFrom(adm, demoDatabasePath(), SOURCE_ID_ADMIN_DB).status, STORAGE_OK);
     EXPECT_TRUE(adm->defaultsObjectFlag());
     EXPECT_EQ(adm->objInitDate(), "");
     EXPECT_EQ(adm->statusInfo()->modificationDate(OBJ_GENERATOR), "");
@@ -260,7 +250,7 @@ TEST(AdminStore, ADefaultsFileFillsGapsAndLeavesWhatTheDatabaseHas)
 
     // Without the flag the file's values win.
     adm->setInternalValue(SET_DEFAULTS_OBJECT_FLAG, false);
-    ASSERT_EQ(loadFrom(adm, kDemo, SOURCE_ID_ADMIN_DB, {}, false).status, STORAGE_OK);
+    ASSERT_EQ(loadFrom(adm, demoDatabasePath(), SOURCE_ID_ADMIN_DB, {}, false).status, STORAGE_OK);
     EXPECT_EQ(adm->generators()->item("GERBER")->name(), "Gerber photoplots");
     EXPECT_NE(adm->resetTriggerFile(), "RESETTRIGGER_IGNORE");
     expectConsistent(adm);
@@ -269,7 +259,7 @@ TEST(AdminStore, ADefaultsFileFillsGapsAndLeavesWhatTheDatabaseHas)
 TEST(AdminStore, ADumpAtLevelZeroLoadsAtLevelOneAndOneSectionCanBeRead)
 {
     QTemporaryDir dir;
-    auto adm = loadDemo();
+    auto adm = loadDemoDatabase();
     const QString path = dir.filePath("dump.mra");
     ASSERT_EQ(saveTo(adm, path, 0).status, STORAGE_OK);
     EXPECT_TRUE(readAllOf(path).contains("\r\nSection \"Generators\"\r\n.Generator \"GERBER\"\r\n..name "));

@@ -48,7 +48,7 @@ IKalvexGeneratorsPtr sampleGenerators()
     return gens;
 }
 
-struct Recorder : IBrenloEventRaiser {
+struct SenderRecorder : IBrenloEventRaiser {
     QStringList seen;
     void queueEvent(const QString& type, const QString& sender, const BrenloEventParams&) override
     {
@@ -215,7 +215,7 @@ TEST(GeneratorsStore, ALoadIntoADatabaseIsOneReloadThatStampsNothing)
     adm->statusInfo()->setModified(0);
     adm->setModified(0);
     const QString stamped = adm->statusInfo()->modificationDate(OBJ_GENERATOR);
-    auto recorder = std::make_shared<Recorder>();
+    auto recorder = std::make_shared<SenderRecorder>();
     adm->setEventRaiser(recorder);
 
     const auto run = loadFrom(adm->generators(), path, SOURCE_ID_GENERATORS);

@@ -13,14 +13,13 @@ using namespace kalvex::test;
 
 namespace {
 
-const QString kDemo = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.ruv");
 
 } // namespace
 
 TEST(JobPrefsStore, TheExampleStackLoadsWithEveryLayerTypeAndRoundTrips)
 {
     auto jp = classCreate_KalvexJobPreferences();
-    auto run = loadFrom(jp, kDemo, SOURCE_ID_JOB_PREFERENCES);
+    auto run = loadFrom(jp, demoJobPrefsPath(), SOURCE_ID_JOB_PREFERENCES);
     ASSERT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString();
     EXPECT_EQ(jp->numPhysicalLayers(), 8);
     EXPECT_EQ(jp->units(), "th");

@@ -6,11 +6,15 @@
 #include <QBuffer>
 #include <QFile>
 
+#include "admin/KalvexAdministrator.h"
 #include "interfaces/IKalvexGenerators.h"
 #include "store/KalvexRUVConnection.h"
 #include "store/KalvexStorageCtrl.h"
 
 namespace kalvex::test {
+
+inline QString demoDatabasePath() { return QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra"); }
+inline QString demoJobPrefsPath() { return QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.ruv"); }
 
 struct StoreRun {
     int status = 0;
@@ -95,6 +99,16 @@ inline void expectSameGenerators(const IKalvexGeneratorsPtr& a, const IKalvexGen
         expectSameParms(ga->parameters(), gb->parameters(), where);
     }
     EXPECT_EQ(a->modified(), b->modified());
+}
+
+// The bundled example database, loaded; a failed load fails the test.
+inline IKalvexAdministratorPtr loadDemoDatabase()
+{
+    auto adm = classCreate_KalvexAdministrator();
+    const auto run = loadFrom(adm, demoDatabasePath(), SOURCE_ID_ADMIN_DB);
+    EXPECT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString() << " line "
+                                      << run.conn->lastErrorLine();
+    return adm;
 }
 
 } // namespace kalvex::test
