@@ -43,6 +43,12 @@ IKalvexGenParmsPtr KalvexParmFormBase::shownParms() const
     return vbl_obj_fromPtr(ref);
 }
 
+IKalvexGenParmsPtr KalvexParmFormBase::contextParms() const
+{
+    auto shown = shownParms();
+    return shown ? shown : parmsColl();
+}
+
 void KalvexParmFormBase::loadData()
 {
     try {
@@ -148,7 +154,7 @@ void KalvexParmFormBase::browseFileInto(QLineEdit* box, const QString& browseId,
 {
     if (!box)
         return;
-    const auto adm = morvObjs_parmsGetAdminObj(parmsColl());
+    const auto adm = morvObjs_parmsGetAdminObj(contextParms());
     const QString chosen = morvObjs_parmBrowseFile(box->text().trimmed(), browseId, this, adm, true, allowCheckout);
     if (chosen != PICKER_NODEF)
         box->setText(chosen);

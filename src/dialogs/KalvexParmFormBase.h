@@ -146,6 +146,9 @@ protected:
     // The set the controls were last filled from, while it lives; what
     // persistData and the dialog's own edits write into.
     IKalvexGenParmsPtr shownParms() const;
+    // The set a picker's context (database, variables) comes from: the one on
+    // screen, or before any load the one handed in.
+    IKalvexGenParmsPtr contextParms() const;
 
     VbPanel3D* panel() const { return m_panel; }
     VbFrame* parmFrame() const { return m_frame; }

@@ -2,9 +2,6 @@
 #include "dialogs/frmConfigFileParms.h"
 
 #include "dialogs/guiLib.h"
-#include "dialogs/morvObjs_pickers.h"
-#include "generators/generatorAdminObj.h"
-#include "interfaces/IKalvexGenerator.h"
 
 namespace kalvex {
 
@@ -51,15 +48,7 @@ frmConfigFileParms::frmConfigFileParms(const ConfigFileDialog& kind)
     connect(browseConfigFile, &VbCommandButton::Click, this, &frmConfigFileParms::browseConfigFile_Click);
 }
 
-void frmConfigFileParms::browseConfigFile_Click()
-{
-    const IKalvexGenParmsPtr parms = parmsColl();
-    const auto gen = parms ? std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()) : nullptr;
-    const QString chosen = morvObjs_parmBrowseFile(textConfigFile->text().trimmed(), fileKey(), this,
-                                                   morvObjs_generatorGetAdminObj(gen), true, false);
-    if (chosen != PICKER_NODEF)
-        textConfigFile->setText(chosen);
-}
+void frmConfigFileParms::browseConfigFile_Click() { browseFileInto(textConfigFile, fileKey(), false); }
 
 bool frmConfigFileParms::layoutPanel()
 {

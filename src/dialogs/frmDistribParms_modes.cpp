@@ -155,7 +155,7 @@ int frmDistribParms::persistGroups(const IKalvexGenParmsPtr& parms)
 
 void frmDistribParms::browseTransfer_Click()
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
+    const IKalvexGenParmsPtr parms = contextParms();
     if (!parms)
         return;
     const QString dir = morvObjs_dirBrowser(textTransferDest->text().trimmed(),

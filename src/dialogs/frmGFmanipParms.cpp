@@ -119,7 +119,7 @@ int frmGFmanipParms::persistGroups(const IKalvexGenParmsPtr& parms) { return m_o
 // The picker buttons need a parameter set: without one a click does nothing.
 void frmGFmanipParms::browseFromFile_Click()
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
+    const IKalvexGenParmsPtr parms = contextParms();
     if (!parms)
         return;
     if (!OptFmanip[kMakeDir]->value()) {
@@ -134,7 +134,7 @@ void frmGFmanipParms::browseFromFile_Click()
 
 void frmGFmanipParms::browseToFile_Click()
 {
-    if (parmsColl())
+    if (contextParms())
         browseFileInto(textToFile, QStringLiteral("BRID_TO_FILE"), false);
 }
 

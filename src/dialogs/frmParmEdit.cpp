@@ -148,7 +148,7 @@ void frmParmEdit::Form_Load()
 void frmParmEdit::parmsCaption_DblClick()
 {
     if (const ParmsListViewer& viewer = parmsListViewer())
-        viewer(parmsColl());
+        viewer(contextParms());
 }
 
 void frmParmEdit::Form_Unload(int& cancel)

@@ -12,7 +12,7 @@ namespace kalvex {
 
 void frmParmEdit::cmdBrowse_Click()
 {
-    const auto adm = morvObjs_parmsGetAdminObj(parmsColl());
+    const auto adm = morvObjs_parmsGetAdminObj(contextParms());
     vaSpread* g = parmsGrid;
     g->commitEdit();
     g->setBlockMode(false);
@@ -35,7 +35,7 @@ void frmParmEdit::cmdBrowse_Click()
 
 void frmParmEdit::browseBatchFile_Click()
 {
-    const auto adm = morvObjs_parmsGetAdminObj(parmsColl());
+    const auto adm = morvObjs_parmsGetAdminObj(contextParms());
     const QString chosen = morvObjs_parmBrowseFile(textBatchfile->text().trimmed(),
                                                    QStringLiteral("MORV_GEN_BATCHFILE"), this, adm, true, false);
     if (chosen != PICKER_NODEF)

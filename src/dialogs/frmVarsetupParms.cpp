@@ -3,10 +3,7 @@
 #include "dialogs/frmVarsetupParms.h"
 
 #include "dialogs/guiLib.h"
-#include "dialogs/morvObjs_pickers.h"
-#include "generators/generatorAdminObj.h"
 #include "generators/gens_tooltip.h"
-#include "interfaces/IKalvexGenerator.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbLabel.h"
 #include "platform/VbTextBox.h"
@@ -126,12 +123,7 @@ bool frmVarsetupParms::layoutPanel()
 
 void frmVarsetupParms::browseSource(VbTextBox* text, const QString& browseId)
 {
-    const IKalvexGenParmsPtr parms = parmsColl();
-    const auto generator = parms ? std::dynamic_pointer_cast<IKalvexGenerator>(parms->parent()) : nullptr;
-    const QString chosen = morvObjs_parmBrowseFile(text->text().trimmed(), browseId, this,
-                                                   morvObjs_generatorGetAdminObj(generator), false, true);
-    if (chosen != PICKER_NODEF)
-        text->setText(chosen);
+    browseFileInto(text, browseId, true);
 }
 
 void frmVarsetupParms::browseSourceDBPCB_Click() { browseSource(textSourceDBPCB, QStringLiteral("BNREP_PCB_DB")); }

@@ -4,11 +4,14 @@
 
 #include <QTest>
 
+#include "admin/KalvexAdministrator.h"
 #include "admin/KalvexDistributor.h"
 #include "dialogs/frmConfigFileParms.h"
 #include "dialogs/frmDistribParms.h"
 #include "dialogs/parm_edit_fixture.h"
+#include "interfaces/IKalvexGenerators.h"
 #include "platform/VbOptionButton.h"
+#include "support/browser_answer.h"
 #include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
@@ -103,6 +106,28 @@ TEST_P(SecondSetOfAKind, DedicatedDialogWritesTheGeneratorItWasOpenedFor)
     EXPECT_EQ(second->parameters()->editor()->persistData(false), 1);
     EXPECT_EQ(parmValue(second->parameters(), "title"), "theirs");
     EXPECT_NE(parmValue(first->parameters(), "title"), "theirs");
+}
+
+TEST_P(SecondSetOfAKind, BrowseWorksInTheDatabaseOfTheGeneratorShown)
+{
+    ModalWatchdog dog(20000);
+    auto adm = classCreate_KalvexAdministrator();
+    auto first = adm->generators()->add("DXF1", "Drawing exchange");
+    ASSERT_TRUE(first);
+    first->setCmdGen(kDxfProgram);
+    auto* form = openThrough<frmDXFOutParms>(first->parameters()->editor());
+    ASSERT_TRUE(form);
+
+    // The second generator belongs to no database yet.
+    auto second = secondGenerator(GetParam(), first);
+    ASSERT_EQ(second->parameters()->editor()->formObj(), form);
+    ASSERT_EQ(form->parmsColl(), second->parameters());
+
+    BrowserSeen seen;
+    answerBrowser(seen, QString());
+    clickWidget(form->browseConfigFile);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.adm, adm) << "the browser works in the shown generator's database";
 }
 
 TEST_P(SecondSetOfAKind, DistributorDialogWritesTheDistributorItWasOpenedFor)
