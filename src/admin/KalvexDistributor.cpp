@@ -1,6 +1,7 @@
 #include "admin/KalvexDistributor.h"
 
 #include "admin/KalvexPsiteAssignment.h"
+#include "foundation/siteAssignments.h"
 #include "generators/KalvexGenParms.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "interfaces/IKalvexParmForm.h"
@@ -72,27 +73,12 @@ void KalvexDistributor::clone(const std::shared_ptr<IKalvexDistributor>& other)
     upd(m_exe, other->distribExe(false), QStringLiteral("distribExe"));
 
     auto theirParms = other->parameters();
-    if (m_parameters || theirParms->count() > 0) {
-        auto mine = parameters();
-        while (mine->count() > 0)
-            mine->remove(mine->count());
-        for (int i = 1; i <= theirParms->count(); ++i) {
-            auto p = theirParms->item(i);
-            mine->add(p->name(), p->value(false), p->parmType());
-        }
-    }
+    if (m_parameters || theirParms->count() > 0)
+        copyParameters(*parameters(), theirParms);
 
     auto theirSites = other->psiteAssignments();
-    if (m_sites || theirSites->count() > 0) {
-        auto mine = psiteAssignments();
-        while (mine->count() > 0)
-            mine->remove(mine->count());
-        for (int i = 1; i <= theirSites->count(); ++i) {
-            auto copy = classCreate_KalvexPsiteAssignment();
-            copy->clone(theirSites->item(i, SORT_COLLECTION));
-            mine->add(copy);
-        }
-    }
+    if (m_sites || theirSites->count() > 0)
+        copySiteAssignments(*psiteAssignments(), *theirSites, &classCreate_KalvexPsiteAssignment);
     chooseEditForm();
 }
 

@@ -85,6 +85,9 @@ void KalvexObjectBase::setMessagesObj(QObject* sink)
 void KalvexObjectBase::findRaisers(std::shared_ptr<IBrenloEventRaiser>* pub,
                                    std::shared_ptr<IBrenloEventRaiser>* internal) const
 {
+    // No hooks here and no owner: the common case of an object being read.
+    if (!m_hooks && m_parent.expired())
+        return;
     auto take = [&](const Hooks* h) {
         if (!h)
             return;
@@ -124,9 +127,6 @@ std::shared_ptr<IBrenloEventRaiser> KalvexObjectBase::internalEventRaiser() cons
 
 bool KalvexObjectBase::raisesEvents() const
 {
-    // No hooks here and no owner: the common case of an object being read.
-    if (!m_hooks && m_parent.expired())
-        return false;
     std::shared_ptr<IBrenloEventRaiser> pub, internal;
     findRaisers(&pub, &internal);
     return pub || internal;
@@ -149,8 +149,7 @@ void KalvexObjectBase::raiseEvent(const QString& eventType, const QString& prope
                                   const QVariant& oldValue, const QVariant& newValue)
 {
     std::shared_ptr<IBrenloEventRaiser> pub, internal;
-    if (m_hooks || !m_parent.expired())
-        findRaisers(&pub, &internal);
+    findRaisers(&pub, &internal);
     raiseEventTo(pub, internal, eventType, property, oldValue, newValue);
 }
 
@@ -185,8 +184,7 @@ bool KalvexObjectBase::updateField(T& field, const T& value, const QString& prop
     if (field == value)
         return false;
     std::shared_ptr<IBrenloEventRaiser> pub, internal;
-    if (m_hooks || !m_parent.expired())
-        findRaisers(&pub, &internal);
+    findRaisers(&pub, &internal);
     if (!pub && !internal) {
         field = value;
         setModified(1);

@@ -30,6 +30,20 @@ void updateSiteAssignments(Coll& coll, const std::shared_ptr<IKalvexProdSites>& 
     }
 }
 
+// Empties mine, then adds a copy of each of theirs (made by make() and
+// cloned), in collection order; each removal and addition counts.
+template <typename Mine, typename Theirs, typename Make>
+void copySiteAssignments(Mine& mine, const Theirs& theirs, Make make)
+{
+    while (mine.count() > 0)
+        mine.remove(mine.count());
+    for (int i = 1; i <= theirs.count(); ++i) {
+        auto copy = make();
+        copy->clone(theirs.item(i, SORT_COLLECTION));
+        mine.add(copy);
+    }
+}
+
 // Orders assignments by their site's place in production-site order.
 template <typename ItemPtr>
 bool siteOrderLess(const ItemPtr& a, const ItemPtr& b)

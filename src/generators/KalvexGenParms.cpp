@@ -33,13 +33,8 @@ IKalvexGenParmPtr KalvexGenParms::add(const QString& name, const QString& value,
         existing->setParmType(parmType);
         return existing;
     }
-    IKalvexGenParmPtr parm = KalvexGenParm::create(trimmed, value, parmType);
-    if (!parm)
-        return nullptr;
     // The set counts the addition.
-    insertItem(parm);
-    m_names.appended(trimmed, count());
-    return parm;
+    return join(trimmed, value, parmType, true);
 }
 
 bool KalvexGenParms::addQuietly(QAnyStringView name, QAnyStringView value, int parmType)
@@ -57,12 +52,20 @@ bool KalvexGenParms::addQuietly(QAnyStringView name, QAnyStringView value, int p
     });
     if (trimmed.isEmpty() || positionOf(trimmed))
         return false;
-    IKalvexGenParmPtr parm = KalvexGenParm::create(trimmed, value, parmType);
+    return join(trimmed, value, parmType, false) != nullptr;
+}
+
+IKalvexGenParmPtr KalvexGenParms::join(QAnyStringView trimmedName, QAnyStringView value, int parmType, bool counted)
+{
+    IKalvexGenParmPtr parm = KalvexGenParm::create(trimmedName, value, parmType);
     if (!parm)
-        return false;
-    appendQuietly(parm);
-    m_names.appended(trimmed, count());
-    return true;
+        return nullptr;
+    if (counted)
+        insertItem(parm);
+    else
+        appendQuietly(parm);
+    m_names.appended(trimmedName, count());
+    return parm;
 }
 
 int KalvexGenParms::remove(const QString& name)
@@ -127,6 +130,17 @@ int KalvexGenParms::setInternalValue(const QString& key, const QVariant& value)
         return 1;
     }
     return KalvexCollection::setInternalValue(key, value);
+}
+
+void copyParameters(IKalvexGenParms& mine, const IKalvexGenParmsPtr& theirs)
+{
+    while (mine.count() > 0)
+        mine.remove(mine.count());
+    if (!theirs)
+        return;
+    for (int i = 1; i <= theirs->count(); ++i)
+        if (auto p = theirs->item(i))
+            mine.add(p->name(), p->value(false), p->parmType());
 }
 
 std::shared_ptr<IKalvexGenParms> classCreate_KalvexGenParms()

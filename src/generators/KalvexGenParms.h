@@ -39,6 +39,9 @@ public:
 
 private:
     int positionOf(QAnyStringView name) const;
+    // A new parameter at the end, under a trimmed name not taken; the
+    // addition counted or not. Null when it cannot be made.
+    IKalvexGenParmPtr join(QAnyStringView trimmedName, QAnyStringView value, int parmType, bool counted);
 
     std::shared_ptr<IBrenloEnvirVars> m_vars;
     std::shared_ptr<IKalvexGenParmsEditor> m_editor;
@@ -46,5 +49,9 @@ private:
 };
 
 std::shared_ptr<IKalvexGenParms> classCreate_KalvexGenParms();
+
+// Empties mine, then adds each parameter of theirs (none when null) with its
+// value and type, in their order; each removal and addition counts.
+void copyParameters(IKalvexGenParms& mine, const IKalvexGenParmsPtr& theirs);
 
 } // namespace kalvex

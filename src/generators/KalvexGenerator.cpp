@@ -94,15 +94,8 @@ void KalvexGenerator::clone(const std::shared_ptr<IKalvexGenerator>& other)
     auto src = other->parameters();
     if (!m_parms && (!src || src->count() == 0))
         return;
-    auto mine = parameters();
-    if (!mine)
-        return;
-    while (mine->count() > 0)
-        mine->remove(1);
-    if (src)
-        for (int i = 1; i <= src->count(); ++i)
-            if (auto p = src->item(i))
-                mine->add(p->name(), p->value(false), p->parmType());
+    if (auto mine = parameters())
+        copyParameters(*mine, src);
 }
 
 void KalvexGenerator::initialize()

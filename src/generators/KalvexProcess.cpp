@@ -1,7 +1,8 @@
 #include "generators/KalvexProcess.h"
 
-#include "generators/KalvexGenAssignment.h"
 #include "foundation/objectCast.h"
+#include "foundation/siteAssignments.h"
+#include "generators/KalvexGenAssignment.h"
 #include "generators/KalvexProcessOrderKey.h"
 
 namespace kalvex {
@@ -64,16 +65,8 @@ void KalvexProcess::clone(const std::shared_ptr<IKalvexProcess>& other)
     setProductClass(other->productClass());
 
     auto theirs = other->generatorAssignments();
-    if (!m_assignments && theirs->count() == 0)
-        return;
-    auto mine = generatorAssignments();
-    while (mine->count() > 0)
-        mine->remove(mine->count());
-    for (int i = 1; i <= theirs->count(); ++i) {
-        auto copy = classCreate_KalvexGenAssignment();
-        copy->clone(theirs->item(i, SORT_COLLECTION));
-        mine->add(copy);
-    }
+    if (m_assignments || theirs->count() > 0)
+        copySiteAssignments(*generatorAssignments(), *theirs, &classCreate_KalvexGenAssignment);
 }
 
 void KalvexProcess::initialize()
