@@ -1,6 +1,8 @@
 // The console window: its controls, load, layout, unload and browse buttons.
 #include "browser/frmObjectTest.h"
 
+#include <QtMath>
+
 #include "admin/KalvexAdministrator.h"
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObjs_pickers.h"
@@ -16,6 +18,7 @@
 #include "platform/VbLabel.h"
 #include "platform/VbListBox.h"
 #include "platform/VbTextBox.h"
+#include "platform/VbTwips.h"
 #include "platform/vbl_form.h"
 
 namespace kalvex {
@@ -46,6 +49,7 @@ frmObjectTest::frmObjectTest()
     setCaption(kCaption);
     connectEvents();
     resize(720, 600);
+    setMinimumFromDesign();
 }
 
 frmObjectTest::~frmObjectTest() = default;
@@ -119,6 +123,22 @@ void frmObjectTest::buildResultFrame()
     vb::move(tlistResult, 120, 1800, 9120, 3400);
     vb::move(TextRUVOut, 120, 5400, 4000, 315);
     vb::move(cmdRUVOut, 4200, 5400, 1120, 340);
+}
+
+void frmObjectTest::setMinimumFromDesign()
+{
+    // Below this the resize rules would push "List Generators" out of the
+    // window, squeeze the tree to nothing and lay the message lines over the
+    // tabs. Wide enough for the top row at its design places; high enough
+    // for the result frame with a tree as high as the list above it.
+    const double m = guiLib().margin;
+    const auto right = [](const QWidget* w) { return vb::left(w) + vb::width(w); };
+    const double width = qMax(right(FrameSourceSelect), right(cmdListGen)) + vb::left(FrameSourceSelect);
+    const double resultHeight = vb::top(tlistResult) + vb::height(infoList) + m / 2 + vb::height(cmdRUVOut) + m;
+    vbl_form_layoutMessages(this);
+    const double messages = vb::scaleHeight(this) - vb::top(mess1);
+    const double height = vb::top(frameResult) + resultHeight + m / 2 + messages;
+    setMinimumSize(qCeil(width / twipsPerPixelX()), qCeil(height / twipsPerPixelY()));
 }
 
 void frmObjectTest::connectEvents()

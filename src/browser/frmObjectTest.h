@@ -112,8 +112,11 @@ private:
     void buildSourceFrame();
     void buildResultFrame();
     void connectEvents();
+    void setMinimumFromDesign();
     // Back to the design state: lists, tree, caption and labels empty.
     void clearShownState();
+    // Each load and dump starts with empty status lines.
+    void clearStatusLines();
     void browseInto(VbTextBox* box, const QString& browseId, bool withVariables);
 
     IKalvexAdministratorPtr m_admObj;

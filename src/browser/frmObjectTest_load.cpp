@@ -78,6 +78,7 @@ double objectTest_elapsedSeconds(double start, double end)
 void frmObjectTest::cmdLoadGenRUV_Click()
 {
     ensureLoaded();
+    clearStatusLines();
     const bool defaults = vbl_chk_isChecked(CheckDefaults);
     const auto conn = classCreate_KalvexRUVConnection();
     const auto ctrl = classCreate_KalvexStorageCtrl();
@@ -118,11 +119,19 @@ void frmObjectTest::cmdLoadGenRUV_Click()
         postMessage(QStringLiteral("Load failed: ") + m_lastLoadError, 1);
 }
 
+void frmObjectTest::clearStatusLines()
+{
+    // A message of an earlier load or dump would read as this one's outcome.
+    postMessage(QString(), 1);
+    postMessage(QString(), 2);
+}
+
 void frmObjectTest::CheckDefaults_Click() { cmdLoadGenRUV_Click(); }
 
 void frmObjectTest::cmdLoadJprefs_Click()
 {
     ensureLoaded();
+    clearStatusLines();
     double elapsed = 0;
     m_lastLoadStatus = STORAGE_FAILED;
     m_lastLoadError.clear();
@@ -184,6 +193,7 @@ void frmObjectTest::cmdRUVOut_Click()
     const auto conn = classCreate_KalvexRUVConnection();
     if (!ctrl || !conn)
         return;
+    clearStatusLines();
     ctrl->setStorageObject(conn);
     conn->setFileOpenMode(RUV_OPEN_WRITE);
     conn->setApplMode(kApplMode);

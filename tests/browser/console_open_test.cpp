@@ -16,6 +16,45 @@
 using namespace kalvex;
 using namespace kalvex::test;
 
+namespace {
+
+// Where a control shows in the window, or an empty rectangle when part of it
+// lies outside the window or outside a container it sits in.
+QRect shownRect(const QWidget* window, const QWidget* control)
+{
+    const QRect inWindow(control->mapTo(window, QPoint(0, 0)), control->size());
+    for (const QWidget* p = control->parentWidget(); p; p = p == window ? nullptr : p->parentWidget())
+        if (!p->rect().contains(QRect(control->mapTo(p, QPoint(0, 0)), control->size())))
+            return {};
+    return inWindow;
+}
+
+// Every visible control of the form whole in view and none over another
+// (a container holds its controls; that is no overlap).
+void expectAllControlsShownApart(const VbForm* form)
+{
+    QList<const QWidget*> shown;
+    for (QObject* o : form->controls())
+        if (auto* w = qobject_cast<const QWidget*>(o); w && w->isVisible())
+            shown << w;
+    ASSERT_GT(shown.size(), 15);
+    for (const QWidget* w : shown)
+        EXPECT_FALSE(shownRect(form, w).isEmpty()) << w->objectName().toStdString() << " is not wholly in view";
+    for (int i = 0; i < shown.size(); ++i)
+        for (int j = i + 1; j < shown.size(); ++j) {
+            const QWidget* a = shown[i];
+            const QWidget* b = shown[j];
+            if (a->isAncestorOf(b) || b->isAncestorOf(a))
+                continue;
+            const QRect ra(a->mapTo(form, QPoint(0, 0)), a->size());
+            const QRect rb(b->mapTo(form, QPoint(0, 0)), b->size());
+            EXPECT_FALSE(ra.intersects(rb)) << a->objectName().toStdString() << " overlaps "
+                                            << b->objectName().toStdString();
+        }
+}
+
+} // namespace
+
 TEST_F(ConsoleTest, DoubleClickOnTheGridCaptionShowsTheSetInTheConsole)
 {
     auto gen = classCreate_KalvexGenerator();
@@ -113,6 +152,18 @@ TEST_F(ConsoleTest, DumpWithoutAShownDatabaseWritesNothingAndAFailedOneSaysSo)
     typeInto(console->TextRUVOut, pathIn("no/such/dir/out.mra"));
     clickWidget(console->cmdRUVOut);
     EXPECT_TRUE(console->mess1->caption().startsWith("Dump failed: ")) << console->mess1->caption().toStdString();
+
+    // The next dump, written, takes the failure off the status line.
+    typeInto(console->TextRUVOut, pathIn("out.mra"));
+    clickWidget(console->cmdRUVOut);
+    EXPECT_TRUE(QFile::exists(pathIn("out.mra")));
+    EXPECT_EQ(console->mess1->caption(), "");
+    typeInto(console->TextRUVOut, "");
+    clickWidget(console->cmdRUVOut);
+    EXPECT_TRUE(console->mess1->caption().startsWith("Dump failed: "));
+    typeInto(console->TextRUVOut, pathIn("out.mra"));
+    clickWidget(console->cmdRUVOut);
+    EXPECT_EQ(console->mess1->caption(), "");
 }
 
 TEST_F(ConsoleTest, ClosingAndReopeningStartsWithAFreshDatabaseAndEmptyLists)
@@ -151,4 +202,28 @@ TEST_F(ConsoleTest, ResizedConsoleKeepsTheTreeAndDumpButtonInsideTheResultFrame)
     EXPECT_DOUBLE_EQ(vb::height(console->tlistResult),
                      vb::top(console->cmdRUVOut) - vb::top(console->tlistResult) - 65);
     EXPECT_LE(vb::top(console->frameResult) + vb::height(console->frameResult), vb::top(console->mess1));
+}
+
+TEST_F(ConsoleTest, AtItsSmallestSizeEveryControlStaysInViewAndApart)
+{
+    loadKeywordFile(demoDatabasePath());
+    expectAllControlsShownApart(console);
+    const QSize smallest = console->minimumSize();
+    // The default size is usable.
+    EXPECT_LE(smallest.width(), 720);
+    EXPECT_LE(smallest.height(), 600);
+    for (const QSize asked : {QSize(600, 450), QSize(400, 300), QSize(100, 100), QSize(0, 0)}) {
+        console->resize(asked);
+        QApplication::processEvents();
+        EXPECT_EQ(console->size(), smallest.expandedTo(asked)) << asked.width() << "x" << asked.height();
+    }
+    ASSERT_EQ(console->size(), smallest);
+    console->postMessage("A status line of some length", 1);
+    console->postMessage("and a second one", 2);
+    expectAllControlsShownApart(console);
+    // The tree keeps room for rows.
+    EXPECT_GE(console->tlistResult->height(), console->infoList->height());
+    console->SSTab1->setCurrentIndex(2);
+    QApplication::processEvents();
+    expectAllControlsShownApart(console);
 }
