@@ -1,16 +1,18 @@
-// kalvex-console [--png OUT.png] [FILE]
+// kalvex-console [--png OUT.png] [--jobprefs FILE.ruv] [FILE]
 //
 // Opens the object test console on an administration database in a keyword
-// file (default: the bundled examples/demo.mra), loaded and shown. With a
-// display it is the real window. Without one (no DISPLAY or WAYLAND_DISPLAY,
-// or QT_QPA_PLATFORM=offscreen) the loaded console is drawn into OUT.png
-// (default kalvex-console.png) and the program ends. Either way it prints the
-// load time and the object counts. A file that is missing, unreadable or not
-// a valid database ends it with a message and exit code 1; wrong arguments
-// with 2.
+// file (default: the bundled examples/demo.mra), loaded and shown, with the
+// job preferences of its other page named (default: the bundled
+// examples/demo.ruv). With a display it is the real window; a file that
+// cannot be loaded leaves the window open with the name in its box and the
+// reason on its status line. Without one (no DISPLAY or WAYLAND_DISPLAY, or
+// QT_QPA_PLATFORM=offscreen) the loaded console is drawn into OUT.png
+// (default kalvex-console.png) and the program ends. Either way a loaded
+// file's load time and object counts are printed. Headless, a file that is missing,
+// unreadable or not a valid database ends it with a message and exit code 1;
+// wrong arguments with 2.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QStyleFactory>
 #include <QWindow>
@@ -19,12 +21,10 @@
 
 #include "browser/frmObjectTest.h"
 #include "browser/kalvexUi_install.h"
-#include "interfaces/IKalvexStorageCtrl.h"
+#include "console_start.h"
 #include "object_counts.h"
 #include "platform/TList.h"
-#include "platform/VbCommandButton.h"
 #include "platform/VbLabel.h"
-#include "platform/VbTextBox.h"
 
 using namespace kalvex;
 
@@ -35,6 +35,7 @@ constexpr int kExitUsage = 2;
 
 struct Options {
     QString file = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
+    QString jobPrefs = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.ruv");
     QString png = QStringLiteral("kalvex-console.png");
 };
 
@@ -47,6 +48,8 @@ bool parseArgs(const QStringList& args, Options& opt)
         const QString& a = args[i];
         if (a == QLatin1String("--png") && i + 1 < args.size()) {
             opt.png = args[++i];
+        } else if (a == QLatin1String("--jobprefs") && i + 1 < args.size()) {
+            opt.jobPrefs = args[++i];
         } else if (a.startsWith(QLatin1String("-")) || fileGiven) {
             return false;
         } else {
@@ -55,20 +58,6 @@ bool parseArgs(const QStringList& args, Options& opt)
         }
     }
     return true;
-}
-
-// Why the file cannot be loaded, or empty when it can be opened for reading.
-QString unreadableReason(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("%1: no such file").arg(path);
-    if (info.isDir())
-        return QStringLiteral("%1: is a directory, not a keyword file").arg(path);
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1: cannot be read (%2)").arg(path, f.errorString());
-    return QString();
 }
 
 bool headlessPlatform()
@@ -98,35 +87,35 @@ int main(int argc, char** argv)
 
     Options opt;
     if (!parseArgs(app.arguments().mid(1), opt)) {
-        std::fprintf(stderr, "usage: kalvex-console [--png OUT.png] [FILE]\n");
+        std::fprintf(stderr, "usage: kalvex-console [--png OUT.png] [--jobprefs FILE.ruv] [FILE]\n");
         return kExitUsage;
     }
-    if (const QString why = unreadableReason(opt.file); !why.isEmpty()) {
-        fail(why);
-        return kExitFileError;
-    }
+    const bool headless = headlessPlatform();
 
     kalvexUi_install();
     frmObjectTest* console = vbl_formInstance<frmObjectTest>();
     QElapsedTimer opening;
     opening.start();
-    console->textASCIISource->setText(opt.file);
-    console->cmdLoadGenRUV->click();
-    if (console->lastLoadStatus() != STORAGE_OK) {
-        fail(QStringLiteral("%1: not a valid administration database: %2").arg(opt.file, console->lastLoadError()));
-        return kExitFileError;
+    const console::ConsoleStart start = console::startConsole(console, opt.file, opt.jobPrefs);
+    if (!start.failure.isEmpty()) {
+        fail(start.failure);
+        // Without a window nobody could correct the name.
+        if (headless)
+            return kExitFileError;
     }
     console->show();
     waitUntilExposed(console);
     const qint64 openMs = opening.elapsed();
 
-    std::printf("%s\n", qPrintable(QFileInfo(opt.file).absoluteFilePath()));
-    std::printf("  %s s; loaded and shown in %lld ms\n", qPrintable(console->timeLabel->caption()),
-                static_cast<long long>(openMs));
-    std::printf("  %s\n", qPrintable(console::countObjects(console->admObj()).text()));
-    std::printf("  %d tree rows\n", console->tlistResult->ListCount());
+    if (start.loaded) {
+        std::printf("%s\n", qPrintable(QFileInfo(opt.file).absoluteFilePath()));
+        std::printf("  %s s; loaded and shown in %lld ms\n", qPrintable(console->timeLabel->caption()),
+                    static_cast<long long>(openMs));
+        std::printf("  %s\n", qPrintable(console::countObjects(console->admObj()).text()));
+        std::printf("  %d tree rows\n", console->tlistResult->ListCount());
+    }
 
-    if (!headlessPlatform()) {
+    if (!headless) {
         std::fflush(stdout);
         return app.exec();
     }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "admin/KalvexAdministrator.h"
+#include "kalvex-console/console_start.h"
 #include "dialogs/frmParmEdit.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
@@ -52,6 +53,18 @@ void expectAllControlsShownApart(const VbForm* form)
                                             << b->objectName().toStdString();
         }
 }
+
+// Runs the test in another working folder and returns to the one before.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const QString& path) : m_before(QDir::currentPath()) { QDir::setCurrent(path); }
+    ~WorkingFolder() { QDir::setCurrent(m_before); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    QString m_before;
+};
 
 } // namespace
 
@@ -226,4 +239,57 @@ TEST_F(ConsoleTest, AtItsSmallestSizeEveryControlStaysInViewAndApart)
     console->SSTab1->setCurrentIndex(2);
     QApplication::processEvents();
     expectAllControlsShownApart(console);
+}
+
+TEST_F(ConsoleTest, ProgramStartNamesBothFilesInFullSoThatEachPageLoadsFromAnyFolder)
+{
+    {
+        const WorkingFolder source(KALVEX_SOURCE_DIR);
+        const console::ConsoleStart start = console::startConsole(console, "examples/demo.mra", "examples/demo.ruv");
+        EXPECT_TRUE(start.loaded);
+        EXPECT_EQ(start.failure, "");
+    }
+    EXPECT_EQ(QFileInfo(console->textASCIISource->text()), QFileInfo(demoDatabasePath()));
+    EXPECT_EQ(QFileInfo(console->textJprefs->text()), QFileInfo(demoJobPrefsPath()));
+    EXPECT_EQ(console->mess1->caption(), "");
+
+    const WorkingFolder elsewhere(dir.path());
+    showConsole();
+    console->SSTab1->setCurrentIndex(2);
+    clickWidget(console->cmdLoadJprefs);
+    EXPECT_EQ(console->lastLoadStatus(), STORAGE_OK) << console->lastLoadError().toStdString();
+    EXPECT_TRUE(treeShows(console->tlistResult, "SILK_TOP"));
+}
+
+TEST_F(ConsoleTest, ProgramStartOnABadFileLeavesItsNameInTheBoxAndTheReasonOnTheStatusLine)
+{
+    auto box = answerMessageBox("OK", 300);
+    const QString missing = pathIn("missing.mra");
+    const console::ConsoleStart start = console::startConsole(console, missing, demoJobPrefsPath());
+    EXPECT_FALSE(start.loaded);
+    EXPECT_EQ(start.failure, missing + ": no such file");
+    EXPECT_FALSE(box->ran) << "a message box before the window";
+    EXPECT_EQ(console->textASCIISource->text(), missing);
+    EXPECT_EQ(console->mess1->caption(), "Load failed: " + missing + ": no such file");
+    EXPECT_EQ(console->tlistResult->ListCount(), 0);
+    // Corrected in the box, it loads.
+    showConsole();
+    typeInto(console->textASCIISource, demoDatabasePath());
+    clickWidget(console->cmdLoadGenRUV);
+    EXPECT_EQ(console->lastLoadStatus(), STORAGE_OK);
+    EXPECT_EQ(console->mess1->caption(), "");
+
+    const QString broken = writeFile("broken.mra", "ADMIN_DB 1\nSection \"Generators\"\n.Generator \"G\n");
+    const console::ConsoleStart brokenStart = console::startConsole(console, broken, demoJobPrefsPath());
+    EXPECT_FALSE(brokenStart.loaded);
+    EXPECT_TRUE(brokenStart.failure.contains("not a valid administration database"));
+    EXPECT_EQ(console->textASCIISource->text(), broken);
+    EXPECT_TRUE(console->mess1->caption().startsWith("Load failed: ")) << console->mess1->caption().toStdString();
+
+    const QString noPrefs = pathIn("missing.ruv");
+    const console::ConsoleStart prefsStart = console::startConsole(console, demoDatabasePath(), noPrefs);
+    EXPECT_TRUE(prefsStart.loaded);
+    EXPECT_EQ(prefsStart.failure, noPrefs + ": no such file");
+    EXPECT_EQ(console->mess1->caption(), "");
+    EXPECT_EQ(console->mess2->caption(), "Job preferences: " + noPrefs + ": no such file");
 }

@@ -1,0 +1,25 @@
+// How kalvex-console opens the object test console on its files.
+#pragma once
+#include <QString>
+
+namespace kalvex {
+class frmObjectTest;
+}
+
+namespace kalvex::console {
+
+struct ConsoleStart {
+    bool loaded = false;  // the keyword file is loaded and shown
+    QString failure;      // why a file cannot be loaded; empty when both can
+};
+
+// Puts the keyword file and the job preferences into the console's boxes
+// (as full paths, so that Load works wherever the program was started) and
+// loads the keyword file. A failure is on the console's status line too, so
+// that a user can correct the name.
+ConsoleStart startConsole(frmObjectTest* console, const QString& keywordFile, const QString& jobPrefsFile);
+
+// Why the file cannot be loaded, or empty when it can be opened for reading.
+QString unreadableReason(const QString& path);
+
+} // namespace kalvex::console
