@@ -8,9 +8,9 @@
 // reason on its status line. Without one (no DISPLAY or WAYLAND_DISPLAY, or
 // QT_QPA_PLATFORM=offscreen) the loaded console is drawn into OUT.png
 // (default kalvex-console.png) and the program ends. Either way a loaded
-// file's load time and object counts are printed. Headless, a file that is missing,
-// unreadable or not a valid database ends it with a message and exit code 1;
-// wrong arguments with 2.
+// file's load time and object counts are printed. Headless, a file that is
+// missing, unreadable or not a valid database ends it with a message and
+// exit code 1; wrong arguments with 2.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
