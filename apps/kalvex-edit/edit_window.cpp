@@ -58,6 +58,8 @@ EditWindow::EditWindow(QWidget* parent) : QWidget(parent)
     cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
     cmdConsole = new QPushButton(QStringLiteral("&Console"), this);
     cmdConsole->setObjectName(QStringLiteral("cmdConsole"));
+    for (QPushButton* b : {cmdEdit, cmdConsole})
+        b->setFocusPolicy(Qt::TabFocus);
     cmdConsole->setToolTip(QStringLiteral("The object test console on this database"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("statusLine"));
@@ -87,6 +89,7 @@ EditWindow::EditWindow(QWidget* parent) : QWidget(parent)
                 openDistributor(index.row());
         });
         view->installEventFilter(this);
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, view] { m_lastList = view; });
     }
     connect(cmdEdit, &QPushButton::clicked, this, [this] { openCurrent(); });
     connect(cmdConsole, &QPushButton::clicked, this, &EditWindow::showConsole);
@@ -123,7 +126,11 @@ void EditWindow::fitColumns(QTreeView* view)
 
 ParmDialogHost* EditWindow::openCurrent()
 {
+    // The list holding the focus, else the one that held it last (the
+    // buttons do not take the focus from a list when clicked).
     QTreeView* view = m_lastList ? m_lastList : listGenerators;
+    if (QWidget* f = focusWidget(); f == listGenerators || f == listDistributors)
+        view = static_cast<QTreeView*>(f);
     const int row = view->currentIndex().isValid() ? view->currentIndex().row() : -1;
     return view == listGenerators ? openGenerator(row) : openDistributor(row);
 }
