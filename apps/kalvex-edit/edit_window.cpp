@@ -93,7 +93,7 @@ EditWindow::EditWindow(QWidget* parent) : QWidget(parent)
     }
     connect(cmdEdit, &QPushButton::clicked, this, [this] { openCurrent(); });
     connect(cmdConsole, &QPushButton::clicked, this, &EditWindow::showConsole);
-    resize(900, 620);
+    resize(900, 580);
 }
 
 void EditWindow::setDatabase(const IKalvexAdministratorPtr& adm, const QString& path)
@@ -104,9 +104,12 @@ void EditWindow::setDatabase(const IKalvexAdministratorPtr& adm, const QString& 
     m_distributors->setEntries(distributorEntries(adm));
     fitColumns(listGenerators);
     fitColumns(listDistributors);
-    for (QTreeView* view : {listGenerators, listDistributors})
-        if (view->model()->rowCount() > 0)
-            view->setCurrentIndex(view->model()->index(0, 0));
+    // Each list starts on its first row; only the generators' shows selected.
+    if (m_generators->rowCount() > 0)
+        listGenerators->setCurrentIndex(m_generators->index(0, 0));
+    if (m_distributors->rowCount() > 0)
+        listDistributors->selectionModel()->setCurrentIndex(m_distributors->index(0, 0),
+                                                            QItemSelectionModel::NoUpdate);
     listGenerators->setFocus();
     m_lastList = listGenerators;
     setWindowTitle(QStringLiteral("Kalvex output generators - %1").arg(QFileInfo(path).fileName()));

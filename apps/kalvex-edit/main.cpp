@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTreeView>
 #include <QStyleFactory>
 #include <cstdio>
@@ -95,6 +97,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("kalvex-edit"));
+    // The file dialogs keep their state in the user's settings; those of this
+    // program stay in its own folder, not in the file every Qt program shares.
+    const QString ownSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ownSettings);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ownSettings);
 
     Options opt;
     if (!parseArgs(app.arguments().mid(1), opt)) {

@@ -58,7 +58,13 @@ ParmDialogHost::ParmDialogHost(const Entry& entry, QWidget* parent)
     }
 }
 
-ParmDialogHost::~ParmDialogHost() { detachForm(); }
+ParmDialogHost::~ParmDialogHost()
+{
+    // Gone without OK or Cancel (its window closed under it): as Cancel.
+    if (m_form)
+        restoreSnapshot(m_parms, m_before);
+    detachForm();
+}
 
 void ParmDialogHost::done(int result)
 {
