@@ -22,12 +22,10 @@ ParmDialogHost::ParmDialogHost(const Entry& entry, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    QString formCaption = QStringLiteral("Parameters");
     if (m_form) {
-        // Loaded first, so that it has its own size and caption to give.
+        // Loaded first, so that it has its own size to give.
         if (auto* vbForm = qobject_cast<VbForm*>(m_form))
             vbForm->ensureLoaded();
-        formCaption = m_form->windowTitle();
         const QSize formSize = m_form->size();
         m_form->setParent(this, Qt::Widget);
         m_form->setMinimumSize(formSize);
@@ -47,15 +45,19 @@ ParmDialogHost::ParmDialogHost(const Entry& entry, QWidget* parent)
     row->addWidget(buttons);
     layout->addLayout(row);
 
-    QString title = QStringLiteral("%1 (%2) - %3").arg(entry.name, entry.id, formCaption);
-    if (m_readOnly)
-        title += QStringLiteral(" [read-only]");
-    setWindowTitle(title);
-
     if (editor) {
         editor->initialize(true);
         editor->setFocus();
     }
+
+    // The grid dialog has no caption of its own.
+    QString caption = m_form ? m_form->windowTitle() : QString();
+    if (caption.isEmpty())
+        caption = QStringLiteral("Parameters");
+    QString title = QStringLiteral("%1 (%2) - %3").arg(entry.name, entry.id, caption);
+    if (m_readOnly)
+        title += QStringLiteral(" [read-only]");
+    setWindowTitle(title);
 }
 
 ParmDialogHost::~ParmDialogHost()
