@@ -2,8 +2,9 @@
 // a file that cannot be loaded named on the status line.
 #include "console_start.h"
 
-#include <QFile>
 #include <QFileInfo>
+
+#include "app_support.h"
 
 #include "browser/frmObjectTest.h"
 #include "interfaces/IKalvexStorageCtrl.h"
@@ -16,25 +17,12 @@ namespace {
 QString fullPath(const QString& path) { return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath(); }
 } // namespace
 
-QString unreadableReason(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("%1: no such file").arg(path);
-    if (info.isDir())
-        return QStringLiteral("%1: is a directory, not a keyword file").arg(path);
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1: cannot be read (%2)").arg(path, f.errorString());
-    return QString();
-}
-
 ConsoleStart startConsole(frmObjectTest* console, const QString& keywordFile, const QString& jobPrefsFile)
 {
     console->textASCIISource->setText(fullPath(keywordFile));
     console->textJprefs->setText(fullPath(jobPrefsFile));
     ConsoleStart start;
-    start.failure = unreadableReason(keywordFile);
+    start.failure = apps::unreadableReason(keywordFile);
     if (!start.failure.isEmpty()) {
         // Not through Load, whose message box would stand before the window.
         console->postMessage(QStringLiteral("Load failed: ") + start.failure, 1);
@@ -49,7 +37,7 @@ ConsoleStart startConsole(frmObjectTest* console, const QString& keywordFile, co
     start.loaded = true;
     // The job preferences are loaded only on the user's click; a name that
     // cannot be is said now, below the keyword file's line.
-    start.failure = unreadableReason(jobPrefsFile);
+    start.failure = apps::unreadableReason(jobPrefsFile);
     if (!start.failure.isEmpty())
         console->postMessage(QStringLiteral("Job preferences: ") + start.failure, 2);
     return start;

@@ -19,7 +19,4 @@ struct ConsoleStart {
 // that a user can correct the name.
 ConsoleStart startConsole(frmObjectTest* console, const QString& keywordFile, const QString& jobPrefsFile);
 
-// Why the file cannot be loaded, or empty when it can be opened for reading.
-QString unreadableReason(const QString& path);
-
 } // namespace kalvex::console

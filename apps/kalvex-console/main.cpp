@@ -15,10 +15,10 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QStyleFactory>
-#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app_support.h"
 #include "browser/frmObjectTest.h"
 #include "browser/kalvexUi_install.h"
 #include "console_start.h"
@@ -60,28 +60,11 @@ bool parseArgs(const QStringList& args, Options& opt)
     return true;
 }
 
-bool headlessPlatform()
-{
-    const QString p = QGuiApplication::platformName();
-    return p == QLatin1String("offscreen") || p == QLatin1String("minimal");
-}
-
-void waitUntilExposed(QWidget* w)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!(w->windowHandle() && w->windowHandle()->isExposed()) && waited.elapsed() < 2000)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    QApplication::processEvents();
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    apps::chooseHeadlessWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
@@ -90,7 +73,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: kalvex-console [--png OUT.png] [--jobprefs FILE.ruv] [FILE]\n");
         return kExitUsage;
     }
-    const bool headless = headlessPlatform();
+    const bool headless = apps::headlessPlatform();
 
     kalvexUi_install();
     frmObjectTest* console = vbl_formInstance<frmObjectTest>();
@@ -104,14 +87,14 @@ int main(int argc, char** argv)
             return kExitFileError;
     }
     console->show();
-    waitUntilExposed(console);
+    apps::waitUntilExposed(console);
     const qint64 openMs = opening.elapsed();
 
     if (start.loaded) {
         std::printf("%s\n", qPrintable(QFileInfo(opt.file).absoluteFilePath()));
         std::printf("  %s s; loaded and shown in %lld ms\n", qPrintable(console->timeLabel->caption()),
                     static_cast<long long>(openMs));
-        std::printf("  %s\n", qPrintable(console::countObjects(console->admObj()).text()));
+        std::printf("  %s\n", qPrintable(apps::countObjects(console->admObj()).text()));
         std::printf("  %d tree rows\n", console->tlistResult->ListCount());
     }
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "admin/KalvexAdministrator.h"
-#include "kalvex-console/console_start.h"
+#include "console_start.h"
 #include "dialogs/frmParmEdit.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
