@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include "platform/TList.h"
 #include "support/qt_printers.h"
@@ -425,4 +426,91 @@ TEST(TreeList, TheViewReadsEveryCellOfARow)
     EXPECT_EQ(t.ItemText(two), "name^value^more");
     t.rowItem(two)->setText(0, "");
     EXPECT_EQ(t.ItemText(two), "^value^more");
+}
+
+namespace {
+
+// A double click as the window system delivers it: press, release, then the
+// second press together with the double click (same time), release.
+void doubleClick(QWidget* viewport, QPoint pos)
+{
+    static ulong time = 1000000;
+    time += 10000;
+    auto send = [&](QEvent::Type type, ulong at) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent e(type, pos, viewport->mapToGlobal(pos), Qt::LeftButton, held, Qt::NoModifier);
+        e.setTimestamp(at);
+        QApplication::sendEvent(viewport, &e);
+    };
+    send(QEvent::MouseButtonPress, time);
+    send(QEvent::MouseButtonRelease, time + 40);
+    send(QEvent::MouseButtonPress, time + 120);
+    send(QEvent::MouseButtonDblClick, time + 120);
+    send(QEvent::MouseButtonRelease, time + 160);
+}
+
+// The tool tip the list shows for the cell at pos; empty for none.
+QString toolTipAt(TList& t, QPoint pos)
+{
+    QHelpEvent help(QEvent::ToolTip, pos, t.viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(t.viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+} // namespace
+
+TEST(TreeList, DoubleClickOpensAndClosesARowWithChildren)
+{
+    TList t;
+    buildTree(t);
+    t.setItemExpanded(0, true);
+    t.resize(200, 200);
+    t.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&t));
+    const QPoint a = t.visualItemRect(t.rowItem(1)).center();
+    ASSERT_FALSE(t.ItemExpanded(1));
+
+    doubleClick(t.viewport(), a);
+    EXPECT_TRUE(t.ItemExpanded(1));
+    doubleClick(t.viewport(), a);
+    EXPECT_FALSE(t.ItemExpanded(1));
+    // A row without children stays as it is.
+    const QPoint b = t.visualItemRect(t.rowItem(2)).center();
+    doubleClick(t.viewport(), b);
+    EXPECT_FALSE(t.ItemExpanded(2));
+
+    // A click handler that opens and closes a row on each press already
+    // (the check-out trees do) does not undo the double click.
+    QObject::connect(&t, &TList::MouseDown, [&] { t.setItemExpanded(1, !t.ItemExpanded(1)); });
+    doubleClick(t.viewport(), a);
+    EXPECT_TRUE(t.ItemExpanded(1));
+    doubleClick(t.viewport(), a);
+    EXPECT_FALSE(t.ItemExpanded(1));
+}
+
+TEST(TreeList, ACellCutByItsColumnShowsItsWholeTextAsToolTip)
+{
+    TList t;
+    t.setCellSeparator('^');
+    const QString name = "(Sys) gerber_machine_format_file_of_the_panel";
+    const QString value = "${KVX_JOB_PCB_PATH}/config/machines/gerber/photoplotter_extended_rs274x.gmf";
+    t.AddItem("node");
+    t.AddItem("x^1", 0);
+    t.AddItem(name + "^" + value, 0);
+    t.setItemExpanded(0, true);
+    t.setColumnWidth(0, 90);
+    t.resize(300, 200);
+    t.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&t));
+
+    auto cellCentre = [&](int row, int column) {
+        return t.visualRect(t.indexFromItem(t.rowItem(row), column)).center();
+    };
+    // Cells that fit show no tip.
+    EXPECT_EQ(toolTipAt(t, cellCentre(1, 0)), QString());
+    EXPECT_EQ(toolTipAt(t, cellCentre(1, 1)), QString());
+    EXPECT_EQ(toolTipAt(t, cellCentre(2, 0)), name);
+    EXPECT_EQ(toolTipAt(t, cellCentre(2, 1)), value);
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
 }
