@@ -145,17 +145,8 @@ TEST(TreeViewRows, NameValueRowsAreTwoCellsWhateverTheValueHolds)
     EXPECT_FALSE(t.rowItem(childRow(t, node, "count"))->isFirstColumnSpanned());
     EXPECT_FALSE(t.rowItem(childRow(t, node, "expr"))->isFirstColumnSpanned());
 
-    // Item grid rows add an empty row and name the two columns.
-    tlist_addItemGrid(&t, node);
-    EXPECT_EQ(childRows(t, node).size(), 4);
-    EXPECT_EQ(t.headerItem()->text(0), "Name");
-    EXPECT_EQ(t.headerItem()->text(1), "Value");
-    // Nothing to fit per row, and nothing breaks on odd input.
-    tlist_adjustItemGrid(&t, node);
-    tlist_adjustItemGrid(&t, 999);
-    tlist_adjustItemGrid(nullptr, 0);
+    // Nothing breaks on odd input.
     tlist_addNameVal("x", 1, nullptr, 0);
-    tlist_addItemGrid(nullptr, 0);
     EXPECT_EQ(tlist_addNode(nullptr, -1, "x"), -1);
 }
 
