@@ -26,8 +26,6 @@ const QString kLoadTime = QStringLiteral("Load time : ");
 const QString kOpeningTitle = QStringLiteral("Opening RUV file");
 constexpr int kCriticalOk = 16;
 constexpr int kApplMode = 2;
-// Where the console's trapped errors go: a log number that writes nothing.
-constexpr int kLogNone = -200;
 
 double secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
@@ -55,7 +53,7 @@ QString trapped(const QString& procedure)
         what = QString::fromLocal8Bit(e.what());
     } catch (...) {
     }
-    vbl_err_log(procedure, what, QString(), 0, kLogNone);
+    vbl_err_log(procedure, what, QString(), 0, VBL_LOG_DIALOGS);
     return what;
 }
 
