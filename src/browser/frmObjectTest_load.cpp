@@ -43,18 +43,11 @@ private:
     VbCommandButton* m_button;
 };
 
-// Records the exception being handled in the (silent) log; its text.
+// Records the exception being handled in the (silent) log; its text, which
+// the console shows on its status line.
 QString trapped(const QString& procedure)
 {
-    QString what = QStringLiteral("unexpected error");
-    try {
-        throw;
-    } catch (const std::exception& e) {
-        what = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-    }
-    vbl_err_log(procedure, what, QString(), 0, VBL_LOG_DIALOGS);
-    return what;
+    return vbl_err_trapped(procedure, VBL_LOG_DIALOGS);
 }
 
 QString faultText(const IKalvexRUVConnection& conn)

@@ -5,6 +5,7 @@
 
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObjs_parmGridFillRow.h"
+#include "foundation/vbl_err.h"
 #include "generators/KalvexGenParm.h"
 #include "interfaces/IKalvexGenerator.h"
 #include "platform/VbTwips.h"
@@ -216,6 +217,7 @@ void frmParmEdit::loadData()
         parmsGrid->setReDraw(painting);
     } catch (...) {
         // Trapped: the grid shows what could be loaded.
+        vbl_err_trapped(QStringLiteral("frmParmEdit_loadData"), VBL_LOG_DIALOGS);
         parmsGrid->setReDraw(true);
     }
 }
@@ -235,6 +237,7 @@ int frmParmEdit::persistData(bool& flag)
             return -1;
         return controls + persistGrid(*parms);
     } catch (...) {
+        vbl_err_trapped(QStringLiteral("frmParmEdit_persistData"), VBL_LOG_DIALOGS);
         return -1;
     }
 }

@@ -1,5 +1,6 @@
 #include "generators/KalvexGenerators.h"
 
+#include "foundation/makeOrNone.h"
 #include "foundation/unique_name.h"
 #include "generators/KalvexGenerator.h"
 
@@ -145,11 +146,7 @@ int KalvexGenerators::setInternalValue(const QString& key, const QVariant& value
 
 std::shared_ptr<IKalvexGenerators> classCreate_KalvexGenerators()
 {
-    try {
-        return std::make_shared<KalvexGenerators>();
-    } catch (...) {
-        return nullptr;
-    }
+    return makeOrNone([] { return std::make_shared<KalvexGenerators>(); });
 }
 
 } // namespace kalvex
