@@ -84,10 +84,8 @@ void tlist_initGrid(QWidget* form, TList* tree, const tlist_gridSetup& setup, co
     for (int c = 0; c < widths.size(); ++c)
         if (widths[c] > 0)
             tree->setColumnWidth(c, twipsToPixelsX(widths[c]));
-    // Every row starts in item mode 0 (the list is empty now; rows added
-    // later start there too).
-    for (int r = 0; r < tree->ListCount(); ++r)
-        tree->setItemMode(r, 0);
+    // Item mode 0 for every row needs no step: the list is empty now, and
+    // rows start in mode 0.
 }
 
 void tlist_setTopRow(TList* tree, int row, int option1, int option2)
