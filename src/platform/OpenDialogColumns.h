@@ -7,7 +7,9 @@ class QFileDialog;
 namespace kalvex {
 
 // Widens the Size, Type and Date columns to their contents each time the
-// dialog has read a folder (never narrower than the user made them).
+// dialog has read a folder (never narrower than the user made them); after
+// the first folder the name column gives up the width they took, down to
+// what its names need.
 void fitOpenDialogColumns(QFileDialog& dialog);
 
 } // namespace kalvex

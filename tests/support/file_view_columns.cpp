@@ -43,7 +43,7 @@ QStringList cutDetailCells(QWidget* window, int rows)
         cut.clear();
         for (int r = 0; r < shown(); ++r) {
             const QModelIndex name = view->model()->index(r, 0, view->rootIndex());
-            for (int c = 1; c <= 3; ++c) {
+            for (int c = 0; c <= 3; ++c) {
                 const QModelIndex cell = name.siblingAtColumn(c);
                 if (view->sizeHintForIndex(cell).width() > view->header()->sectionSize(c))
                     cut << name.data().toString() + ": " + QString::number(c) + " " + cell.data().toString();

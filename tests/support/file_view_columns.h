@@ -1,5 +1,5 @@
 // Reads the detail view of an open non-native Open dialog the way a user
-// would: which Size, Type and Date cells does their column cut?
+// would: which Name, Size, Type and Date cells does their column cut?
 #pragma once
 #include <QString>
 #include <QStringList>
@@ -13,8 +13,8 @@ namespace kalvex::test {
 QStringList writeWideSampleFiles(const QString& folder);
 
 // Switches the Open dialog inside window to its detail view, waits until
-// the folder shows at least rows entries, and answers each Size, Type or
-// Date cell its column cuts ("name: column text"); "no view" or "not
+// the folder shows at least rows entries, and answers each Name, Size, Type
+// or Date cell its column cuts ("name: column text"); "no view" or "not
 // loaded" when it cannot look.
 QStringList cutDetailCells(QWidget* window, int rows);
 
