@@ -2,7 +2,6 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolTip>
 
 #include "platform/TList.h"
 #include "support/qt_printers.h"
@@ -449,14 +448,6 @@ void doubleClick(QWidget* viewport, QPoint pos)
     send(QEvent::MouseButtonRelease, time + 160);
 }
 
-// The tool tip the list shows for the cell at pos; empty for none.
-QString toolTipAt(TList& t, QPoint pos)
-{
-    QHelpEvent help(QEvent::ToolTip, pos, t.viewport()->mapToGlobal(pos));
-    QApplication::sendEvent(t.viewport(), &help);
-    return QToolTip::isVisible() ? QToolTip::text() : QString();
-}
-
 } // namespace
 
 TEST(TreeList, DoubleClickOpensAndClosesARowWithChildren)
@@ -486,31 +477,4 @@ TEST(TreeList, DoubleClickOpensAndClosesARowWithChildren)
     EXPECT_TRUE(t.ItemExpanded(1));
     doubleClick(t.viewport(), a);
     EXPECT_FALSE(t.ItemExpanded(1));
-}
-
-TEST(TreeList, ACellCutByItsColumnShowsItsWholeTextAsToolTip)
-{
-    TList t;
-    t.setCellSeparator('^');
-    const QString name = "(Sys) gerber_machine_format_file_of_the_panel";
-    const QString value = "${KVX_JOB_PCB_PATH}/config/machines/gerber/photoplotter_extended_rs274x.gmf";
-    t.AddItem("node");
-    t.AddItem("x^1", 0);
-    t.AddItem(name + "^" + value, 0);
-    t.setItemExpanded(0, true);
-    t.setColumnWidth(0, 90);
-    t.resize(300, 200);
-    t.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&t));
-
-    auto cellCentre = [&](int row, int column) {
-        return t.visualRect(t.indexFromItem(t.rowItem(row), column)).center();
-    };
-    // Cells that fit show no tip.
-    EXPECT_EQ(toolTipAt(t, cellCentre(1, 0)), QString());
-    EXPECT_EQ(toolTipAt(t, cellCentre(1, 1)), QString());
-    EXPECT_EQ(toolTipAt(t, cellCentre(2, 0)), name);
-    EXPECT_EQ(toolTipAt(t, cellCentre(2, 1)), value);
-    QToolTip::hideText();
-    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
 }
