@@ -18,9 +18,6 @@ namespace kalvex {
 
 namespace {
 
-// Guards the walk up the parent chain against a cycle.
-constexpr int kMaxDepth = 64;
-
 IKalvexObject* asObject(const std::shared_ptr<IKalvexObject>& o) { return o.get(); }
 
 } // namespace
@@ -166,7 +163,7 @@ void KalvexAdministrator::queueEvent(const QString& eventType, const QString&, c
     // at work) are not stamped.
     int category = 0;
     auto object = params.sender.lock();
-    for (int depth = 0; object && depth < kMaxDepth; ++depth, object = object->parent()) {
+    for (int depth = 0; object && depth < kMaxOwnerDepth; ++depth, object = object->parent()) {
         if (auto* tracked = objectCast<KalvexObjectBase>(object.get()); tracked && tracked->trackingSuspended())
             return;
         if (!category)

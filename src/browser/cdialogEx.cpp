@@ -69,8 +69,8 @@ QString mKeyboardHook_TabKeyProc_getTabState(quint32 keyWord, const HookKeyState
         if (keys.tab && acceptedTabWord(keyWord))
             state = keys.shift ? QStringLiteral("SHIFT_TAB") : QStringLiteral("TAB");
     } catch (...) {
-        vbl_err_log(QStringLiteral("mKeyboardHook_TabKeyProc_getTabState"), vbl_err_getInfo(QString()), QString(),
-                    0, VBL_LOG_DIALOGS);
+        // The hook keeps its key handling quiet: the dialogs' (silent) log.
+        vbl_err_trapped(QStringLiteral("mKeyboardHook_TabKeyProc_getTabState"), VBL_LOG_DIALOGS);
         state = QStringLiteral("NODEF");
     }
     return state;
@@ -89,8 +89,8 @@ int mKeyboardHook_TabKeyProc(int code, int virtualKey, quint32 keyWord, const Ho
         if (state == QLatin1String("TAB") && steering->SetForwardFocus())
             return 1;
     } catch (...) {
-        vbl_err_log(QStringLiteral("mKeyboardHook_TabKeyProc"), vbl_err_getInfo(QString()), QString(), 0,
-                    VBL_LOG_DIALOGS);
+        // As above; the key then takes its normal course.
+        vbl_err_trapped(QStringLiteral("mKeyboardHook_TabKeyProc"), VBL_LOG_DIALOGS);
     }
     return callNextHook();
 }

@@ -1,6 +1,7 @@
 #include "browser/frmFileBrowser_open.h"
 
 #include "browser/frmFileBrowser.h"
+#include "foundation/vbl_err.h"
 #include "platform/CommonDialogDirect6.h"
 #include "platform/OpenDialogFilter.h"
 
@@ -39,6 +40,8 @@ QString frmFileBrowser_open(const fbrowse_requestRec& request, const std::shared
         if (!browser->Cancelled())
             answer = browser->Result();
     } catch (...) {
+        // A failed browse answers "no choice" and shows nothing.
+        vbl_err_trapped(QStringLiteral("morvObjs_fileBrowserEx_open"), VBL_LOG_DIALOGS);
         answer = PICKER_NODEF;
     }
     if (vbl_formExists<frmFileBrowser>() && vbl_formInstance<frmFileBrowser>()->form_loaded)

@@ -26,8 +26,6 @@ const QString kLoadTime = QStringLiteral("Load time : ");
 const QString kOpeningTitle = QStringLiteral("Opening RUV file");
 constexpr int kCriticalOk = 16;
 constexpr int kApplMode = 2;
-// Where the console's trapped errors go: a log number that writes nothing.
-constexpr int kLogNone = -200;
 
 double secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
@@ -45,18 +43,11 @@ private:
     VbCommandButton* m_button;
 };
 
-// Records the exception being handled in the (silent) log; its text.
+// Records the exception being handled in the (silent) log; its text, which
+// the console shows on its status line.
 QString trapped(const QString& procedure)
 {
-    QString what = QStringLiteral("unexpected error");
-    try {
-        throw;
-    } catch (const std::exception& e) {
-        what = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-    }
-    vbl_err_log(procedure, what, QString(), 0, kLogNone);
-    return what;
+    return vbl_err_trapped(procedure, VBL_LOG_DIALOGS);
 }
 
 QString faultText(const IKalvexRUVConnection& conn)

@@ -265,7 +265,6 @@ void tlist_showParameters(TList* tlist, int parentIndex, const std::shared_ptr<I
                 + parm->name();
             tlist_addNameVal(name, parm->value(false), tlist, node);
         }
-        tlist_adjustItemGrid(tlist, node);
         built.close();
     });
 }
@@ -302,7 +301,6 @@ int tlist_showProcess(TList* tlist, int parentIndex, const std::shared_ptr<IKalv
         row(QStringLiteral("fileType"), fileType);
         row(QStringLiteral("productClass"), productClass);
         row.blank();
-        tlist_adjustItemGrid(tlist, node);
         row.blank();
         tlist_showGenAssignments(tlist, node, process->generatorAssignments(), onlyModified);
     });
@@ -321,7 +319,6 @@ int tlist_showGenerator(TList* tlist, int parentIndex, const std::shared_ptr<IKa
         row(QStringLiteral("fileExt"), generator->fileExt());
         row(QStringLiteral("activeXModule"), generator->activeXModule());
         row(QStringLiteral("Group_Id"), generator->groupId());
-        tlist_adjustItemGrid(tlist, node);
         row.blank();
         // A changed generator shows every parameter.
         tlist_showParameters(tlist, node, generator->parameters(), false);
@@ -338,7 +335,6 @@ int tlist_showDistributor(TList* tlist, int parentIndex, const std::shared_ptr<I
         row(QStringLiteral("translateFilenames"), distributor->translateFileNames());
         row(QStringLiteral("completeSet"), distributor->completeSet());
         row(QStringLiteral("groupId"), distributor->groupId());
-        tlist_adjustItemGrid(tlist, node);
         tlist_showPsiteAssignments(tlist, node, distributor->psiteAssignments(), onlyModified);
         row.blank();
         tlist_showParameters(tlist, node, distributor->parameters(), false);
@@ -352,21 +348,20 @@ int tlist_showErrorFilter(TList* tlist, int parentIndex, const std::shared_ptr<I
         return QString::number(filter->order()) + QLatin1String(". -") + filter->actionString()
             + QLatin1String("- ") + vbl_str_quoteSingle(filter->expression());
     };
-    return showItem(tlist, parentIndex, filter, onlyModified, caption, [&](const Rows& row, int node) {
+    return showItem(tlist, parentIndex, filter, onlyModified, caption, [&](const Rows& row, int) {
         row(QStringLiteral("modified"), filter->modified());
         if (!filter->description().isEmpty())
             row(QStringLiteral("description"), filter->description());
         const QString appl = filter->applList();
         if (!appl.isEmpty() && appl != QLatin1String("ALL"))
             row(QStringLiteral("applList"), appl);
-        tlist_adjustItemGrid(tlist, node);
     });
 }
 
 int tlist_showProdSite(TList* tlist, int parentIndex, const std::shared_ptr<IKalvexProdSite>& site,
                        bool onlyModified)
 {
-    return showEntry(tlist, parentIndex, site, onlyModified, [&](const Rows& row, int node) {
+    return showEntry(tlist, parentIndex, site, onlyModified, [&](const Rows& row, int) {
         entryRows(row, *site);
         row(QStringLiteral("intCounter"), site->intCounter());
         row(QStringLiteral("modified"), site->modified());
@@ -376,7 +371,6 @@ int tlist_showProdSite(TList* tlist, int parentIndex, const std::shared_ptr<IKal
         row(QStringLiteral("emailData"), site->emailData());
         row(QStringLiteral("emailNotify"), site->emailNotify());
         row(QStringLiteral("displayOrder"), site->displayOrder());
-        tlist_adjustItemGrid(tlist, node);
     });
 }
 
@@ -386,11 +380,10 @@ namespace {
 int showPlainEntry(TList* tlist, int parentIndex, const std::shared_ptr<IKalvexNamedItem>& entry,
                    bool onlyModified)
 {
-    return showEntry(tlist, parentIndex, entry, onlyModified, [&](const Rows& row, int node) {
+    return showEntry(tlist, parentIndex, entry, onlyModified, [&](const Rows& row, int) {
         entryRows(row, *entry);
         row(QStringLiteral("intCounter"), entry->intCounter());
         row(QStringLiteral("modified"), entry->modified());
-        tlist_adjustItemGrid(tlist, node);
     });
 }
 
@@ -412,14 +405,13 @@ int tlist_showGenAssignment(TList* tlist, int parentIndex,
                             const std::shared_ptr<IKalvexGenAssignment>& assignment, bool onlyModified)
 {
     auto caption = [&] { return siteCaption(assignment->productionSite()); };
-    return showItem(tlist, parentIndex, assignment, onlyModified, caption, [&](const Rows& row, int node) {
+    return showItem(tlist, parentIndex, assignment, onlyModified, caption, [&](const Rows& row, int) {
         const auto generator = assignment->generator();
         row(QStringLiteral("generator"), morvObjs_getName(generator, kNoReference) + QLatin1Char('(')
                                              + morvObjs_getId(generator, kNoReference) + QLatin1Char(')'));
         row(QStringLiteral("inUse"), assignment->inUse());
         row(QStringLiteral("additionalGenParms"), assignment->additionalGenParms());
         row(QStringLiteral("modified"), assignment->modified());
-        tlist_adjustItemGrid(tlist, node);
     });
 }
 
@@ -427,11 +419,10 @@ int tlist_showPsiteAssignment(TList* tlist, int parentIndex,
                               const std::shared_ptr<IKalvexPsiteAssignment>& assignment, bool onlyModified)
 {
     auto caption = [&] { return siteCaption(assignment->productionSite()); };
-    return showItem(tlist, parentIndex, assignment, onlyModified, caption, [&](const Rows& row, int node) {
+    return showItem(tlist, parentIndex, assignment, onlyModified, caption, [&](const Rows& row, int) {
         row(QStringLiteral("inUse"), assignment->inUse());
         row(QStringLiteral("additionalGenParms"), assignment->additionalParms());
         row(QStringLiteral("modified"), assignment->modified());
-        tlist_adjustItemGrid(tlist, node);
     });
 }
 
@@ -455,7 +446,6 @@ int tlist_showAdminDbStatus(TList* tlist, int parentIndex, const std::shared_ptr
         for (int objType : {OBJ_ADMIN_DB, OBJ_DISTRIBUTOR, OBJ_ERROR_FILTER, OBJ_FILE_TYPE, OBJ_GENERATOR,
                             OBJ_PROCESS, OBJ_PRODUCT_CLASS, OBJ_PRODUCTION_SITE})
             tlist_showAdminDbStatusDate(objType, status, tlist, node);
-        tlist_adjustItemGrid(tlist, node);
         built.close();
     });
     return result;

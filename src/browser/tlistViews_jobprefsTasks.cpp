@@ -46,7 +46,6 @@ int tlist_showJobPrefs(TList* tlist, int parentIndex, const std::shared_ptr<IKal
         addRow(tlist, node, QStringLiteral("substrateBottom"), jobPrefs->substrateBottom());
         addRow(tlist, node, QStringLiteral("units"), jobPrefs->units());
         addRow(tlist, node, QStringLiteral("modified"), jobPrefs->modified());
-        tlist_adjustItemGrid(tlist, node);
 
         const auto layers = jobPrefs->layers();
         tlist_node defsBuilt(tlist, node, QStringLiteral("Layer definitions"));
@@ -54,7 +53,6 @@ int tlist_showJobPrefs(TList* tlist, int parentIndex, const std::shared_ptr<IKal
         addRow(tlist, defs, QStringLiteral("Top Layer"), layers ? layers->topLayer() : 0);
         addRow(tlist, defs, QStringLiteral("Bottom Layer"), layers ? layers->bottomLayer() : 0);
         addRow(tlist, defs, QStringLiteral("# Inner layers"), layers ? layers->countInner() : 0);
-        tlist_adjustItemGrid(tlist, defs);
         for (int type : {LAYER_ANY, LAYER_DIELECTRIC, LAYER_OTHER, LAYER_PLANE_NEGATIVE, LAYER_PLANE_POSITIVE,
                          LAYER_SIGNAL})
             tlist_showJobPrefs_layers(tlist, defs, layers, onlyModified, type);
@@ -135,7 +133,6 @@ int tlist_showJobPrefs_layer(TList* tlist, int parentIndex, const IKalvexJobLaye
         if (type == LAYER_PLANE_POSITIVE || type == LAYER_PLANE_NEGATIVE)
             addRow(tlist, node, QStringLiteral("planeNets"), layer->planeNets());
         addRow(tlist, node, QStringLiteral("modified"), layer->modified());
-        tlist_adjustItemGrid(tlist, node);
         built.close();
     });
     return result;
@@ -157,7 +154,6 @@ int tlist_showJobPrefs_viaSpan(TList* tlist, int parentIndex, const IKalvexJobVi
         addRow(tlist, node, QStringLiteral("grid"), span->grid());
         addRow(tlist, node, QStringLiteral("capacitance"), span->capacitance());
         addRow(tlist, node, QStringLiteral("modified"), span->modified());
-        tlist_adjustItemGrid(tlist, node);
         built.close();
     });
     return result;
@@ -225,7 +221,6 @@ int tlist_showTask(TList* tlist, int parentIndex, const IKalvexTaskPtr& task, bo
         addRow(tlist, node, QStringLiteral("isParent"), task->isParent());
         addRow(tlist, node, QStringLiteral("modified"), task->modified());
         addRow(tlist, node, QStringLiteral("orderKey"), key ? key->encoded() : QString());
-        tlist_adjustItemGrid(tlist, node);
         built.close();
     });
     return result;

@@ -107,17 +107,6 @@ void tlist_adjustItemGrid(TList* tlist, int row)
     Q_UNUSED(row)
 }
 
-void tlist_addItemGrid(TList* tlist, int parentIndex)
-{
-    tlist_gridRec grid;
-    grid.tlist = tlist;
-    grid.parentIndex = parentIndex;
-    grid.columnCount = 2;
-    grid.rowCount = 0;
-    grid.columns = {{QStringLiteral("Name"), 300, true}, {QStringLiteral("Value"), 300, true}};
-    tlist_fillGrid(grid);
-}
-
 QString getReservedStr(int code)
 {
     const char* label = "<?\?\?>";

@@ -10,6 +10,7 @@
 #include <exception>
 #include <memory>
 
+#include "foundation/vbl_err.h"
 #include "interfaces/IKalvexObject.h"
 
 namespace kalvex {
@@ -31,13 +32,9 @@ void tlist_prepareGrid(TList* tlist);
 void tlist_addNameVal(const QString& name, const QVariant& value, TList* tlist, int parentIndex);
 // The text a value shows as in a name/value row.
 QString tlist_valueText(const QVariant& value);
-// Fits the item grid of row once its name/value rows are complete. The
-// cells are the list's own columns, shared by every row, so no row carries
-// a grid of its own to fit: nothing changes.
+// Empty: no row carries a grid of its own to fit (the list's two columns
+// are every row's cells), so the views do not call it.
 void tlist_adjustItemGrid(TList* tlist, int row);
-// Adds an empty row under parentIndex and gives the list the columns
-// "Name" and "Value".
-void tlist_addItemGrid(TList* tlist, int parentIndex);
 
 // "(code) label"; "(9) <???>" for codes outside 0 to 4.
 QString getReservedStr(int code);
@@ -120,8 +117,8 @@ private:
     bool m_wasOn;
 };
 
-// Runs a view's body with the redraw switched off. An error ends the view;
-// the rows it added stay.
+// Runs a view's body with the redraw switched off. An error ends the view
+// quietly (the dialogs' log); the rows it added stay.
 template <typename Body>
 void tlist_viewFrame(TList* tlist, Body&& body)
 {
@@ -129,6 +126,7 @@ void tlist_viewFrame(TList* tlist, Body&& body)
     try {
         body();
     } catch (const std::exception&) {
+        vbl_err_trapped(QStringLiteral("frmObjectTest_tlist_view"), VBL_LOG_DIALOGS);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObj_parmBinding.h"
 #include "dialogs/morvObjs_pickers.h"
+#include "foundation/vbl_err.h"
 #include "foundation/vbl_str.h"
 #include "foundation/weakref.h"
 #include "generators/generatorAdminObj.h"
@@ -69,7 +70,8 @@ void KalvexParmFormBase::loadData()
             morvObjs_parmCtrlSetFromParm(c, parms, QString());
         loadGroups();
     } catch (...) {
-        // Trapped: the dialog shows what it could load.
+        // Dialogs trap their errors quietly: the dialog shows what it could load.
+        vbl_err_trapped(formName() + QLatin1String("_loadData"), VBL_LOG_DIALOGS);
     }
 }
 
@@ -89,6 +91,8 @@ int KalvexParmFormBase::persistData(bool& flag)
         count += persistGroups(parms);
         return count;
     } catch (...) {
+        // Dialogs trap their errors quietly; -1 tells the editor.
+        vbl_err_trapped(formName() + QLatin1String("_persistData"), VBL_LOG_DIALOGS);
         return -1;
     }
 }

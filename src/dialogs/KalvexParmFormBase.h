@@ -33,8 +33,9 @@
 // locked, when that set is gone, when the last load had no set or refused it;
 // else the shared writer's count plus persistGroups(set).
 //
-// Errors are trapped at these members' boundaries: nothing is shown or
-// logged; persistData answers -1.
+// Errors are trapped at these members' boundaries: nothing is shown, the
+// report goes to the dialogs' log (which writes nothing) and a fault of the
+// code is also warned of; persistData answers -1.
 #pragma once
 #include <QPointer>
 #include <QStringList>

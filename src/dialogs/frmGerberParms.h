@@ -27,6 +27,8 @@ public:
 
     int defaultHelpTopic() const override { return 14; }
 
+    // The header/trailer line grids. headTrail… and headTail… name one family:
+    // both spellings are the procedures' established names, kept as callers know them.
     // Clears one grid and sets its rows, columns, colours (by the lock) and height.
     void headTrailGrid_layout(vaSpread* grid);
     // Rows 1..4 from the parameters prefix & row; always 0.

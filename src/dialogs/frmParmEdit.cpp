@@ -5,6 +5,7 @@
 
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObjs_parmGridFillRow.h"
+#include "foundation/vbl_err.h"
 #include "generators/KalvexGenParm.h"
 #include "interfaces/IKalvexGenerator.h"
 #include "platform/VbTwips.h"
@@ -216,6 +217,7 @@ void frmParmEdit::loadData()
         parmsGrid->setReDraw(painting);
     } catch (...) {
         // Trapped: the grid shows what could be loaded.
+        vbl_err_trapped(QStringLiteral("frmParmEdit_loadData"), VBL_LOG_DIALOGS);
         parmsGrid->setReDraw(true);
     }
 }
@@ -235,6 +237,7 @@ int frmParmEdit::persistData(bool& flag)
             return -1;
         return controls + persistGrid(*parms);
     } catch (...) {
+        vbl_err_trapped(QStringLiteral("frmParmEdit_persistData"), VBL_LOG_DIALOGS);
         return -1;
     }
 }
@@ -277,7 +280,7 @@ int frmParmEdit::persistGrid(IKalvexGenParms& parms)
         }
         if (current->name() != former->name()) {
             const int result = parms.rename(former->name(), current->name());
-            if (result == IKalvexGenParms::RENAME_OK) {
+            if (result == RENAME_OK) {
                 ++count;
             } else {
                 // The row keeps its own parameter: its value must not land in
@@ -304,9 +307,9 @@ void frmParmEdit::reportRefusedRename(const QString& from, const QString& to, in
 {
     QString why;
     switch (result) {
-    case IKalvexGenParms::RENAME_EMPTY: why = QStringLiteral("a parameter needs a name"); break;
-    case IKalvexGenParms::RENAME_EXISTS: why = QStringLiteral("another parameter already has that name"); break;
-    case IKalvexGenParms::RENAME_NOT_FOUND: why = QStringLiteral("the parameter no longer exists"); break;
+    case RENAME_EMPTY: why = QStringLiteral("a parameter needs a name"); break;
+    case RENAME_EXISTS: why = QStringLiteral("another parameter already has that name"); break;
+    case RENAME_NOT_FOUND: why = QStringLiteral("the parameter no longer exists"); break;
     default: why = QStringLiteral("the parameter set refused it"); break;
     }
     // Message lines read "&" as a mnemonic mark; names show as typed.

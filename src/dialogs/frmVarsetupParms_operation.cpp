@@ -3,6 +3,7 @@
 // the exclusion across both frames, the source rows it enables, and the
 // write of the chosen operation.
 #include "dialogs/frmVarsetupParms.h"
+#include "foundation/vbl_err.h"
 
 #include "platform/VbCommandButton.h"
 #include "platform/VbLabel.h"
@@ -69,7 +70,8 @@ void frmVarsetupParms::legacy_fixBNREPGen(const IKalvexGenParmsPtr& parms)
         if (parms->itemByName(QStringLiteral("master_db")))
             parms->rename(QStringLiteral("master_db"), QStringLiteral("master_db_pcb"));
     } catch (...) {
-        // Trapped: the set keeps what was already changed.
+        // Dialogs trap their errors quietly; the set keeps what was already changed.
+        vbl_err_trapped(QStringLiteral("frmVarsetupParms_legacy_fixBNREPGen"), VBL_LOG_DIALOGS);
     }
 }
 
@@ -106,7 +108,8 @@ void frmVarsetupParms::optVarsetup_Click(int index)
         setSourceRowEnabled(labelSourceDBPCB, textSourceDBPCB, browseSourceDBPCB, index == 3 && !locked());
         setSourceRowEnabled(labelSourceDBCAE, textSourceDBCAE, browseSourceDBCAE, index == 4 && !locked());
     } catch (...) {
-        // Trapped: nothing to report.
+        // Dialogs trap their errors quietly.
+        vbl_err_trapped(QStringLiteral("frmVarsetupParms_optVarsetup_Click"), VBL_LOG_DIALOGS);
     }
 }
 

@@ -118,11 +118,8 @@ QString morvObjs_fileBrowserEx_open(const fbrowse_requestRec& request,
     const FileBrowserOpener& opener = fileBrowserOpener();
     if (!opener)
         return PICKER_NODEF;
-    try {
-        return opener(request, adm, ownerForm);
-    } catch (...) {
-        return PICKER_NODEF;
-    }
+    // The browser traps its own errors and then answers "NODEF".
+    return opener(request, adm, ownerForm);
 }
 
 QString morvObjs_parmBrowseDlg(CommonDialog* dialog, const QString& currentText, const QString& browseId,

@@ -63,13 +63,6 @@ public:
         return true;
     }
 
-    // Passes an internal command to every member.
-    void propToChildren(const QString& key, const QVariant& value)
-    {
-        for (auto& it : m_items)
-            it->setInternalValue(key, value);
-    }
-
 protected:
     // Adds an item at the end (or before a 1-based position): parent and
     // message object are set, one change counted, EV_ADD raised.
@@ -106,7 +99,6 @@ protected:
             it->setParent(nullptr);
         m_items.clear();
     }
-    std::vector<ItemPtr>& mutableItems() { return m_items; }
     // Whether the class moves in itemsTakenOver all it keeps beside the
     // items (key indexes); only then does takeItemsOf move items wholesale.
     virtual bool takesItemsWhole() const { return false; }

@@ -27,15 +27,15 @@ public:
     {
         const QString id = newId.trimmed();
         if (id == oldId && !id.isEmpty())
-            return RENAMEID_SAME;
+            return RENAME_SAME;
         if (id.isEmpty())
-            return RENAMEID_EMPTY;
+            return RENAME_EMPTY;
         auto it = Base::item(oldId);
         if (!it)
-            return RENAMEID_NOT_FOUND;
+            return RENAME_NOT_FOUND;
         if (auto holder = Base::item(id); holder && holder != it)
-            return RENAMEID_EXISTS;
-        return it->setId(id) ? RENAMEID_OK : RENAMEID_EXISTS;
+            return RENAME_EXISTS;
+        return it->setId(id) ? RENAME_OK : RENAME_EXISTS;
     }
 
     QString getUniqueName(const QString& base) const override

@@ -9,8 +9,6 @@ namespace kalvex {
 
 namespace {
 constexpr int kMaxCount = 32767;
-// Guards the walk up the parent chain against a cycle.
-constexpr int kMaxDepth = 64;
 } // namespace
 
 KalvexObjectBase::~KalvexObjectBase() = default;
@@ -100,7 +98,7 @@ void KalvexObjectBase::findRaisers(std::shared_ptr<IBrenloEventRaiser>* pub,
     take(m_hooks.get());
     // Each owner is held while it is looked at.
     std::shared_ptr<IKalvexObject> owner = done() ? nullptr : m_parent.lock();
-    for (int depth = 0; owner && depth < kMaxDepth; ++depth) {
+    for (int depth = 0; owner && depth < kMaxOwnerDepth; ++depth) {
         const auto* base = objectCast<KalvexObjectBase>(owner.get());
         if (!base)
             return;
@@ -123,13 +121,6 @@ std::shared_ptr<IBrenloEventRaiser> KalvexObjectBase::internalEventRaiser() cons
     std::shared_ptr<IBrenloEventRaiser> internal;
     findRaisers(nullptr, &internal);
     return internal;
-}
-
-bool KalvexObjectBase::raisesEvents() const
-{
-    std::shared_ptr<IBrenloEventRaiser> pub, internal;
-    findRaisers(&pub, &internal);
-    return pub || internal;
 }
 
 int KalvexObjectBase::setInternalValue(const QString& key, const QVariant& value)

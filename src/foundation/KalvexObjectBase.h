@@ -19,6 +19,9 @@
 
 namespace kalvex {
 
+// The most owners a walk up the parent chain visits: a guard against a cycle.
+constexpr int kMaxOwnerDepth = 64;
+
 class KalvexObjectBase : public virtual IKalvexObject {
 public:
     KalvexObjectBase() = default;
@@ -53,8 +56,6 @@ public:
     // Handles SET_EV_RAISER and SET_INT_EV_RAISER; -1 for anything else.
     int setInternalValue(const QString& key, const QVariant& value) override;
 
-    // Whether an event would reach anyone: objects being read have no raiser.
-    bool raisesEvents() const;
     // Raises an event on the public and the internal raiser.
     void raiseEvent(const QString& eventType, const QString& property = QString(),
                     const QVariant& oldValue = QVariant(), const QVariant& newValue = QVariant());

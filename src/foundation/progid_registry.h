@@ -21,6 +21,7 @@
 #include <memory>
 #include <typeindex>
 
+#include "foundation/vbl_err.h"
 #include "interfaces/IKalvexObject.h"
 
 namespace kalvex {
@@ -55,6 +56,9 @@ public:
             if (auto* o = std::any_cast<std::shared_ptr<IKalvexObject>>(&made))
                 return std::dynamic_pointer_cast<T>(*o);
         } catch (...) {
+            // A component that cannot be made gives no object, as creation
+            // by name promises; a fault of the code is still warned of.
+            vbl_err_trapped(QStringLiteral("createByProgId ") + progId, VBL_LOG_NONE);
         }
         return nullptr;
     }

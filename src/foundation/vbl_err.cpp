@@ -3,6 +3,8 @@
 #include <QFile>
 #include <map>
 #include <memory>
+#include <new>
+#include <stdexcept>
 
 #include "foundation/vbl_file.h"
 #include "interfaces/IKalvexErrorDisplay.h"
@@ -47,6 +49,34 @@ QString vbl_err_getInfo(const QString& prefix, const VblErrorInfo& error)
 {
     return prefix + QStringLiteral(" Err#") + QString::number(error.number).trimmed() + QStringLiteral(" Desc. ") +
            error.description;
+}
+
+QString vbl_err_trapped(const QString& procedure, int fileNumber)
+{
+    // The numbers of the run-time errors they stand for.
+    constexpr int kOutOfMemory = 7;
+    constexpr int kOverflow = 6;
+    constexpr int kInternalError = 51;
+    VblErrorInfo error{kInternalError, QStringLiteral("unknown exception")};
+    bool fault = true;
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        error = {kOutOfMemory, QStringLiteral("Out of memory")};
+        fault = false;
+    } catch (const std::length_error& e) {
+        error = {kOverflow, QString::fromLocal8Bit(e.what())};
+        fault = false;
+    } catch (const std::exception& e) {
+        error.description = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        // Not a standard exception: described as unknown.
+    }
+    vbl_err_set(error.number, error.description);
+    vbl_err_log(procedure, vbl_err_getInfo(QString()), QString(), 0, fileNumber);
+    if (fault)
+        qWarning("%s: trapped fault: %s", qPrintable(procedure), qPrintable(error.description));
+    return error.description;
 }
 
 bool vbl_err_log(const QString& procedure, const QString& errorInfo, const QString& message, int indent,

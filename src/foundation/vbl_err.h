@@ -39,6 +39,13 @@ QString vbl_err_getInfo(const QString& prefix, const VblErrorInfo& error);
 bool vbl_err_log(const QString& procedure, const QString& errorInfo, const QString& message, int indent,
                  int fileNumber, bool skipIfEmpty = false);
 
+// Called only inside a catch block: makes the exception being handled the
+// current error and logs it under procedure to log fileNumber; answers its
+// text. Running out of memory and a text too long to hold are failures a
+// trap may end quietly; any other exception is a fault of the code and is
+// also written as a warning, so that no trap hides it.
+QString vbl_err_trapped(const QString& procedure, int fileNumber);
+
 // Titles of the reports that may be shown.
 inline const QString VBL_APP_ERROR = QStringLiteral("Application Error");
 inline const QString VBL_FATAL_APP_ERROR = QStringLiteral("Fatal Application Error");

@@ -1,5 +1,6 @@
 #include "generators/KalvexGenParm.h"
 
+#include "foundation/makeOrNone.h"
 #include "foundation/modelGeneration.h"
 #include "foundation/objectCast.h"
 #include "interfaces/IKalvexGenParms.h"
@@ -74,23 +75,17 @@ void KalvexGenParm::initialize()
 
 std::shared_ptr<KalvexGenParm> KalvexGenParm::create(QAnyStringView trimmedName, QAnyStringView value, int parmType)
 {
-    try {
+    return makeOrNone([&] {
         auto parm = std::make_shared<KalvexGenParm>();
         parm->m_texts = KalvexTextPair(trimmedName, value);
         parm->m_parmType = parmType;
         return parm;
-    } catch (...) {
-        return nullptr;
-    }
+    });
 }
 
 std::shared_ptr<IKalvexGenParm> classCreate_KalvexGenParm()
 {
-    try {
-        return std::make_shared<KalvexGenParm>();
-    } catch (...) {
-        return nullptr;
-    }
+    return makeOrNone([] { return std::make_shared<KalvexGenParm>(); });
 }
 
 } // namespace kalvex

@@ -1,5 +1,6 @@
 #include "generators/KalvexGenParms.h"
 
+#include "foundation/makeOrNone.h"
 #include "foundation/unique_name.h"
 #include "generators/KalvexGenParm.h"
 #include "generators/KalvexGenParmsEditor.h"
@@ -145,11 +146,7 @@ void copyParameters(IKalvexGenParms& mine, const IKalvexGenParmsPtr& theirs)
 
 std::shared_ptr<IKalvexGenParms> classCreate_KalvexGenParms()
 {
-    try {
-        return std::make_shared<KalvexGenParms>();
-    } catch (...) {
-        return nullptr;
-    }
+    return makeOrNone([] { return std::make_shared<KalvexGenParms>(); });
 }
 
 } // namespace kalvex

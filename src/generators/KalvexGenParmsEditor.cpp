@@ -1,5 +1,7 @@
 #include "generators/KalvexGenParmsEditor.h"
 
+#include "foundation/makeOrNone.h"
+
 namespace kalvex {
 
 namespace {
@@ -57,17 +59,14 @@ void KalvexGenParmsEditor::initialize(bool show)
     auto* form = formObj();
     if (!form)
         return;
-    try {
-        // The dialog is shared: another editor may have bound it since.
-        // Without a set of its own the dialog edits none.
-        form->setParmsColl(m_parms.lock());
-        if (isKnownDialog(form->formName()))
-            form->loadData();
-        if (show)
-            form->setFormVisible(true);
-    } catch (...) {
-        // a dialog's failure must not reach the host
-    }
+    // The dialog is shared: another editor may have bound it since.
+    // Without a set of its own the dialog edits none. The dialogs trap their
+    // own errors; one that lets a fault out is not hidden here.
+    form->setParmsColl(m_parms.lock());
+    if (isKnownDialog(form->formName()))
+        form->loadData();
+    if (show)
+        form->setFormVisible(true);
 }
 
 int KalvexGenParmsEditor::persistData(bool flag)
@@ -75,11 +74,8 @@ int KalvexGenParmsEditor::persistData(bool flag)
     auto* form = formObj();
     if (!form)
         return -1;
-    try {
-        return form->persistData(flag);
-    } catch (...) {
-        return -1;
-    }
+    // -1 after an error the dialog trapped itself.
+    return form->persistData(flag);
 }
 
 QVariant KalvexGenParmsEditor::setInternalValue(const QString& key, const QVariant&)
@@ -125,11 +121,7 @@ void KalvexGenParmsEditor::setFocus()
 
 std::shared_ptr<IKalvexGenParmsEditor> classCreate_KalvexGenParmsEditor()
 {
-    try {
-        return std::make_shared<KalvexGenParmsEditor>();
-    } catch (...) {
-        return nullptr;
-    }
+    return makeOrNone([] { return std::make_shared<KalvexGenParmsEditor>(); });
 }
 
 } // namespace kalvex

@@ -1,5 +1,6 @@
 #include "generators/KalvexGenerator.h"
 
+#include "foundation/makeOrNone.h"
 #include "foundation/modelGeneration.h"
 #include "generators/KalvexGenParms.h"
 #include "generators/current_generator.h"
@@ -140,13 +141,11 @@ void KalvexGenerator::setMessagesObj(QObject* sink)
 
 std::shared_ptr<IKalvexGenerator> classCreate_KalvexGenerator()
 {
-    try {
+    return makeOrNone([] {
         auto gen = std::make_shared<KalvexGenerator>();
         gen->initialize();
         return gen;
-    } catch (...) {
-        return nullptr;
-    }
+    });
 }
 
 } // namespace kalvex

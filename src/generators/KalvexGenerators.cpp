@@ -1,5 +1,6 @@
 #include "generators/KalvexGenerators.h"
 
+#include "foundation/makeOrNone.h"
 #include "foundation/unique_name.h"
 #include "generators/KalvexGenerator.h"
 
@@ -93,18 +94,18 @@ int KalvexGenerators::renameId(const QString& oldId, const QString& newId)
 {
     const QString id = newId.trimmed();
     if (id == oldId)
-        return IKalvexGenParms::RENAME_SAME;
+        return RENAME_SAME;
     if (id.isEmpty())
-        return IKalvexGenParms::RENAME_EMPTY;
+        return RENAME_EMPTY;
     auto gen = item(oldId);
     auto holder = item(id);
     // A change of letter case only is a rename of the same entry.
     if (holder && holder != gen)
-        return IKalvexGenParms::RENAME_EXISTS;
+        return RENAME_EXISTS;
     if (!gen)
-        return IKalvexGenParms::RENAME_NOT_FOUND;
+        return RENAME_NOT_FOUND;
     gen->setId(id);
-    return IKalvexGenParms::RENAME_OK;
+    return RENAME_OK;
 }
 
 QString KalvexGenerators::getUniqueName(const QString& base) const
@@ -145,11 +146,7 @@ int KalvexGenerators::setInternalValue(const QString& key, const QVariant& value
 
 std::shared_ptr<IKalvexGenerators> classCreate_KalvexGenerators()
 {
-    try {
-        return std::make_shared<KalvexGenerators>();
-    } catch (...) {
-        return nullptr;
-    }
+    return makeOrNone([] { return std::make_shared<KalvexGenerators>(); });
 }
 
 } // namespace kalvex

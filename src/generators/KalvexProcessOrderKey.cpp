@@ -54,8 +54,8 @@ bool KalvexProcessOrderKey::setEncoded(const QString& text)
     Numbers numbers;
     if (!parse(text, normalized, numbers))
         return false;
-    // Copied, not moved: this Qt's move assignment of a QVarLengthArray that
-    // went to the heap loses the buffer.
+    // Copied, not moved: in Qt 6.4.2 (Debian 12) the move assignment of a
+    // QVarLengthArray that went to the heap loses the buffer.
     if (upd(m_encoded, normalized, QStringLiteral("encoded")))
         m_numbers = numbers;
     return true;

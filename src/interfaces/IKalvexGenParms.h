@@ -1,6 +1,7 @@
 // The parameter set of a generator or a distributor.
 #pragma once
 #include "interfaces/IKalvexGenParm.h"
+#include "interfaces/renameResult.h"
 
 namespace kalvex {
 
@@ -23,12 +24,7 @@ public:
     virtual int remove(const QString& name) = 0;
     virtual int remove(int position) = 0;
 
-    // Result codes of rename.
-    static constexpr int RENAME_OK = 0;
-    static constexpr int RENAME_SAME = 1;
-    static constexpr int RENAME_EMPTY = -1;
-    static constexpr int RENAME_NOT_FOUND = -2;
-    static constexpr int RENAME_EXISTS = -3;
+    // A RENAME_* code.
     virtual int rename(const QString& oldName, const QString& newName) = 0;
 
     // base, or base's stem with " (n)" counting up until the name is free.

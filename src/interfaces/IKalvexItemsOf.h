@@ -2,6 +2,7 @@
 // 1-based; a position out of range or an unknown key gives no object.
 #pragma once
 #include "interfaces/IKalvexObject.h"
+#include "interfaces/renameResult.h"
 
 namespace kalvex {
 
@@ -9,13 +10,6 @@ namespace kalvex {
 constexpr int SORT_COLLECTION = 100;     // the order items were added in
 constexpr int SORT_ORDER_KEY = 1;        // processes: order key; error filters: filter order
 constexpr int SORT_PRODUCTION_SITE = 5;  // tasks and assignments: production-site order
-
-// Result codes of renameId.
-constexpr int RENAMEID_OK = 0;
-constexpr int RENAMEID_SAME = 1;
-constexpr int RENAMEID_EMPTY = -1;
-constexpr int RENAMEID_NOT_FOUND = -2;
-constexpr int RENAMEID_EXISTS = -3;
 
 template <typename Item>
 class IKalvexItemsOf : public virtual IKalvexObject {
@@ -55,7 +49,7 @@ public:
 
     // The first item whose name equals the text exactly.
     virtual ItemPtr itemByName(const QString& name) const = 0;
-    // RENAMEID_* code; the new id is trimmed.
+    // RENAME_* code; the new id is trimmed.
     virtual int renameId(const QString& oldId, const QString& newId) = 0;
     // base, or base's stem with " (n)" counting up until no item bears the name.
     virtual QString getUniqueName(const QString& base) const = 0;

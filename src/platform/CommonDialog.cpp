@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "foundation/vbl_file.h"
+#include "platform/OpenDialogColumns.h"
 #include "platform/OpenDialogFilter.h"
 
 namespace kalvex {
@@ -20,6 +21,7 @@ int CommonDialog::ShowOpen()
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setWindowModality(Qt::ApplicationModal);
     applyOpenDialogSettings(dialog, m_filter, m_filterIndex, m_flags);
+    fitOpenDialogColumns(dialog);
     if (!m_defaultExt.isEmpty() && m_defaultExt != QLatin1String("*"))
         dialog.setDefaultSuffix(m_defaultExt);
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "foundation/vbl_file.h"
+#include "platform/OpenDialogColumns.h"
 #include "platform/OpenDialogFilter.h"
 #include "platform/OpenDialogWindow.h"
 
@@ -26,6 +27,7 @@ bool CommonDialogDirect6::ShowOpen()
     wnd.setWindowTitle(m_title);
     EmbeddedFileDialog* fd = wnd.items();
     applyOpenDialogSettings(*fd, m_filter, m_filterIndex, m_flags);
+    fitOpenDialogColumns(*fd);
     if (!m_defaultExt.isEmpty() && m_defaultExt != QLatin1String("*"))
         fd->setDefaultSuffix(m_defaultExt);
     const QString dir = vbl_file_toNative(m_initDir);

@@ -1,7 +1,9 @@
 #include "platform/TList.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -392,6 +394,7 @@ void TList::Clear()
     m_rows.clear();
     m_icons.clear();
     m_sortPending = false;
+    m_lastPress = m_pressBefore = Press();
 }
 
 QString TList::ItemText(int row) const
@@ -745,8 +748,45 @@ void TList::mousePressEvent(QMouseEvent* event)
         shift |= 4;
     int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
     const QPoint p = event->position().toPoint();
+    QTreeWidgetItem* item = itemAt(p);
+    m_pressBefore = m_lastPress;
+    m_lastPress = {item, item && item->isExpanded(), event->timestamp()};
     emit MouseDown(button, shift, p.x(), p.y());
     QTreeWidget::mousePressEvent(event);
+}
+
+void TList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint p = event->position().toPoint();
+    QTreeWidgetItem* item = itemAt(p);
+    // The state before the first press of the double click: the window
+    // system delivers the second press together with the double click.
+    const Press& first = m_lastPress.time == event->timestamp() ? m_pressBefore : m_lastPress;
+    // The branch mark opens and closes on each press already.
+    if (!item || item != first.item || item->childCount() == 0 || p.x() < visualItemRect(item).left())
+        return;
+    // The row ends opposite to how the double click found it, whatever a
+    // click handler did to it in between.
+    item->setExpanded(!first.expanded);
+}
+
+bool TList::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTreeWidget::viewportEvent(event);
+    // Measured only when asked: the fill measures nothing.
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QRect cell = visualRect(index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (index.isValid() && !text.isEmpty() && sizeHintForIndex(index).width() > cell.width())
+        QToolTip::showText(help->globalPos(), text, viewport(), cell);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 QColor TList::resolveColor(quint32 code, const QPalette& palette)

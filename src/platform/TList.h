@@ -118,6 +118,10 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // A double click on a row with children opens or closes it.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // A cell cut by its column shows its whole text as a tool tip.
+    bool viewportEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -144,6 +148,15 @@ private:
     bool m_sortPending = false;
     QString m_sortName;
     int m_separator = 0;
+    // The row under each of the last two presses and whether it was open
+    // then: a double click's second press comes with the double click.
+    struct Press {
+        QTreeWidgetItem* item = nullptr;
+        bool expanded = false;
+        quint64 time = 0;
+    };
+    Press m_lastPress;
+    Press m_pressBefore;
 };
 
 } // namespace kalvex

@@ -84,32 +84,8 @@ void tlist_initGrid(QWidget* form, TList* tree, const tlist_gridSetup& setup, co
     for (int c = 0; c < widths.size(); ++c)
         if (widths[c] > 0)
             tree->setColumnWidth(c, twipsToPixelsX(widths[c]));
-    // Every row starts in item mode 0 (the list is empty now; rows added
-    // later start there too).
-    for (int r = 0; r < tree->ListCount(); ++r)
-        tree->setItemMode(r, 0);
-}
-
-int tlist_fillGrid(const tlist_gridRec& grid)
-{
-    TList* tree = grid.tlist;
-    if (!tree)
-        return -1;
-    tree->setCellSeparator('^');
-    const int columns = int(qMax<qsizetype>(grid.columnCount, grid.columns.size()));
-    if (tree->columnCount() < columns)
-        tree->setColumnCount(columns);
-    const int row = tree->AddItem(grid.text, grid.parentIndex);
-    QStringList captions;
-    for (int c = 0; c < tree->columnCount(); ++c)
-        captions << (c < grid.columns.size() ? grid.columns[c].caption : QString());
-    tree->setHeaderLabels(captions);
-    for (int c = 0; c < grid.columns.size(); ++c) {
-        if (grid.columns[c].width > 0)
-            tree->setColumnWidth(c, twipsToPixelsX(grid.columns[c].width));
-        tree->resizeColumnToContents(c);
-    }
-    return row;
+    // Item mode 0 for every row needs no step: the list is empty now, and
+    // rows start in mode 0.
 }
 
 void tlist_setTopRow(TList* tree, int row, int option1, int option2)

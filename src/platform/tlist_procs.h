@@ -46,23 +46,6 @@ struct tlist_gridSetup {
     QStringList captions;
 };
 
-// A row with an item grid, for tlist_fillGrid. The list's columns are the
-// grid: a row's cells are its text split on the cell separator.
-struct tlist_gridColumn {
-    QString caption;
-    int width = 0; // twips
-    bool flag = false;
-};
-struct tlist_gridRec {
-    TList* tlist = nullptr;
-    int parentIndex = -1;
-    QString text;
-    int columnCount = 0;
-    int rowCount = 0;
-    bool flag = false;
-    QList<tlist_gridColumn> columns;
-};
-
 // Adds (or inserts) the row and applies pictures, data, per-row values, font
 // and a colour above 0. rec.itemIndex receives the new row.
 void tlist_addRow(TList* tree, tlist_rowRec& rec);
@@ -75,10 +58,6 @@ void tlist_addItem(TList* tree, tlist_rowRec& rec);
 // Prepares a fresh fill: redraw off (the caller switches it on again), the
 // list emptied, font "Ms Sans Serif" 8, columns and widths, item mode 0.
 void tlist_initGrid(QWidget* form, TList* tree, const tlist_gridSetup& setup, const QList<int>& widths);
-// Sets the cell separator "^", adds a row with the record's text under its
-// parent and gives the list the record's columns (captions and widths, then
-// sized to their contents). Answers the new row, -1 without a list.
-int tlist_fillGrid(const tlist_gridRec& grid);
 // Scrolls the list so that row is its top row; the options are accepted and unused.
 void tlist_setTopRow(TList* tree, int row, int option1, int option2);
 

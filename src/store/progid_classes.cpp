@@ -2,7 +2,8 @@
 // when a class with a factory arrives; kalvex_ui registers its own at start-up.
 #include "store/progid_classes.h"
 
-#include "store/model_progids.h"
+#include <new>
+
 #include "foundation/BrenloEnvirVars.h"
 #include "foundation/progid_registry.h"
 #include "generators/KalvexGenParm.h"
@@ -12,6 +13,7 @@
 #include "generators/KalvexGenerators.h"
 #include "store/KalvexRUVConnection.h"
 #include "store/KalvexStorageCtrl.h"
+#include "store/model_progids.h"
 
 namespace kalvex {
 
@@ -50,7 +52,7 @@ int registerAtStart() noexcept
     try {
         kalvex::registerCoreProgIds(kalvex::ProgIdRegistry::instance());
         return 1;
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         return 0; // out of memory at start: creation by name then finds nothing
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QTest>
 
 #include "admin/KalvexAdministrator.h"
 #include "admin/KalvexDistributor.h"
@@ -145,17 +146,8 @@ TEST(TreeViewRows, NameValueRowsAreTwoCellsWhateverTheValueHolds)
     EXPECT_FALSE(t.rowItem(childRow(t, node, "count"))->isFirstColumnSpanned());
     EXPECT_FALSE(t.rowItem(childRow(t, node, "expr"))->isFirstColumnSpanned());
 
-    // Item grid rows add an empty row and name the two columns.
-    tlist_addItemGrid(&t, node);
-    EXPECT_EQ(childRows(t, node).size(), 4);
-    EXPECT_EQ(t.headerItem()->text(0), "Name");
-    EXPECT_EQ(t.headerItem()->text(1), "Value");
-    // Nothing to fit per row, and nothing breaks on odd input.
-    tlist_adjustItemGrid(&t, node);
-    tlist_adjustItemGrid(&t, 999);
-    tlist_adjustItemGrid(nullptr, 0);
+    // Nothing breaks on odd input.
     tlist_addNameVal("x", 1, nullptr, 0);
-    tlist_addItemGrid(nullptr, 0);
     EXPECT_EQ(tlist_addNode(nullptr, -1, "x"), -1);
 }
 
@@ -442,6 +434,33 @@ TEST(AdminDbView, ParametersAreMarkedSystemOrUser)
     gen->setModified(0);
     EXPECT_EQ(tlist_showGenerator(&t, -1, gen, true), -1);
     EXPECT_EQ(tlist_showGenerator(&t, -1, nullptr, false), -1);
+}
+
+TEST(AdminDbView, ANameOrValueCutByItsColumnReadsInFullAsToolTip)
+{
+    auto gen = classCreate_KalvexGenerator();
+    gen->setId("G");
+    gen->setName("Gen");
+    const QString name = "gerber_machine_format_file_for_the_panel_of_the_top_side_copper";
+    const QString value = "${KVX_JOB_PCB_PATH}/" + QString("config/").repeated(100) + "machine.gmf";
+    gen->parameters()->add(name, value, PARM_TYPE_SYSTEM);
+    TList t;
+    tlist_prepareGrid(&t);
+    const int node = tlist_showGenerator(&t, -1, gen, false);
+    const int parms = childRowStarting(t, node, "Parameters");
+    t.resize(1400, 600);
+    t.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&t));
+    t.setItemExpanded(node, true);
+    t.setItemExpanded(parms, true);
+    const int row = childRow(t, parms, "(Sys) " + name);
+    ASSERT_GE(row, 0);
+    // A cell that fits has none.
+    EXPECT_EQ(cellToolTip(t, childRow(t, node, "id"), 1), QString());
+    EXPECT_EQ(cellToolTip(t, row, 0), "(Sys) " + name);
+    EXPECT_EQ(cellToolTip(t, row, 1), value);
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
 }
 
 TEST(AdminDbView, RedrawIsSwitchedOnAgainOnlyByTheViewThatSwitchedItOff)

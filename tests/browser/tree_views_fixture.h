@@ -1,7 +1,10 @@
 // Reading the object tree views back: rows by parent, cells, font, colour
 // and expanded state, and small databases built for the view tests.
 #pragma once
+#include <QApplication>
+#include <QHelpEvent>
 #include <QStringList>
+#include <QToolTip>
 #include <QTreeWidgetItem>
 
 #include "platform/TList.h"
@@ -67,6 +70,16 @@ inline int parentRow(const TList& t, int row)
 inline bool isBold(const TList& t, int row)
 {
     return t.ItemFont(row).bold();
+}
+
+// The tool tip the list shows over a row's cell; empty for none (ask for
+// cells without one first: a tip shown fades out only after a while).
+inline QString cellToolTip(TList& t, int row, int column)
+{
+    const QPoint at = t.visualRect(t.indexFromItem(t.rowItem(row), column)).center();
+    QHelpEvent help(QEvent::ToolTip, at, t.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(t.viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 // Every row of the list, depth first, in the order shown.

@@ -79,15 +79,15 @@ TEST(Collections, IdsStayUniqueThroughSetIdAndRenameId)
     EXPECT_FALSE(b->setId("   "));
     EXPECT_EQ(b->id(), "B");
 
-    EXPECT_EQ(sites->renameId("B", "B"), RENAMEID_SAME);
-    EXPECT_EQ(sites->renameId("B", "  "), RENAMEID_EMPTY);
-    EXPECT_EQ(sites->renameId("Z", "Y"), RENAMEID_NOT_FOUND);
-    EXPECT_EQ(sites->renameId("B", "A"), RENAMEID_EXISTS);
-    EXPECT_EQ(sites->renameId("B", " C "), RENAMEID_OK);
+    EXPECT_EQ(sites->renameId("B", "B"), RENAME_SAME);
+    EXPECT_EQ(sites->renameId("B", "  "), RENAME_EMPTY);
+    EXPECT_EQ(sites->renameId("Z", "Y"), RENAME_NOT_FOUND);
+    EXPECT_EQ(sites->renameId("B", "A"), RENAME_EXISTS);
+    EXPECT_EQ(sites->renameId("B", " C "), RENAME_OK);
     EXPECT_EQ(b->id(), "C");
     EXPECT_EQ(sites->item("C"), b); // the index follows the rename
     EXPECT_FALSE(sites->item("B"));
-    EXPECT_EQ(sites->renameId("C", "c"), RENAMEID_OK); // another spelling of itself
+    EXPECT_EQ(sites->renameId("C", "c"), RENAME_OK); // another spelling of itself
     EXPECT_EQ(sites->item("C"), b);
 }
 

@@ -134,12 +134,12 @@ TEST(Generators, RenameIdAndUniqueNames)
     auto gens = classCreate_KalvexGenerators();
     gens->add("A", "Alpha");
     gens->add("B", "Beta");
-    EXPECT_EQ(gens->renameId("A", "A "), IKalvexGenParms::RENAME_SAME);
-    EXPECT_EQ(gens->renameId("A", ""), IKalvexGenParms::RENAME_EMPTY);
-    EXPECT_EQ(gens->renameId("A", "b"), IKalvexGenParms::RENAME_EXISTS);
-    EXPECT_EQ(gens->renameId("Q", "C"), IKalvexGenParms::RENAME_NOT_FOUND);
-    EXPECT_EQ(gens->renameId("A", "a"), IKalvexGenParms::RENAME_OK); // letter case only
-    EXPECT_EQ(gens->renameId("a", "C"), IKalvexGenParms::RENAME_OK);
+    EXPECT_EQ(gens->renameId("A", "A "), RENAME_SAME);
+    EXPECT_EQ(gens->renameId("A", ""), RENAME_EMPTY);
+    EXPECT_EQ(gens->renameId("A", "b"), RENAME_EXISTS);
+    EXPECT_EQ(gens->renameId("Q", "C"), RENAME_NOT_FOUND);
+    EXPECT_EQ(gens->renameId("A", "a"), RENAME_OK); // letter case only
+    EXPECT_EQ(gens->renameId("a", "C"), RENAME_OK);
     EXPECT_EQ(gens->item(1)->id(), "C");
     EXPECT_EQ(gens->getUniqueId("c"), "c (1)");
     EXPECT_EQ(gens->getUniqueName("Beta"), "Beta (1)");

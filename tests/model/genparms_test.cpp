@@ -73,12 +73,12 @@ TEST(GenParms, RemoveByNameOrPositionCountsAChange)
 TEST(GenParms, RenameResultCodes)
 {
     auto set = setWith({"a", "b"});
-    EXPECT_EQ(set->rename("a", " a "), IKalvexGenParms::RENAME_SAME);
-    EXPECT_EQ(set->rename("a", "   "), IKalvexGenParms::RENAME_EMPTY);
-    EXPECT_EQ(set->rename("a", "b"), IKalvexGenParms::RENAME_EXISTS);
-    EXPECT_EQ(set->rename("zz", "c"), IKalvexGenParms::RENAME_NOT_FOUND);
+    EXPECT_EQ(set->rename("a", " a "), RENAME_SAME);
+    EXPECT_EQ(set->rename("a", "   "), RENAME_EMPTY);
+    EXPECT_EQ(set->rename("a", "b"), RENAME_EXISTS);
+    EXPECT_EQ(set->rename("zz", "c"), RENAME_NOT_FOUND);
     EXPECT_EQ(set->modified(), 0);
-    EXPECT_EQ(set->rename("a", "  c "), IKalvexGenParms::RENAME_OK);
+    EXPECT_EQ(set->rename("a", "  c "), RENAME_OK);
     EXPECT_EQ(set->item(1)->name(), "c");
     EXPECT_EQ(set->modified(), 1);
 }

@@ -35,13 +35,13 @@ TEST_P(KeyIndexes, GeneratorIdsIgnoreLetterCaseAndFollowEveryChange)
     EXPECT_FALSE(gens->add("gb", "again"));
 
     // Through the collection, through the item, and a change of case only.
-    EXPECT_EQ(gens->renameId("GA", "G1"), IKalvexGenParms::RENAME_OK);
+    EXPECT_EQ(gens->renameId("GA", "G1"), RENAME_OK);
     EXPECT_FALSE(gens->exists("GA"));
     EXPECT_EQ(gens->item("g1"), a);
     b->setId("G2");
     EXPECT_FALSE(gens->item("GB"));
     EXPECT_EQ(gens->item("G2"), b);
-    EXPECT_EQ(gens->renameId("G2", "g2"), IKalvexGenParms::RENAME_OK);
+    EXPECT_EQ(gens->renameId("G2", "g2"), RENAME_OK);
     EXPECT_EQ(gens->item("G2"), b);
     c->setName("delta");
     EXPECT_FALSE(gens->itemByName("gamma"));
@@ -86,7 +86,7 @@ TEST_P(KeyIndexes, ParameterNamesAreExactAndFollowEveryChange)
     EXPECT_EQ(parms->count(), base + 3);
     EXPECT_EQ(units->value(false), "inch");
 
-    EXPECT_EQ(parms->rename("title", "Title"), IKalvexGenParms::RENAME_OK);
+    EXPECT_EQ(parms->rename("title", "Title"), RENAME_OK);
     EXPECT_FALSE(parms->item("title"));
     EXPECT_EQ(parms->item("Title"), title);
     mode->setName("operation");
@@ -189,7 +189,7 @@ TEST_P(KeyIndexes, ParameterNamesInAnyScriptAreFoundByTheirCharacters)
     EXPECT_EQ(a->value(false), mixedValue);
     a->setValue(false, "x");
     EXPECT_EQ(a->name(), wide + "2");
-    EXPECT_EQ(parms->rename(wide + "2", latin), IKalvexGenParms::RENAME_OK);
+    EXPECT_EQ(parms->rename(wide + "2", latin), RENAME_OK);
     EXPECT_EQ(parms->item(latin), a);
     ASSERT_EQ(olds.size(), 3);
     EXPECT_EQ(olds[0].toString(), latin);

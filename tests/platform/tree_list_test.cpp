@@ -426,3 +426,55 @@ TEST(TreeList, TheViewReadsEveryCellOfARow)
     t.rowItem(two)->setText(0, "");
     EXPECT_EQ(t.ItemText(two), "^value^more");
 }
+
+namespace {
+
+// A double click as the window system delivers it: press, release, then the
+// second press together with the double click (same time), release.
+void doubleClick(QWidget* viewport, QPoint pos)
+{
+    static ulong time = 1000000;
+    time += 10000;
+    auto send = [&](QEvent::Type type, ulong at) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent e(type, pos, viewport->mapToGlobal(pos), Qt::LeftButton, held, Qt::NoModifier);
+        e.setTimestamp(at);
+        QApplication::sendEvent(viewport, &e);
+    };
+    send(QEvent::MouseButtonPress, time);
+    send(QEvent::MouseButtonRelease, time + 40);
+    send(QEvent::MouseButtonPress, time + 120);
+    send(QEvent::MouseButtonDblClick, time + 120);
+    send(QEvent::MouseButtonRelease, time + 160);
+}
+
+} // namespace
+
+TEST(TreeList, DoubleClickOpensAndClosesARowWithChildren)
+{
+    TList t;
+    buildTree(t);
+    t.setItemExpanded(0, true);
+    t.resize(200, 200);
+    t.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&t));
+    const QPoint a = t.visualItemRect(t.rowItem(1)).center();
+    ASSERT_FALSE(t.ItemExpanded(1));
+
+    doubleClick(t.viewport(), a);
+    EXPECT_TRUE(t.ItemExpanded(1));
+    doubleClick(t.viewport(), a);
+    EXPECT_FALSE(t.ItemExpanded(1));
+    // A row without children stays as it is.
+    const QPoint b = t.visualItemRect(t.rowItem(2)).center();
+    doubleClick(t.viewport(), b);
+    EXPECT_FALSE(t.ItemExpanded(2));
+
+    // A click handler that opens and closes a row on each press already
+    // (the check-out trees do) does not undo the double click.
+    QObject::connect(&t, &TList::MouseDown, [&] { t.setItemExpanded(1, !t.ItemExpanded(1)); });
+    doubleClick(t.viewport(), a);
+    EXPECT_TRUE(t.ItemExpanded(1));
+    doubleClick(t.viewport(), a);
+    EXPECT_FALSE(t.ItemExpanded(1));
+}
