@@ -2,7 +2,10 @@
 #include "dialogs/parm_edit_fixture.h"
 
 #include "admin/KalvexDistributor.h"
+#include "dialogs/guiLib.h"
 #include "platform/VbColors.h"
+
+#include <QScrollBar>
 
 namespace kalvex::test {
 
@@ -196,6 +199,31 @@ TEST_F(ParmEditTest, DistributorSetsAreEditedAndLockedByTheirOwner)
     form->loadData();
     EXPECT_FALSE(vb::enabled(form->parmsGrid));
     EXPECT_EQ(form->persistData(flag), 0);
+}
+
+TEST_F(ParmEditTest, NameAndValueColumnsReachTheGridsRightEdge)
+{
+    add("output_dir", "${KVX_TASK_WORKDIR}\\out");
+    add("units", "mm");
+    ASSERT_TRUE(open());
+    QTableWidget* table = grid()->table();
+    const GuiMetrics& m = guiLib();
+    const auto reachesTheEdge = [&](const char* when) {
+        EXPECT_NEAR(grid()->colWidth(ParmGridCol::Name),
+                    grid()->maxTextColWidth(ParmGridCol::Name) + 2 * m.gap, 15) << when;
+        const int right = table->columnViewportPosition(ParmGridCol::Value - 1)
+            + table->columnWidth(ParmGridCol::Value - 1);
+        EXPECT_EQ(right, table->viewport()->width()) << when;
+    };
+    reachesTheEdge("loaded");
+    form->resize(form->width() + 120, form->height());
+    QTest::qWait(1);
+    reachesTheEdge("wider");
+    for (int i = 0; i < 40; ++i) // more rows than fit: a scroll bar
+        clickWidget(form->cmdNew);
+    QTest::qWait(1);
+    ASSERT_TRUE(table->verticalScrollBar()->isVisible());
+    reachesTheEdge("scrolling");
 }
 
 } // namespace kalvex::test
