@@ -1,5 +1,6 @@
 #include "platform/VbTextBox.h"
 
+#include <QScopedValueRollback>
 #include <limits>
 
 namespace kalvex {
@@ -20,48 +21,33 @@ VbTextBox::VbTextBox(QWidget* parent)
     });
 }
 
-namespace {
-// Marks the box as edited by the user while one of its input handlers runs.
-class UserEdit {
-public:
-    explicit UserEdit(bool& flag) : m_flag(flag), m_was(flag) { m_flag = true; }
-    ~UserEdit() { m_flag = m_was; }
-    UserEdit(const UserEdit&) = delete;
-    UserEdit& operator=(const UserEdit&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_was;
-};
-} // namespace
-
 void VbTextBox::keyPressEvent(QKeyEvent* e)
 {
-    const UserEdit edit(m_userEdit);
+    const QScopedValueRollback<bool> edit(m_userEdit, true);
     QLineEdit::keyPressEvent(e);
 }
 
 void VbTextBox::inputMethodEvent(QInputMethodEvent* e)
 {
-    const UserEdit edit(m_userEdit);
+    const QScopedValueRollback<bool> edit(m_userEdit, true);
     QLineEdit::inputMethodEvent(e);
 }
 
 void VbTextBox::mouseReleaseEvent(QMouseEvent* e)
 {
-    const UserEdit edit(m_userEdit); // a middle-button paste
+    const QScopedValueRollback<bool> edit(m_userEdit, true); // a middle-button paste
     QLineEdit::mouseReleaseEvent(e);
 }
 
 void VbTextBox::dropEvent(QDropEvent* e)
 {
-    const UserEdit edit(m_userEdit);
+    const QScopedValueRollback<bool> edit(m_userEdit, true);
     QLineEdit::dropEvent(e);
 }
 
 void VbTextBox::contextMenuEvent(QContextMenuEvent* e)
 {
-    const UserEdit edit(m_userEdit); // paste, cut, undo from the menu
+    const QScopedValueRollback<bool> edit(m_userEdit, true); // paste, cut, undo from the menu
     QLineEdit::contextMenuEvent(e);
 }
 
