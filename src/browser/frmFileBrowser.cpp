@@ -247,6 +247,9 @@ void frmFileBrowser::textResult_Change()
     const bool invalid = tested && vbl_file_exists(expand(text), true) == 0;
     vb::setVisible(LabelFileErr, invalid);
     vb::setForeColor(textResult, invalid ? VbColor::Red : VbColor::WindowText);
+    // A check-out expression is longer than the box: its whole text (the
+    // destination at its end) shows on hovering.
+    vb::setToolTipText(textResult, textResult->text());
     if (textResult->text() != m_result)
         m_result = textResult->text();
 }

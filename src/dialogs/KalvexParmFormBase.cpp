@@ -170,6 +170,7 @@ void KalvexParmFormBase::setPanel(VbPanel3D* panel, VbFrame* frame)
     m_frame = frame;
     if (panel)
         connect(panel, &VbPanel3D::Resize, this, [this] {
+            ++m_panelResizes;
             if (!form_set_size)
                 m_layoutFailed = !layoutPanel() || m_layoutFailed;
         });
@@ -223,9 +224,11 @@ void KalvexParmFormBase::Form_Resize()
         return;
     m_layoutFailed = false;
     if (m_panel) {
-        const QSize before = m_panel->size();
+        const int resizes = m_panelResizes;
         vb::move(m_panel, 0, 0, vb::scaleWidth(this), vb::scaleHeight(this));
-        if (m_panel->size() == before) // no resize event: lay out anyway
+        // No Resize now (same size, or a hidden panel whose Resize waits for
+        // the show): lay out here, so a failure is seen while it can be undone.
+        if (m_panelResizes == resizes)
             m_layoutFailed = !layoutPanel();
     }
     if (m_layoutFailed)

@@ -174,6 +174,7 @@ private:
     bool m_refused = false;
     bool m_layoutFailed = false;
     bool m_restoring = false;
+    int m_panelResizes = 0;
 };
 
 } // namespace kalvex

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QHeaderView>
+#include <QTableWidget>
 
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObjs_parmGridFillRow.h"
@@ -112,6 +114,9 @@ void frmParmEdit::buildParmsFrame()
     vb::move(mess2, 3400, 3000, 3300, 255);
     textFocus->lower();
     parmsGrid->setRowHeadersVisible(false);
+    // The column widths leave room for row headers this grid does not show:
+    // the Value column takes the rest up to the grid's edge.
+    parmsGrid->table()->horizontalHeader()->setStretchLastSection(true);
 }
 
 void frmParmEdit::connectEvents()

@@ -1,5 +1,7 @@
 #include "platform/VbCheckBox.h"
 
+#include "platform/VbStaleInput.h"
+
 namespace kalvex {
 
 VbCheckBox::VbCheckBox(QWidget* parent)
@@ -11,6 +13,7 @@ VbCheckBox::VbCheckBox(const QString& caption, QWidget* parent)
     : QCheckBox(caption, parent)
 {
     connect(this, &QCheckBox::stateChanged, this, [this] { emit Click(); });
+    vbl_dropStaleInput(this);
 }
 
 int VbCheckBox::value() const

@@ -1,7 +1,8 @@
 // Check box with the values 0 (cleared), 1 (checked) and 2 (greyed). Click is
 // raised whenever the value changes, by the user or by code. A user's click
 // toggles between 0 and 1; a greyed box becomes cleared. Greyed is reachable
-// only by code.
+// only by code. Clicks made while it was disabled do not act once it is
+// enabled again (VbStaleInput.h).
 #pragma once
 #include <QCheckBox>
 

@@ -1,5 +1,7 @@
 // Command button and picture button (a button showing an icon instead of, or
-// beside, its caption). Click is raised by a user's click and by click().
+// beside, its caption). Click is raised by a user's click, by Enter or Space
+// while it has the focus, and by click(). Clicks made while it was disabled
+// do not act once it is enabled again (VbStaleInput.h).
 #pragma once
 #include <QPushButton>
 
@@ -17,6 +19,9 @@ public:
 
 signals:
     void Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 } // namespace kalvex

@@ -1,6 +1,7 @@
 #include "platform/VbControl.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QVariant>
@@ -51,15 +52,19 @@ void applyPalette(QWidget* w, quint32 fore, quint32 back)
     const QColor f = vbl_color_resolve(fore);
     const QColor b = vbl_color_resolve(back);
     QPalette p = w->palette();
+    // A disabled control writes in the grey text colour whatever its own
+    // colour; the class's palette holds that colour.
+    const QPalette plain = QApplication::palette(w);
     const bool input = isInputKind(kind(w)) || qobject_cast<QLineEdit*>(w)
         || qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QComboBox*>(w);
     for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const bool grey = g == QPalette::Disabled;
         if (input) {
-            p.setColor(g, QPalette::Text, f);
+            p.setColor(g, QPalette::Text, grey ? plain.color(g, QPalette::Text) : f);
             p.setColor(g, QPalette::Base, b);
         } else {
-            p.setColor(g, QPalette::WindowText, f);
-            p.setColor(g, QPalette::ButtonText, f);
+            p.setColor(g, QPalette::WindowText, grey ? plain.color(g, QPalette::WindowText) : f);
+            p.setColor(g, QPalette::ButtonText, grey ? plain.color(g, QPalette::ButtonText) : f);
             p.setColor(g, QPalette::Window, b);
             p.setColor(g, QPalette::Button, b);
         }

@@ -217,7 +217,11 @@ bool VbForm::eventFilter(QObject* watched, QEvent* e)
     if (m_keyPreview && e->type() == QEvent::KeyPress) {
         auto* ke = static_cast<QKeyEvent*>(e);
         int keyAscii = 0;
-        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)
+        const bool enter = ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter;
+        // Enter on a focused command button presses it before the form sees a key.
+        if (enter && qobject_cast<VbCommandButton*>(watched))
+            return QWidget::eventFilter(watched, e);
+        if (enter)
             keyAscii = 13;
         else if (ke->key() == Qt::Key_Escape)
             keyAscii = 27;

@@ -95,7 +95,8 @@ public:
     int vbWindowState() const;
     void setVbWindowState(int state);
     // Key preview: Form_KeyPress sees every character typed in a control
-    // first; setting keyAscii to 0 swallows it.
+    // first (but Enter on a command button, which presses the button);
+    // setting keyAscii to 0 swallows it.
     void setKeyPreview(bool on) { m_keyPreview = on; }
 
     // Public form variables kept by vbl_form_size.

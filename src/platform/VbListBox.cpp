@@ -12,6 +12,12 @@ VbListBox::VbListBox(QWidget* parent)
     connect(this, &QListWidget::itemClicked, this, [this] { emit Click(); });
 }
 
+void VbListBox::setCheckMarks(bool on)
+{
+    m_checkMarks = on;
+    setSpacing(on ? 1 : 0);
+}
+
 void VbListBox::Clear()
 {
     clear();

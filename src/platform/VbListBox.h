@@ -11,7 +11,9 @@ class VbListBox : public QListWidget {
 public:
     explicit VbListBox(QWidget* parent = nullptr);
 
-    void setCheckMarks(bool on) { m_checkMarks = on; }
+    // Rows with check marks stand apart, so that neighbouring boxes and the
+    // first one's top edge are drawn whole.
+    void setCheckMarks(bool on);
     bool checkMarks() const { return m_checkMarks; }
 
     void Clear();

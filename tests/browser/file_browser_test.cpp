@@ -237,7 +237,8 @@ TEST(FileBrowser, TabsSwapTheOpenDialogItemsAndTheResult)
 TEST(FileBrowser, BothSidesComposeByNameWhileOpenAndByIdentifiersAfterOk)
 {
     SampleDb db;
-    QString whileOpen;
+    QString whileOpen, toolTip;
+    int cursorAt = -1;
     QStringList masterRows, variantRows, sites;
     const QString answer = runBrowser("", "GERBER_PLOT_SETUP", db.adm, true, [&](frmFileBrowser* b) {
         clickTab(b->SSTabMain, 1);
@@ -255,6 +256,8 @@ TEST(FileBrowser, BothSidesComposeByNameWhileOpenAndByIdentifiersAfterOk)
         clickRow(b->tlistProcMaster, rowOfText(b->tlistProcMaster, "Assembly"));
         clickRow(b->tlistProcVAR, rowOfText(b->tlistProcVAR, "Netlist"));
         whileOpen = b->textResult->text();
+        toolTip = b->textResult->toolTip();
+        cursorAt = b->textResult->cursorPosition();
         clickWidget(b->cmdOk);
     });
     // The variant's own site is never offered.
@@ -263,6 +266,9 @@ TEST(FileBrowser, BothSidesComposeByNameWhileOpenAndByIdentifiersAfterOk)
     EXPECT_EQ(variantRows, QStringList({"S2", "Fabrication", "Gerber data", "Assembly", "Netlist"}));
     EXPECT_EQ(whileOpen,
               "VM_DATA_CHECKOUT_NM><current>#Assembly#S2#Netlist =to= ${KVX_TASK_WORKDIR}\\checkedOut_file.dat");
+    // Longer than the box: it shows its start, the whole text on hovering.
+    EXPECT_EQ(cursorAt, 0);
+    EXPECT_EQ(toolTip, whileOpen);
     EXPECT_EQ(answer, "VM_DATA_CHECKOUT><current>#P_ASM#PS2#P_NET =to= ${KVX_TASK_WORKDIR}\\checkedOut_file.dat");
 }
 

@@ -194,6 +194,14 @@ TEST_P(ConfigFileDialogs, LayoutFollowsThePanelWidth)
     EXPECT_DOUBLE_EQ(vb::width(form), form->last_width);
     EXPECT_DOUBLE_EQ(vb::width(form), pixelsToTwipsX(form->frameGeometry().width()));
     expectLaidOutAtFormSize();
+
+    // Made too small while hidden: shown, it has its size back all the same.
+    form->hide();
+    form->resize(16, form->height());
+    form->show();
+    QTest::qWait(1);
+    EXPECT_EQ(form->size(), good);
+    expectLaidOutAtFormSize();
 }
 
 TEST_P(ConfigFileDialogs, BrowsingFillsOnlyTheBoxAndACancelChangesNothing)

@@ -2,7 +2,10 @@
 #include "dialogs/parm_edit_fixture.h"
 
 #include "admin/KalvexDistributor.h"
+#include "dialogs/guiLib.h"
 #include "platform/VbColors.h"
+
+#include <QScrollBar>
 
 namespace kalvex::test {
 
@@ -196,6 +199,24 @@ TEST_F(ParmEditTest, DistributorSetsAreEditedAndLockedByTheirOwner)
     form->loadData();
     EXPECT_FALSE(vb::enabled(form->parmsGrid));
     EXPECT_EQ(form->persistData(flag), 0);
+}
+
+TEST_F(ParmEditTest, NameAndValueColumnsReachTheGridsRightEdge)
+{
+    add("output_dir", "${KVX_TASK_WORKDIR}\\out");
+    ASSERT_TRUE(open());
+    QTableWidget* table = grid()->table();
+    for (const char* when : {"loaded", "scrolling"}) {
+        EXPECT_NEAR(grid()->colWidth(ParmGridCol::Name),
+                    grid()->maxTextColWidth(ParmGridCol::Name) + 2 * guiLib().gap, 15) << when;
+        const int value = ParmGridCol::Value - 1;
+        EXPECT_EQ(table->columnViewportPosition(value) + table->columnWidth(value), table->viewport()->width())
+            << when;
+        for (int i = 0; i < 40; ++i) // more rows than fit: a scroll bar
+            clickWidget(form->cmdNew);
+        QTest::qWait(1);
+    }
+    EXPECT_TRUE(table->verticalScrollBar()->isVisible());
 }
 
 } // namespace kalvex::test

@@ -176,3 +176,20 @@ TEST(VbControls, LabelDoubleClickAndFrameWithoutBorder)
     frame->setBorderStyle(1);
     EXPECT_EQ(frame->title(), "Caption");
 }
+
+TEST(VbControls, ListBoxWithCheckMarksDrawsEveryBoxWhole)
+{
+    VbForm form("frmT");
+    auto* list = form.addControl(new VbListBox(&form), "tableList");
+    list->setCheckMarks(true);
+    for (const char* t : {"TBoardInfo", "TBoardOut", "TComp"})
+        list->AddItem(t);
+    list->resize(200, 120);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QRect first = list->visualItemRect(list->item(0));
+    EXPECT_GE(first.top(), 1) << "the first box's top edge is inside the list";
+    for (int i = 1; i < list->count(); ++i)
+        EXPECT_GE(list->visualItemRect(list->item(i)).top(), list->visualItemRect(list->item(i - 1)).bottom() + 2)
+            << "rows stand apart: " << i;
+}

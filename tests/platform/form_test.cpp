@@ -192,8 +192,8 @@ TEST(VbFormBase, ColoursReadBackAsCodesAndShowInThePalette)
     EXPECT_EQ(vb::foreColor(text), 255u);
     EXPECT_EQ(text->palette().color(QPalette::Text), QColor(255, 0, 0));
     EXPECT_EQ(text->palette().color(QPalette::Base), QGuiApplication::palette().color(QPalette::Button));
-    text->setEnabled(false); // the colours asked for stay when disabled
-    EXPECT_EQ(text->palette().color(QPalette::Disabled, QPalette::Text), QColor(255, 0, 0));
+    text->setEnabled(false); // the back colour stays when disabled
+    EXPECT_EQ(text->palette().color(QPalette::Disabled, QPalette::Base), QGuiApplication::palette().color(QPalette::Button));
 
     EXPECT_EQ(vbl_color_resolve(0x00FF8000u), QColor(0, 0x80, 0xFF));
     EXPECT_EQ(vbl_color_fromQColor(QColor(0, 0x80, 0xFF)), 0x00FF8000u);
