@@ -3,6 +3,9 @@
 #include "browser/frmObjectTest.h"
 
 #include <QTime>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "browser/tlistViews_admin.h"
 #include "browser/tlistViews_jobprefsTasks.h"
@@ -31,17 +34,34 @@ double secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay
 
 QString loadTimeText(double seconds) { return kLoadTime + QString::number(seconds, 'g', 7); }
 
-// A load button is enabled again however its load ends.
+// While a load or dump runs, the buttons and check boxes that start one are
+// disabled, so that clicks queued on them meanwhile are dropped; each gets its
+// own state back however the run ends (the load buttons are enabled again).
 class DisabledWhileLoading {
 public:
-    explicit DisabledWhileLoading(VbCommandButton* button) : m_button(button) { m_button->setEnabled(false); }
-    ~DisabledWhileLoading() { m_button->setEnabled(true); }
+    explicit DisabledWhileLoading(std::initializer_list<QWidget*> controls)
+    {
+        for (QWidget* c : controls) {
+            m_controls.push_back({c, c->isEnabled()});
+            c->setEnabled(false);
+        }
+    }
+    ~DisabledWhileLoading()
+    {
+        for (const auto& [control, enabled] : m_controls)
+            control->setEnabled(enabled);
+    }
     DisabledWhileLoading(const DisabledWhileLoading&) = delete;
     DisabledWhileLoading& operator=(const DisabledWhileLoading&) = delete;
 
 private:
-    VbCommandButton* m_button;
+    std::vector<std::pair<QWidget*, bool>> m_controls;
 };
+
+DisabledWhileLoading busyControls(const frmObjectTest& f)
+{
+    return DisabledWhileLoading{f.CheckDefaults, f.CheckOnlyMod, f.cmdRUVOut, f.cmdLoadJprefs, f.cmdLoadGenRUV};
+}
 
 // Records the exception being handled in the (silent) log; its text, which
 // the console shows on its status line.
@@ -80,7 +100,7 @@ void frmObjectTest::cmdLoadGenRUV_Click()
         vbl_msgBox(kOpeningTitle, QStringLiteral("Could not open file"), kCriticalOk);
         return;
     }
-    const DisabledWhileLoading busy(cmdLoadGenRUV);
+    const DisabledWhileLoading busy = busyControls(*this);
     conn->setApplMode(kApplMode);
     conn->setFileIO(file);
     conn->setFileOpenMode(RUV_OPEN_READ);
@@ -135,7 +155,7 @@ void frmObjectTest::cmdLoadJprefs_Click()
             if (!vbl_file_exists(file, true)) {
                 vbl_msgBox(kOpeningTitle, QStringLiteral("Could not job preferences"), kCriticalOk);
             } else {
-                const DisabledWhileLoading busy(cmdLoadJprefs);
+                const DisabledWhileLoading busy = busyControls(*this);
                 conn->setApplMode(kApplMode);
                 conn->setFileIO(file);
                 conn->setFileOpenMode(RUV_OPEN_READ);
@@ -158,7 +178,6 @@ void frmObjectTest::cmdLoadJprefs_Click()
         m_lastLoadStatus = STORAGE_FAILED;
         m_lastLoadError = trapped(QStringLiteral("frmObjectTest.cmdLoadJprefs_Click"));
     }
-    cmdLoadJprefs->setEnabled(true);
     m_lastLoadCmd = cmdLoadJprefs->objectName();
     timeLabel->setCaption(loadTimeText(elapsed));
 }
@@ -185,6 +204,7 @@ void frmObjectTest::cmdRUVOut_Click()
     if (!ctrl || !conn)
         return;
     clearStatusLines();
+    const DisabledWhileLoading busy = busyControls(*this);
     ctrl->setStorageObject(conn);
     conn->setFileOpenMode(RUV_OPEN_WRITE);
     conn->setApplMode(kApplMode);

@@ -3,6 +3,9 @@
 // modifications only", the messages for missing files.
 #include "console_fixture.h"
 
+#include <QThread>
+#include <functional>
+
 #include "admin/KalvexAdministrator.h"
 #include "interfaces/IKalvexGenerators.h"
 #include "interfaces/IKalvexStorageCtrl.h"
@@ -180,6 +183,50 @@ TEST_F(ConsoleTest, EachLoadReplacesTheStatusLineOfTheLoadBefore)
     loadKeywordFile(pathIn("missing.mra"));
     EXPECT_TRUE(box->ran);
     EXPECT_EQ(console->mess1->caption(), "");
+}
+
+TEST_F(ConsoleTest, ClicksMadeDuringALoadStartNothingOnceItEnds)
+{
+    showConsole();
+    console->TextRUVOut->setText(pathIn("dump.mra"));
+    const QList<QAbstractButton*> starters{console->cmdLoadGenRUV, console->CheckDefaults, console->CheckOnlyMod,
+                                           console->cmdRUVOut};
+    // Each time a load starts, the user clicks every starter again; the
+    // clicks wait in the queue until the load is over.
+    int loads = 0;
+    QStringList enabledDuringLoad;
+    class LoadWatcher : public QObject {
+    public:
+        std::function<void()> started;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::EnabledChange && !static_cast<QWidget*>(o)->isEnabled())
+                started();
+            return false;
+        }
+    } filter;
+    filter.started = [&] {
+        ++loads;
+        for (QAbstractButton* b : starters) {
+            if (b->isEnabled())
+                enabledDuringLoad << b->objectName();
+            queueClick(b, QPoint(6, b->height() / 2), lastClickMadeAt() + 1);
+        }
+        QThread::msleep(20); // the load goes on a while after those clicks
+    };
+    console->cmdLoadGenRUV->installEventFilter(&filter);
+    loadKeywordFile(demoDatabasePath());
+    QTest::qWait(50);
+    console->cmdLoadGenRUV->removeEventFilter(&filter);
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(enabledDuringLoad, QStringList());
+    EXPECT_EQ(console->CheckDefaults->value(), 0);
+    EXPECT_EQ(console->CheckOnlyMod->value(), 0);
+    EXPECT_FALSE(QFile::exists(pathIn("dump.mra"))) << "a queued RUV Dump wrote";
+    clickWidget(console->cmdRUVOut);
+    EXPECT_TRUE(QFile::exists(pathIn("dump.mra"))) << "a click made afterwards acts";
+    for (QAbstractButton* b : starters)
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 }
 
 TEST_F(ConsoleTest, JobPreferencesReplaceTheTreeUntilShowModificationsOnlyBringsTheDatabaseBack)

@@ -36,18 +36,6 @@ protected:
     }
 };
 
-// A click as the window system queues it: stamped when made (in the test
-// clicks' clock), delivered when the event loop next runs.
-void queueClick(QWidget* control, QPoint at, qint64 stamp)
-{
-    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        auto* e = new QMouseEvent(type, at, control->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-        e->setTimestamp(static_cast<quint64>(stamp));
-        QCoreApplication::postEvent(control, e);
-    }
-}
-
 bool showsColour(QWidget* w, const QColor& colour)
 {
     const QImage image = w->grab().toImage();
@@ -104,7 +92,7 @@ TEST(VbControlInput, ClicksQueuedWhileDisabledDoNotActAFreshClickDoes)
         const auto connection = QObject::connect(control, &QAbstractButton::clicked, &form, [&] {
             ++loads;
             control->setEnabled(false);
-            const qint64 clickedAt = QTest::lastMouseTimestamp - QTest::mouseDoubleClickInterval;
+            const qint64 clickedAt = lastClickMadeAt();
             for (int i = 1; i <= 3; ++i)
                 queueClick(control, at, clickedAt + 2 * i);
             QThread::msleep(30);

@@ -118,6 +118,19 @@ void clickWidget(QWidget* w)
         QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
 }
 
+void queueClick(QWidget* control, QPoint at, qint64 stamp)
+{
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        auto* e = new QMouseEvent(type, at, control->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        e->setTimestamp(static_cast<quint64>(stamp));
+        QCoreApplication::postEvent(control, e);
+    }
+}
+
+// QTest moves its clock on by a double-click interval before each click.
+qint64 lastClickMadeAt() { return QTest::lastMouseTimestamp - QTest::mouseDoubleClickInterval; }
+
 void typeInto(QWidget* box, const QString& text, bool replace)
 {
     if (!box)

@@ -48,6 +48,11 @@ void typeInto(QWidget* box, const QString& text, bool replace = true);
 void clearByKeyboard(QWidget* box);
 // Clicks the centre of a widget with the left button.
 void clickWidget(QWidget* w);
+// A click as the window system queues it: stamped when made (in the test
+// clicks' clock), delivered when the event loop next runs.
+void queueClick(QWidget* control, QPoint at, qint64 stamp);
+// The stamp of the last test click, as the window system made it.
+qint64 lastClickMadeAt();
 // Clicks a check box or option button on its indicator.
 void clickIndicator(QAbstractButton* button);
 // The button below `root` whose text (mnemonics removed) equals `text`.
