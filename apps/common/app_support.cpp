@@ -10,6 +10,23 @@
 
 namespace kalvex::apps {
 
+bool parseArgs(const QStringList& args, QString& file, const QHash<QString, QString*>& values)
+{
+    bool fileGiven = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (QString* value = values.value(a); value && i + 1 < args.size()) {
+            *value = args[++i];
+        } else if (a.startsWith(QLatin1Char('-')) || fileGiven) {
+            return false;
+        } else {
+            file = a;
+            fileGiven = true;
+        }
+    }
+    return true;
+}
+
 QString unreadableReason(const QString& path)
 {
     const QFileInfo info(path);

@@ -1,11 +1,18 @@
 // What the host programs share around their windows: why a file cannot be
 // loaded, whether there is a screen, waiting for a window to appear.
 #pragma once
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
 namespace kalvex::apps {
+
+// Reads "[--NAME VALUE]... [FILE]": an option named in `values` stores the
+// argument after it; another option, a missing value or a second file name
+// make it false. `file` keeps its default when no file is named.
+bool parseArgs(const QStringList& args, QString& file, const QHash<QString, QString*>& values);
 
 // Why the file cannot be loaded, or empty when it can be opened for reading.
 QString unreadableReason(const QString& path);

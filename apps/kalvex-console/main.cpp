@@ -41,25 +41,6 @@ struct Options {
 
 void fail(const QString& text) { std::fprintf(stderr, "kalvex-console: %s\n", qPrintable(text)); }
 
-bool parseArgs(const QStringList& args, Options& opt)
-{
-    bool fileGiven = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--png") && i + 1 < args.size()) {
-            opt.png = args[++i];
-        } else if (a == QLatin1String("--jobprefs") && i + 1 < args.size()) {
-            opt.jobPrefs = args[++i];
-        } else if (a.startsWith(QLatin1String("-")) || fileGiven) {
-            return false;
-        } else {
-            opt.file = a;
-            fileGiven = true;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -69,7 +50,7 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     Options opt;
-    if (!parseArgs(app.arguments().mid(1), opt)) {
+    if (!apps::parseArgs(app.arguments().mid(1), opt.file, {{QStringLiteral("--png"), &opt.png}, {QStringLiteral("--jobprefs"), &opt.jobPrefs}})) {
         std::fprintf(stderr, "usage: kalvex-console [--png OUT.png] [--jobprefs FILE.ruv] [FILE]\n");
         return kExitUsage;
     }

@@ -39,23 +39,6 @@ struct Options {
 
 void fail(const QString& text) { std::fprintf(stderr, "kalvex-edit: %s\n", qPrintable(text)); }
 
-bool parseArgs(const QStringList& args, Options& opt)
-{
-    bool fileGiven = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--png") && i + 1 < args.size()) {
-            opt.png = args[++i];
-        } else if (a.startsWith(QLatin1String("-")) || fileGiven) {
-            return false;
-        } else {
-            opt.file = a;
-            fileGiven = true;
-        }
-    }
-    return true;
-}
-
 // "dir/kalvex-edit.png" and "GERBER" give "dir/kalvex-edit-GERBER.png".
 QString besidePng(const QString& png, const QString& suffix)
 {
@@ -105,7 +88,7 @@ int main(int argc, char** argv)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ownSettings);
 
     Options opt;
-    if (!parseArgs(app.arguments().mid(1), opt)) {
+    if (!apps::parseArgs(app.arguments().mid(1), opt.file, {{QStringLiteral("--png"), &opt.png}})) {
         std::fprintf(stderr, "usage: kalvex-edit [--png OUT.png] [FILE]\n");
         return kExitUsage;
     }
