@@ -10,13 +10,12 @@
 // with 2.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QStyleFactory>
-#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app_support.h"
 #include "browser/frmObjectTest.h"
 #include "browser/kalvexUi_install.h"
 #include "interfaces/IKalvexStorageCtrl.h"
@@ -57,42 +56,11 @@ bool parseArgs(const QStringList& args, Options& opt)
     return true;
 }
 
-// Why the file cannot be loaded, or empty when it can be opened for reading.
-QString unreadableReason(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("%1: no such file").arg(path);
-    if (info.isDir())
-        return QStringLiteral("%1: is a directory, not a keyword file").arg(path);
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1: cannot be read (%2)").arg(path, f.errorString());
-    return QString();
-}
-
-bool headlessPlatform()
-{
-    const QString p = QGuiApplication::platformName();
-    return p == QLatin1String("offscreen") || p == QLatin1String("minimal");
-}
-
-void waitUntilExposed(QWidget* w)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!(w->windowHandle() && w->windowHandle()->isExposed()) && waited.elapsed() < 2000)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    QApplication::processEvents();
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    apps::chooseHeadlessWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
@@ -101,7 +69,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: kalvex-console [--png OUT.png] [FILE]\n");
         return kExitUsage;
     }
-    if (const QString why = unreadableReason(opt.file); !why.isEmpty()) {
+    if (const QString why = apps::unreadableReason(opt.file); !why.isEmpty()) {
         fail(why);
         return kExitFileError;
     }
@@ -117,16 +85,16 @@ int main(int argc, char** argv)
         return kExitFileError;
     }
     console->show();
-    waitUntilExposed(console);
+    apps::waitUntilExposed(console);
     const qint64 openMs = opening.elapsed();
 
     std::printf("%s\n", qPrintable(QFileInfo(opt.file).absoluteFilePath()));
     std::printf("  %s s; loaded and shown in %lld ms\n", qPrintable(console->timeLabel->caption()),
                 static_cast<long long>(openMs));
-    std::printf("  %s\n", qPrintable(console::countObjects(console->admObj()).text()));
+    std::printf("  %s\n", qPrintable(apps::countObjects(console->admObj()).text()));
     std::printf("  %d tree rows\n", console->tlistResult->ListCount());
 
-    if (!headlessPlatform()) {
+    if (!apps::headlessPlatform()) {
         std::fflush(stdout);
         return app.exec();
     }

@@ -1,7 +1,13 @@
-# Runs kalvex-console headless and checks its exit code and output.
+# Runs a host program (kalvex-console, kalvex-edit) headless and checks its
+# exit code and output.
 #   cmake -DPROGRAM=… -DARGS="a|b" -DEXPECT_RC=0 -DEXPECT_OUT=regex -DEXPECT_ERR=regex
-#         [-DBROKEN_FILE=path] -P kalvex_console_test.cmake
+#         [-DBROKEN_FILE=path] [-DEXPECT_FILES="a.png|b.png"] -P kalvex_console_test.cmake
 # BROKEN_FILE is written first with content that is no keyword file.
+# EXPECT_FILES are removed first and must exist, not empty, afterwards.
+string(REPLACE "|" ";" EXPECT_FILES "${EXPECT_FILES}")
+foreach(f ${EXPECT_FILES})
+  file(REMOVE ${f})
+endforeach()
 if(BROKEN_FILE)
   file(WRITE ${BROKEN_FILE} "ADMIN_DB 1\nSection \"Generators\"\n.Generator \"G\"\n..name \"unterminated\n")
 endif()
@@ -19,3 +25,12 @@ endif()
 if(EXPECT_ERR AND NOT err MATCHES "${EXPECT_ERR}")
   message(FATAL_ERROR "stderr does not match ${EXPECT_ERR}")
 endif()
+foreach(f ${EXPECT_FILES})
+  if(NOT EXISTS ${f})
+    message(FATAL_ERROR "${f} was not written")
+  endif()
+  file(SIZE ${f} size)
+  if(size EQUAL 0)
+    message(FATAL_ERROR "${f} is empty")
+  endif()
+endforeach()

@@ -4,7 +4,7 @@
 
 #include "interfaces/IKalvexAdministrator.h"
 
-namespace kalvex::console {
+namespace kalvex::apps {
 
 struct ObjectCounts {
     int productionSites = 0, fileTypes = 0, productClasses = 0, errorFilters = 0;
@@ -19,4 +19,4 @@ struct ObjectCounts {
 
 ObjectCounts countObjects(const IKalvexAdministratorPtr& adm);
 
-} // namespace kalvex::console
+} // namespace kalvex::apps

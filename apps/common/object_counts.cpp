@@ -1,3 +1,4 @@
+// Counting the objects of an administration database by kind.
 #include "object_counts.h"
 
 #include <QStringList>
@@ -6,7 +7,7 @@
 #include "interfaces/IKalvexGenerators.h"
 #include "interfaces/IKalvexProcess.h"
 
-namespace kalvex::console {
+namespace kalvex::apps {
 
 namespace {
 template <class C>
@@ -71,4 +72,4 @@ ObjectCounts countObjects(const IKalvexAdministratorPtr& adm)
     return n;
 }
 
-} // namespace kalvex::console
+} // namespace kalvex::apps

@@ -1,0 +1,58 @@
+// Keyword-file load and save of the edited database.
+#include "admin_file.h"
+
+#include "admin/KalvexAdministrator.h"
+#include "store/KalvexRUVConnection.h"
+#include "store/KalvexStorageCtrl.h"
+
+namespace kalvex::edit {
+
+namespace {
+constexpr int kApplMode = 2;
+
+QString faultText(const IKalvexRUVConnection& conn)
+{
+    QString text = conn.lastError();
+    if (text.isEmpty())
+        text = QStringLiteral("unknown fault");
+    if (conn.lastErrorLine() > 0)
+        text += QStringLiteral(" (line %1)").arg(conn.lastErrorLine());
+    return text;
+}
+} // namespace
+
+LoadedDatabase loadAdminFile(const QString& path)
+{
+    LoadedDatabase result;
+    auto adm = classCreate_KalvexAdministrator();
+    auto conn = classCreate_KalvexRUVConnection();
+    auto ctrl = classCreate_KalvexStorageCtrl();
+    conn->setApplMode(kApplMode);
+    conn->setFileIO(path);
+    conn->setFileOpenMode(RUV_OPEN_READ);
+    conn->setKwLevel(1);
+    conn->setSourceId(SOURCE_ID_ADMIN_DB);
+    ctrl->setStorageObject(conn);
+    if (ctrl->loadFromStorage(adm, true) == STORAGE_OK)
+        result.adm = adm;
+    else
+        result.error = faultText(*conn);
+    return result;
+}
+
+QString saveAdminFile(const IKalvexAdministratorPtr& adm, const QString& path)
+{
+    auto conn = classCreate_KalvexRUVConnection();
+    auto ctrl = classCreate_KalvexStorageCtrl();
+    conn->setApplMode(kApplMode);
+    conn->setFileIO(path);
+    conn->setFileOpenMode(RUV_OPEN_WRITE);
+    conn->setKwLevel(0);
+    ctrl->setStorageObject(conn);
+    // Change counts go back to 0 only once the new file is in place.
+    if (ctrl->saveToStorage(adm, true, true) == STORAGE_OK)
+        return QString();
+    return faultText(*conn);
+}
+
+} // namespace kalvex::edit

@@ -1,0 +1,20 @@
+// Loading an administration database from its keyword file and saving it
+// back, through the library's connection and storage controller.
+#pragma once
+#include <QString>
+
+#include "interfaces/IKalvexAdministrator.h"
+
+namespace kalvex::edit {
+
+struct LoadedDatabase {
+    IKalvexAdministratorPtr adm; // set only when the whole file was read
+    QString error;               // the fault and its line otherwise
+};
+
+LoadedDatabase loadAdminFile(const QString& path);
+
+// Empty when the file was replaced; otherwise the reason, the old file kept.
+QString saveAdminFile(const IKalvexAdministratorPtr& adm, const QString& path);
+
+} // namespace kalvex::edit

@@ -1,0 +1,212 @@
+// The host window: the lists, opening an entry, saving on OK, the console.
+#include "edit_window.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "admin_file.h"
+#include "foundation/progid_registry.h"
+#include "parm_dialog_host.h"
+
+namespace kalvex::edit {
+
+namespace {
+
+QTreeView* makeList(QWidget* parent, const QString& name, EntryTableModel* model)
+{
+    auto* view = new QTreeView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setRootIsDecorated(false);
+    view->setUniformRowHeights(true);
+    view->setAlternatingRowColors(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->header()->setStretchLastSection(true);
+    return view;
+}
+
+QLabel* makeCaption(QWidget* parent, const QString& name, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+EditWindow::EditWindow(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("kalvexEdit"));
+    m_generators = new EntryTableModel(QStringLiteral("Generator command"), this);
+    m_distributors = new EntryTableModel(QStringLiteral("Distributor program"), this);
+    listGenerators = makeList(this, QStringLiteral("listGenerators"), m_generators);
+    listDistributors = makeList(this, QStringLiteral("listDistributors"), m_distributors);
+    m_lastList = listGenerators;
+
+    cmdEdit = new QPushButton(QStringLiteral("&Edit..."), this);
+    cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
+    cmdConsole = new QPushButton(QStringLiteral("&Console"), this);
+    cmdConsole->setObjectName(QStringLiteral("cmdConsole"));
+    for (QPushButton* b : {cmdEdit, cmdConsole})
+        b->setFocusPolicy(Qt::TabFocus);
+    cmdConsole->setToolTip(QStringLiteral("The object test console on this database"));
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("statusLine"));
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdEdit);
+    buttons->addWidget(cmdConsole);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeCaption(this, QStringLiteral("labelGenerators"), QStringLiteral("&Generators"),
+                                  listGenerators));
+    layout->addWidget(listGenerators, 3);
+    layout->addWidget(makeCaption(this, QStringLiteral("labelDistributors"), QStringLiteral("&Distributors"),
+                                  listDistributors));
+    layout->addWidget(listDistributors, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(m_status);
+
+    for (QTreeView* view : {listGenerators, listDistributors}) {
+        // Enter and double click both arrive as activated.
+        connect(view, &QAbstractItemView::activated, this, [this, view](const QModelIndex& index) {
+            m_lastList = view;
+            if (view == listGenerators)
+                openGenerator(index.row());
+            else
+                openDistributor(index.row());
+        });
+        view->installEventFilter(this);
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, view] { m_lastList = view; });
+    }
+    connect(cmdEdit, &QPushButton::clicked, this, [this] { openCurrent(); });
+    connect(cmdConsole, &QPushButton::clicked, this, &EditWindow::showConsole);
+    resize(900, 580);
+}
+
+void EditWindow::setDatabase(const IKalvexAdministratorPtr& adm, const QString& path)
+{
+    m_adm = adm;
+    m_path = path;
+    m_generators->setEntries(generatorEntries(adm));
+    m_distributors->setEntries(distributorEntries(adm));
+    fitColumns(listGenerators);
+    fitColumns(listDistributors);
+    // Each list starts on its first row; only the generators' shows selected.
+    if (m_generators->rowCount() > 0)
+        listGenerators->setCurrentIndex(m_generators->index(0, 0));
+    if (m_distributors->rowCount() > 0)
+        listDistributors->selectionModel()->setCurrentIndex(m_distributors->index(0, 0),
+                                                            QItemSelectionModel::NoUpdate);
+    listGenerators->setFocus();
+    m_lastList = listGenerators;
+    setWindowTitle(QStringLiteral("Kalvex output generators - %1").arg(QFileInfo(path).fileName()));
+    setStatus(QStringLiteral("%1 generators and %2 distributors from %3")
+                  .arg(m_generators->rowCount())
+                  .arg(m_distributors->rowCount())
+                  .arg(QFileInfo(path).absoluteFilePath()));
+}
+
+void EditWindow::fitColumns(QTreeView* view)
+{
+    // The header samples a bounded number of rows, so this stays cheap on
+    // large databases; the command column takes the rest.
+    for (int c = EntryTableModel::ColId; c < EntryTableModel::ColCommand; ++c)
+        view->resizeColumnToContents(c);
+}
+
+ParmDialogHost* EditWindow::openCurrent()
+{
+    // The list holding the focus, else the one that held it last (the
+    // buttons do not take the focus from a list when clicked).
+    QTreeView* view = m_lastList ? m_lastList : listGenerators;
+    if (QWidget* f = focusWidget(); f == listGenerators || f == listDistributors)
+        view = static_cast<QTreeView*>(f);
+    const int row = view->currentIndex().isValid() ? view->currentIndex().row() : -1;
+    return view == listGenerators ? openGenerator(row) : openDistributor(row);
+}
+
+ParmDialogHost* EditWindow::openGenerator(int row) { return open(m_generators->entry(row)); }
+
+ParmDialogHost* EditWindow::openDistributor(int row) { return open(m_distributors->entry(row)); }
+
+ParmDialogHost* EditWindow::open(const Entry* entry)
+{
+    if (!entry || !entry->parms)
+        return nullptr;
+    // One dialog at a time: the dialogs are shared by every set of a kind.
+    if (m_dialog) {
+        m_dialog->raise();
+        m_dialog->activateWindow();
+        return nullptr;
+    }
+    auto* dialog = new ParmDialogHost(*entry, this);
+    if (!dialog->form()) {
+        setStatus(QStringLiteral("%1: no parameter dialog").arg(entry->id));
+        delete dialog;
+        return nullptr;
+    }
+    m_dialog = dialog;
+    connect(dialog, &QDialog::finished, this, [this, dialog](int result) { dialogFinished(dialog, result); });
+    dialog->open();
+    return dialog;
+}
+
+void EditWindow::dialogFinished(ParmDialogHost* dialog, int result)
+{
+    const int written = dialog->written();
+    if (result != QDialog::Accepted)
+        setStatus(QStringLiteral("Cancelled: nothing written"));
+    else if (dialog->readOnly())
+        setStatus(QStringLiteral("Read-only: nothing written"));
+    else if (written < 0)
+        setStatus(QStringLiteral("The dialog could not write its values: nothing written"));
+    else if (written == 0)
+        setStatus(QStringLiteral("No changes: nothing written"));
+    else if (const QString why = saveAdminFile(m_adm, m_path); !why.isEmpty())
+        setStatus(QStringLiteral("Not saved, %1 kept as it was: %2").arg(QFileInfo(m_path).fileName(), why));
+    else
+        setStatus(QStringLiteral("%1 %2 written to %3")
+                      .arg(written)
+                      .arg(written == 1 ? QStringLiteral("change") : QStringLiteral("changes"))
+                      .arg(QFileInfo(m_path).absoluteFilePath()));
+    if (QTreeView* view = m_lastList)
+        view->setFocus();
+}
+
+void EditWindow::showConsole()
+{
+    if (!m_debug)
+        m_debug = createByProgId<IKalvexDebugObj>(PROGID_DEBUG_OBJ);
+    if (!m_debug || !m_adm) {
+        setStatus(QStringLiteral("The object test console is not available"));
+        return;
+    }
+    m_debug->showAdmindb(m_adm, QStringLiteral("Object test - %1").arg(QFileInfo(m_path).fileName()), true, false);
+}
+
+bool EditWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Edit opens the current row of the list that had the focus last.
+    if (event->type() == QEvent::FocusIn)
+        m_lastList = watched == listDistributors ? listDistributors : listGenerators;
+    return QWidget::eventFilter(watched, event);
+}
+
+QString EditWindow::status() const { return m_status->text(); }
+
+void EditWindow::setStatus(const QString& text) { m_status->setText(text); }
+
+} // namespace kalvex::edit

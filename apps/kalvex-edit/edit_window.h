@@ -1,0 +1,66 @@
+// The host window of kalvex-edit: the generators of the loaded database and,
+// apart, its distributors. Opening an entry (double click, Enter, Edit)
+// shows its parameter dialog as a host does, through the parameter set's
+// editor; OK with changes saves the database to its file. Console opens the
+// object test console on the same database through the debug entry object.
+#pragma once
+#include <QPointer>
+#include <QWidget>
+
+#include "entry_table.h"
+#include "interfaces/IKalvexDebugObj.h"
+
+class QLabel;
+class QPushButton;
+class QTreeView;
+
+namespace kalvex::edit {
+
+class ParmDialogHost;
+
+class EditWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit EditWindow(QWidget* parent = nullptr);
+
+    // Shows the database loaded from path (the file OK saves to).
+    void setDatabase(const IKalvexAdministratorPtr& adm, const QString& path);
+    IKalvexAdministratorPtr database() const { return m_adm; }
+
+    // Opens the parameter dialog of the current row of a list (the list
+    // holding the focus last, the generators first); null when none.
+    ParmDialogHost* openCurrent();
+    ParmDialogHost* openGenerator(int row);
+    ParmDialogHost* openDistributor(int row);
+    // The dialog open now, if any.
+    ParmDialogHost* openDialog() const { return m_dialog; }
+
+    // The status line's text.
+    QString status() const;
+
+    QTreeView* listGenerators = nullptr;
+    QTreeView* listDistributors = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QPushButton* cmdConsole = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ParmDialogHost* open(const Entry* entry);
+    void dialogFinished(ParmDialogHost* dialog, int result);
+    void showConsole();
+    void setStatus(const QString& text);
+    static void fitColumns(QTreeView* view);
+
+    IKalvexAdministratorPtr m_adm;
+    QString m_path;
+    EntryTableModel* m_generators = nullptr;
+    EntryTableModel* m_distributors = nullptr;
+    QTreeView* m_lastList = nullptr;
+    QLabel* m_status = nullptr;
+    QPointer<ParmDialogHost> m_dialog;
+    IKalvexDebugObjPtr m_debug;
+};
+
+} // namespace kalvex::edit

@@ -1,0 +1,134 @@
+// kalvex-edit [--png OUT.png] [FILE]
+//
+// Lists the generators and distributors of an administration database in a
+// keyword file (default: the bundled examples/demo.mra) and opens their
+// parameter dialogs as a host application does; OK on a change saves the
+// file. With a display it is the real window. Without one (no DISPLAY or
+// WAYLAND_DISPLAY, or QT_QPA_PLATFORM=offscreen) the window is drawn into
+// OUT.png (default kalvex-edit.png) and the first generator's dialog into
+// OUT-<id>.png beside it, and the program ends without writing anything else.
+// A file that is missing, unreadable or not a valid database ends it with a
+// message and exit code 1; wrong arguments with 2.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTreeView>
+#include <QStyleFactory>
+#include <cstdio>
+
+#include "admin_file.h"
+#include "app_support.h"
+#include "browser/kalvexUi_install.h"
+#include "edit_window.h"
+#include "object_counts.h"
+#include "parm_dialog_host.h"
+
+using namespace kalvex;
+
+namespace {
+
+constexpr int kExitFileError = 1;
+constexpr int kExitUsage = 2;
+
+struct Options {
+    QString file = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
+    QString png = QStringLiteral("kalvex-edit.png");
+};
+
+void fail(const QString& text) { std::fprintf(stderr, "kalvex-edit: %s\n", qPrintable(text)); }
+
+bool parseArgs(const QStringList& args, Options& opt)
+{
+    bool fileGiven = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--png") && i + 1 < args.size()) {
+            opt.png = args[++i];
+        } else if (a.startsWith(QLatin1String("-")) || fileGiven) {
+            return false;
+        } else {
+            opt.file = a;
+            fileGiven = true;
+        }
+    }
+    return true;
+}
+
+// "dir/kalvex-edit.png" and "GERBER" give "dir/kalvex-edit-GERBER.png".
+QString besidePng(const QString& png, const QString& suffix)
+{
+    const QFileInfo info(png);
+    return info.dir().filePath(QStringLiteral("%1-%2.png").arg(info.completeBaseName(), suffix));
+}
+
+bool savePicture(QWidget* w, const QString& png)
+{
+    if (w->grab().save(png, "PNG")) {
+        std::printf("  drawn into %s\n", qPrintable(QFileInfo(png).absoluteFilePath()));
+        return true;
+    }
+    fail(QStringLiteral("cannot write %1").arg(png));
+    return false;
+}
+
+// The window and the first generator's dialog, each into a picture; the
+// dialog is cancelled, so nothing is written.
+int drawHeadless(edit::EditWindow& window, const Options& opt)
+{
+    if (!savePicture(&window, opt.png))
+        return kExitFileError;
+    edit::ParmDialogHost* dialog = window.openGenerator(0);
+    if (!dialog)
+        return 0;
+    apps::waitUntilExposed(dialog);
+    const QString id = window.listGenerators->model()->index(0, 0).data().toString();
+    const bool drawn = savePicture(dialog, besidePng(opt.png, id));
+    dialog->reject();
+    return drawn ? 0 : kExitFileError;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    apps::chooseHeadlessWithoutDisplay();
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationName(QStringLiteral("kalvex-edit"));
+    // The file dialogs keep their state in the user's settings; those of this
+    // program stay in its own folder, not in the file every Qt program shares.
+    const QString ownSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ownSettings);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ownSettings);
+
+    Options opt;
+    if (!parseArgs(app.arguments().mid(1), opt)) {
+        std::fprintf(stderr, "usage: kalvex-edit [--png OUT.png] [FILE]\n");
+        return kExitUsage;
+    }
+    if (const QString why = apps::unreadableReason(opt.file); !why.isEmpty()) {
+        fail(why);
+        return kExitFileError;
+    }
+    // Before the load: each generator read chooses its dialog as its command is set.
+    kalvexUi_install();
+    const edit::LoadedDatabase db = edit::loadAdminFile(opt.file);
+    if (!db.adm) {
+        fail(QStringLiteral("%1: not a valid administration database: %2").arg(opt.file, db.error));
+        return kExitFileError;
+    }
+
+    edit::EditWindow window;
+    window.setDatabase(db.adm, QFileInfo(opt.file).absoluteFilePath());
+    window.show();
+    apps::waitUntilExposed(&window);
+    std::printf("%s\n", qPrintable(QFileInfo(opt.file).absoluteFilePath()));
+    std::printf("  %s\n", qPrintable(apps::countObjects(db.adm).text()));
+    std::printf("  The object test console is a button away: Console.\n");
+    std::fflush(stdout);
+    if (!apps::headlessPlatform())
+        return app.exec();
+    return drawHeadless(window, opt);
+}
