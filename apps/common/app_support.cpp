@@ -36,6 +36,22 @@ void chooseHeadlessWithoutDisplay()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+namespace {
+QtMessageHandler defaultHandler = nullptr;
+void dropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    defaultHandler(type, context, text);
+}
+} // namespace
+
+void quietHeadlessPlatform()
+{
+    if (!defaultHandler)
+        defaultHandler = qInstallMessageHandler(dropPlatformNotes);
+}
+
 void waitUntilExposed(QWidget* w)
 {
     QElapsedTimer waited;

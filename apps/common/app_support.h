@@ -17,6 +17,10 @@ bool headlessPlatform();
 // call before the QApplication exists.
 void chooseHeadlessWithoutDisplay();
 
+// Drops the offscreen platform's notes on what it does not do (raise,
+// size hints): nothing a user of a headless run can act on.
+void quietHeadlessPlatform();
+
 // Processes events until the window is exposed (at most two seconds).
 void waitUntilExposed(QWidget* w);
 

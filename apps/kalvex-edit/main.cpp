@@ -94,6 +94,7 @@ int drawHeadless(edit::EditWindow& window, const Options& opt)
 int main(int argc, char** argv)
 {
     apps::chooseHeadlessWithoutDisplay();
+    apps::quietHeadlessPlatform();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("kalvex-edit"));
