@@ -193,12 +193,12 @@ TEST_F(ConsoleTest, ResizedConsoleKeepsTheTreeAndDumpButtonInsideTheResultFrameA
 TEST_F(ConsoleTest, ProgramStartNamesBothFilesInFullAndABadOneOnTheStatusLine)
 {
     const QString before = QDir::currentPath();
-    QDir::setCurrent(KALVEX_SOURCE_DIR);
-    EXPECT_EQ(console::startConsole(console, "examples/demo.mra", "examples/demo.ruv").failure, "");
-    QDir::setCurrent(dir.path());
-    loadJobPrefs(console->textJprefs->text()); // the name still holds in another folder
+    QDir::setCurrent(KALVEX_SOURCE_DIR "/examples");
+    const QString examples = QDir::currentPath();
+    EXPECT_EQ(console::startConsole(console, "demo.mra", "demo.ruv").failure, "");
     QDir::setCurrent(before);
-    EXPECT_TRUE(treeShows(console->tlistResult, "SILK_TOP")) << qPrintable(console->lastLoadError());
+    EXPECT_EQ(console->textASCIISource->text(), examples + "/demo.mra");
+    EXPECT_EQ(console->textJprefs->text(), examples + "/demo.ruv") << "Load must work from any folder";
 
     auto box = answerMessageBox("OK", 300);
     const QString missing = pathIn("missing.mra");
