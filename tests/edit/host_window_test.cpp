@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
+#include <stdexcept>
 
 #include "admin_file.h"
 #include "browser/frmObjectTest.h"
@@ -65,7 +66,8 @@ protected:
         vbl_formRelease<frmObjectTest>();
     }
 
-    // Makes the generator's row current and presses Enter, or double-clicks it.
+    // Makes the generator's row current and presses Enter, or double-clicks
+    // it; the dialog shown, which must be a Form.
     template <class Form> Form* open(const QString& id, bool doubleClick = false)
     {
         QTreeView* list = window->listGenerators;
@@ -80,7 +82,10 @@ protected:
             list->setCurrentIndex(row);
             QTest::keyClick(list, Qt::Key_Return);
         }
-        return window->openDialog() ? qobject_cast<Form*>(window->openDialog()->form()) : nullptr;
+        Form* form = window->openDialog() ? qobject_cast<Form*>(window->openDialog()->form()) : nullptr;
+        if (!form) // a failure of this test, not a crash of the suite
+            throw std::runtime_error("no dialog of the expected kind for " + id.toStdString());
+        return form;
     }
 
     QTemporaryDir dir;
@@ -91,8 +96,7 @@ protected:
 TEST_F(HostWindow, OkWritesTheTypedValueAndTheFileReloadsWithTheSameObjects)
 {
     const QString before = apps::countObjects(window->database()).text();
-    auto* form = open<frmGerberParms>("GERBER");
-    ASSERT_TRUE(form) << "the product's own selection gives the Gerber dialog";
+    auto* form = open<frmGerberParms>("GERBER"); // the product's own selection
     typeInto(form->textpsetupFile, "C:/plots/fine pitch.psu");
     clickAndSettle(window->openDialog()->cmdOK);
     EXPECT_FALSE(form->parent()) << "the shared dialog is a window of its own again";
