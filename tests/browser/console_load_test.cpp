@@ -4,7 +4,6 @@
 #include "console_fixture.h"
 
 #include <QThread>
-#include <functional>
 
 #include "admin/KalvexAdministrator.h"
 #include "interfaces/IKalvexGenerators.h"
@@ -166,19 +165,16 @@ TEST_F(ConsoleTest, FaultyFileShowsWhatWasReadReportsTheFaultAndReenablesLoad)
 
 TEST_F(ConsoleTest, EachLoadReplacesTheStatusLineOfTheLoadBefore)
 {
-    QByteArray db = readAllOf(demoDatabasePath());
-    loadKeywordFile(writeFile("short.mra", db.left(db.lastIndexOf("End"))));
-    ASSERT_TRUE(console->mess1->caption().startsWith("Load failed: "));
-    loadKeywordFile(demoDatabasePath());
-    EXPECT_EQ(console->mess1->caption(), "");
-
-    QByteArray prefs = readAllOf(demoJobPrefsPath());
-    loadJobPrefs(writeFile("short.ruv", prefs.left(prefs.lastIndexOf("End"))));
-    ASSERT_TRUE(console->mess1->caption().startsWith("Load failed: "));
-    loadJobPrefs(demoJobPrefsPath());
-    EXPECT_EQ(console->mess1->caption(), "");
-    // Also a load that stops at its message box.
-    console->postMessage("Load failed: earlier", 1);
+    for (const bool prefs : {false, true}) {
+        const QString good = prefs ? demoJobPrefsPath() : demoDatabasePath();
+        const QByteArray text = readAllOf(good);
+        const auto load = [&](const QString& path) { prefs ? loadJobPrefs(path) : loadKeywordFile(path); };
+        load(writeFile(prefs ? "short.ruv" : "short.mra", text.left(text.lastIndexOf("End"))));
+        ASSERT_TRUE(console->mess1->caption().startsWith("Load failed: "));
+        load(good);
+        EXPECT_EQ(console->mess1->caption(), "");
+    }
+    console->postMessage("Load failed: earlier", 1); // also cleared by a load stopping at its message box
     auto box = answerMessageBox("OK");
     loadKeywordFile(pathIn("missing.mra"));
     EXPECT_TRUE(box->ran);
@@ -189,44 +185,32 @@ TEST_F(ConsoleTest, ClicksMadeDuringALoadStartNothingOnceItEnds)
 {
     showConsole();
     console->TextRUVOut->setText(pathIn("dump.mra"));
-    const QList<QAbstractButton*> starters{console->cmdLoadGenRUV, console->CheckDefaults, console->CheckOnlyMod,
-                                           console->cmdRUVOut};
-    // Each time a load starts, the user clicks every starter again; the
-    // clicks wait in the queue until the load is over.
-    int loads = 0;
-    QStringList enabledDuringLoad;
-    class LoadWatcher : public QObject {
-    public:
-        std::function<void()> started;
+    // As the load disables Load, the user clicks every control that starts
+    // one; the clicks wait in the queue until the load is over.
+    struct User : QObject {
+        QList<QAbstractButton*> starters;
+        int loads = 0;
         bool eventFilter(QObject* o, QEvent* e) override
         {
-            if (e->type() == QEvent::EnabledChange && !static_cast<QWidget*>(o)->isEnabled())
-                started();
+            if (e->type() == QEvent::EnabledChange && !static_cast<QWidget*>(o)->isEnabled()) {
+                ++loads;
+                for (QAbstractButton* b : starters)
+                    queueClick(b, QPoint(6, b->height() / 2), lastClickMadeAt() + 1);
+                QThread::msleep(20); // the load goes on a while after those clicks
+            }
             return false;
         }
-    } filter;
-    filter.started = [&] {
-        ++loads;
-        for (QAbstractButton* b : starters) {
-            if (b->isEnabled())
-                enabledDuringLoad << b->objectName();
-            queueClick(b, QPoint(6, b->height() / 2), lastClickMadeAt() + 1);
-        }
-        QThread::msleep(20); // the load goes on a while after those clicks
-    };
-    console->cmdLoadGenRUV->installEventFilter(&filter);
+    } user;
+    user.starters = {console->cmdLoadGenRUV, console->CheckDefaults, console->CheckOnlyMod, console->cmdRUVOut};
+    console->cmdLoadGenRUV->installEventFilter(&user);
     loadKeywordFile(demoDatabasePath());
     QTest::qWait(50);
-    console->cmdLoadGenRUV->removeEventFilter(&filter);
-    EXPECT_EQ(loads, 1);
-    EXPECT_EQ(enabledDuringLoad, QStringList());
-    EXPECT_EQ(console->CheckDefaults->value(), 0);
-    EXPECT_EQ(console->CheckOnlyMod->value(), 0);
-    EXPECT_FALSE(QFile::exists(pathIn("dump.mra"))) << "a queued RUV Dump wrote";
+    console->cmdLoadGenRUV->removeEventFilter(&user);
+    EXPECT_EQ(user.loads, 1);
+    EXPECT_EQ(console->CheckDefaults->value() + console->CheckOnlyMod->value(), 0);
+    EXPECT_FALSE(QFile::exists(pathIn("dump.mra"))) << "a queued Dump wrote";
     clickWidget(console->cmdRUVOut);
     EXPECT_TRUE(QFile::exists(pathIn("dump.mra"))) << "a click made afterwards acts";
-    for (QAbstractButton* b : starters)
-        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 }
 
 TEST_F(ConsoleTest, JobPreferencesReplaceTheTreeUntilShowModificationsOnlyBringsTheDatabaseBack)
