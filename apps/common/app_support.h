@@ -9,6 +9,10 @@ class QWidget;
 
 namespace kalvex::apps {
 
+// The programs' exit codes beside 0: a file that cannot be loaded, wrong arguments.
+constexpr int kExitFileError = 1;
+constexpr int kExitUsage = 2;
+
 // Reads "[--NAME VALUE]... [FILE]": an option named in `values` stores the
 // argument after it; another option, a missing value or a second file name
 // make it false. `file` keeps its default when no file is named.

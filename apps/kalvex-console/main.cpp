@@ -30,9 +30,6 @@ using namespace kalvex;
 
 namespace {
 
-constexpr int kExitFileError = 1;
-constexpr int kExitUsage = 2;
-
 struct Options {
     QString file = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
     QString jobPrefs = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.ruv");
@@ -52,7 +49,7 @@ int main(int argc, char** argv)
     Options opt;
     if (!apps::parseArgs(app.arguments().mid(1), opt.file, {{QStringLiteral("--png"), &opt.png}, {QStringLiteral("--jobprefs"), &opt.jobPrefs}})) {
         std::fprintf(stderr, "usage: kalvex-console [--png OUT.png] [--jobprefs FILE.ruv] [FILE]\n");
-        return kExitUsage;
+        return apps::kExitUsage;
     }
     const bool headless = apps::headlessPlatform();
 
@@ -65,7 +62,7 @@ int main(int argc, char** argv)
         fail(start.failure);
         // Without a window nobody could correct the name.
         if (headless)
-            return kExitFileError;
+            return apps::kExitFileError;
     }
     console->show();
     apps::waitUntilExposed(console);
@@ -85,7 +82,7 @@ int main(int argc, char** argv)
     }
     if (!console->grab().save(opt.png, "PNG")) {
         fail(QStringLiteral("cannot write %1").arg(opt.png));
-        return kExitFileError;
+        return apps::kExitFileError;
     }
     std::printf("  console drawn into %s\n", qPrintable(QFileInfo(opt.png).absoluteFilePath()));
     return 0;

@@ -29,9 +29,6 @@ using namespace kalvex;
 
 namespace {
 
-constexpr int kExitFileError = 1;
-constexpr int kExitUsage = 2;
-
 struct Options {
     QString file = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
     QString png = QStringLiteral("kalvex-edit.png");
@@ -61,7 +58,7 @@ bool savePicture(QWidget* w, const QString& png)
 int drawHeadless(edit::EditWindow& window, const Options& opt)
 {
     if (!savePicture(&window, opt.png))
-        return kExitFileError;
+        return apps::kExitFileError;
     edit::ParmDialogHost* dialog = window.openGenerator(0);
     if (!dialog)
         return 0;
@@ -69,7 +66,7 @@ int drawHeadless(edit::EditWindow& window, const Options& opt)
     const QString id = window.listGenerators->model()->index(0, 0).data().toString();
     const bool drawn = savePicture(dialog, besidePng(opt.png, id));
     dialog->reject();
-    return drawn ? 0 : kExitFileError;
+    return drawn ? 0 : apps::kExitFileError;
 }
 
 } // namespace
@@ -90,18 +87,18 @@ int main(int argc, char** argv)
     Options opt;
     if (!apps::parseArgs(app.arguments().mid(1), opt.file, {{QStringLiteral("--png"), &opt.png}})) {
         std::fprintf(stderr, "usage: kalvex-edit [--png OUT.png] [FILE]\n");
-        return kExitUsage;
+        return apps::kExitUsage;
     }
     if (const QString why = apps::unreadableReason(opt.file); !why.isEmpty()) {
         fail(why);
-        return kExitFileError;
+        return apps::kExitFileError;
     }
     // Before the load: each generator read chooses its dialog as its command is set.
     kalvexUi_install();
     const edit::LoadedDatabase db = edit::loadAdminFile(opt.file);
     if (!db.adm) {
         fail(QStringLiteral("%1: not a valid administration database: %2").arg(opt.file, db.error));
-        return kExitFileError;
+        return apps::kExitFileError;
     }
 
     edit::EditWindow window;
