@@ -12,12 +12,7 @@ constexpr int kApplMode = 2;
 
 QString faultText(const IKalvexRUVConnection& conn)
 {
-    QString text = conn.lastError();
-    if (text.isEmpty())
-        text = QStringLiteral("unknown fault");
-    if (conn.lastErrorLine() > 0)
-        text += QStringLiteral(" (line %1)").arg(conn.lastErrorLine());
-    return text;
+    return conn.lastError().isEmpty() ? QStringLiteral("unknown fault") : ruvFaultText(conn);
 }
 } // namespace
 

@@ -69,14 +69,6 @@ QString trapped(const QString& procedure)
 {
     return vbl_err_trapped(procedure, VBL_LOG_DIALOGS);
 }
-
-QString faultText(const IKalvexRUVConnection& conn)
-{
-    QString text = conn.lastError();
-    if (conn.lastErrorLine() > 0)
-        text += QStringLiteral(" (line %1)").arg(conn.lastErrorLine());
-    return text;
-}
 } // namespace
 
 double objectTest_elapsedSeconds(double start, double end)
@@ -115,7 +107,7 @@ void frmObjectTest::cmdLoadGenRUV_Click()
         m_admObj->setMessagesObj(this);
         ctrl->setStorageObject(conn);
         m_lastLoadStatus = ctrl->loadFromStorage(m_admObj, true);
-        m_lastLoadError = faultText(*conn);
+        m_lastLoadError = ruvFaultText(*conn);
         end = secondsSinceMidnight();
         // Whatever the load left in the database is shown, a failed load too.
         tlist_showAdmDb(tlistResult, m_admObj, true, vbl_chk_isChecked(CheckOnlyMod));
@@ -165,7 +157,7 @@ void frmObjectTest::cmdLoadJprefs_Click()
                 jobPrefs->setMessagesObj(this);
                 ctrl->setStorageObject(conn);
                 m_lastLoadStatus = ctrl->loadFromStorage(jobPrefs, true);
-                m_lastLoadError = faultText(*conn);
+                m_lastLoadError = ruvFaultText(*conn);
                 elapsed = objectTest_elapsedSeconds(start, secondsSinceMidnight());
                 const bool onlyModified = vbl_chk_isChecked(CheckOnlyMod);
                 tlistResult->Clear();
@@ -219,7 +211,7 @@ void frmObjectTest::cmdRUVOut_Click()
         trapped(QStringLiteral("frmObjectTest.cmdRUVOut_Click"));
     }
     if (status != STORAGE_OK)
-        postMessage(QStringLiteral("Dump failed: ") + faultText(*conn), 1);
+        postMessage(QStringLiteral("Dump failed: ") + ruvFaultText(*conn), 1);
 }
 
 } // namespace kalvex

@@ -223,4 +223,12 @@ std::shared_ptr<IKalvexRUVConnection> classCreate_KalvexRUVConnection(const QVar
     return std::make_shared<KalvexRUVConnection>();
 }
 
+QString ruvFaultText(const IKalvexRUVConnection& conn)
+{
+    QString text = conn.lastError();
+    if (conn.lastErrorLine() > 0)
+        text += QStringLiteral(" (line %1)").arg(conn.lastErrorLine());
+    return text;
+}
+
 } // namespace kalvex

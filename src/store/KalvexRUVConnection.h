@@ -91,5 +91,9 @@ private:
 
 std::shared_ptr<IKalvexRUVConnection> classCreate_KalvexRUVConnection(const QVariant& unused = QVariant());
 
+// The connection's last fault as a user reads it: its text, then the line
+// the read stopped at when there is one.
+QString ruvFaultText(const IKalvexRUVConnection& conn);
+
 } // namespace kalvex
 
