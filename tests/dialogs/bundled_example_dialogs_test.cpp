@@ -3,26 +3,16 @@
 // open empty, and typing into it would add a second set of names.
 #include <gtest/gtest.h>
 
+#include <QPointer>
 #include <QTest>
 
-#include "dialogs/frmBNREPNTLParms.h"
-#include "dialogs/frmBNREPParms.h"
-#include "dialogs/frmConfigFileParms.h"
-#include "dialogs/frmDRCParms.h"
-#include "dialogs/frmDistribParms.h"
-#include "dialogs/frmDrillParms.h"
-#include "dialogs/frmGENIFParms.h"
-#include "dialogs/frmGFmanipParms.h"
-#include "dialogs/frmGerberParms.h"
-#include "dialogs/frmParmEdit.h"
-#include "dialogs/frmVarsetupParms.h"
 #include "dialogs/morvObj_parmBinding.h"
 #include "dialogs/morvObjs_editFormSelect.h"
 #include "dialogs/parm_set_probe.h"
 #include "interfaces/IKalvexDistributor.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "platform/VbControl.h"
-#include "platform/vbl_form.h"
+#include "platform/VbForm.h"
 #include "store/store_test_support.h"
 
 using namespace kalvex;
@@ -65,22 +55,16 @@ QStringList boundNames(QWidget* form)
 class BundledExampleDialogs : public ::testing::Test {
 protected:
     void SetUp() override { dialogs_install(); }
+    // The shared dialogs opened, unloaded and gone: the next use makes new ones.
     void TearDown() override
     {
-        vbl_formRelease<frmGerberParms>();
-        vbl_formRelease<frmBNREPParms>();
-        vbl_formRelease<frmBNREPNTLParms>();
-        vbl_formRelease<frmDrillParms>();
-        vbl_formRelease<frmDRCParms>();
-        vbl_formRelease<frmGFmanipParms>();
-        vbl_formRelease<frmGENIFParms>();
-        vbl_formRelease<frmDXFOutParms>();
-        vbl_formRelease<frmPlanesParms>();
-        vbl_formRelease<frmODBGParms>();
-        vbl_formRelease<frmVarsetupParms>();
-        vbl_formRelease<frmDistribParms>();
-        vbl_formRelease<frmParmEdit>();
+        for (const QPointer<VbForm>& form : opened)
+            if (form) {
+                form->unloadForm(1);
+                delete form.data();
+            }
     }
+    QList<QPointer<VbForm>> opened;
 };
 
 } // namespace
@@ -94,8 +78,9 @@ TEST_F(BundledExampleDialogs, EveryEntryOpensFilledFromItsOwnParametersAndConfir
         const QStringList before = parmSnapshot(entry.parms);
         const auto editor = entry.parms->editor();
         editor->initialize(true);
-        auto* form = dynamic_cast<QWidget*>(editor->formObj());
+        auto* form = dynamic_cast<VbForm*>(editor->formObj());
         ASSERT_TRUE(form);
+        opened << form;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
         for (const QString& name : boundNames(form))
             EXPECT_TRUE(entry.parms->item(name)) << "a box is bound to " << name.toStdString()
