@@ -9,8 +9,8 @@
 // QT_QPA_PLATFORM=offscreen) the loaded console is drawn into OUT.png
 // (default kalvex-console.png) and the program ends. Either way a loaded
 // file's load time and object counts are printed. Headless, a file that is
-// missing, unreadable or not a valid database ends it with a message and
-// exit code 1; wrong arguments with 2.
+// missing, unreadable or not valid (the job preferences too) ends it with a
+// message and exit code 1; wrong arguments with the usage and 2.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
