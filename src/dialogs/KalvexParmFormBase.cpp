@@ -1,7 +1,5 @@
 #include "dialogs/KalvexParmFormBase.h"
 
-#include <QLineEdit>
-
 #include "dialogs/guiLib.h"
 #include "dialogs/morvObj_parmBinding.h"
 #include "dialogs/morvObjs_pickers.h"
@@ -16,6 +14,7 @@
 #include "platform/VbIcons.h"
 #include "platform/VbOptionButton.h"
 #include "platform/VbPanel3D.h"
+#include "platform/VbTextBox.h"
 #include "platform/morvObjs_lockForm.h"
 #include "platform/vbl_form.h"
 
@@ -154,7 +153,7 @@ VbCommandButton* KalvexParmFormBase::addBrowseButton(QWidget* parent, const QStr
     return button;
 }
 
-void KalvexParmFormBase::browseFileInto(QLineEdit* box, const QString& browseId, bool allowCheckout)
+void KalvexParmFormBase::browseFileInto(VbTextBox* box, const QString& browseId, bool allowCheckout)
 {
     if (!box)
         return;

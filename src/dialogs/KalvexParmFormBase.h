@@ -42,8 +42,6 @@
 #include <memory>
 #include <vector>
 
-class QLineEdit;
-
 #include "interfaces/IKalvexParmForm.h"
 #include "platform/VbForm.h"
 #include "platform/VbFrame.h"
@@ -53,6 +51,7 @@ namespace kalvex {
 
 class VbCommandButton;
 class VbOptionArray;
+class VbTextBox;
 
 class KalvexParmFormBase : public VbForm, public IKalvexParmForm {
     Q_OBJECT
@@ -102,7 +101,7 @@ protected:
     // with the administration database of the generator owning the set (if
     // any); its answer replaces the text unless it is "NODEF". The parameter
     // itself changes on persistData.
-    void browseFileInto(QLineEdit* box, const QString& browseId, bool allowCheckout);
+    void browseFileInto(VbTextBox* box, const QString& browseId, bool allowCheckout);
     // A control array of option buttons, one per caption, named name_index.
     void addOptionButtons(VbOptionArray& array, QWidget* parent, const QString& name, const QStringList& captions);
     // A browse button: the picture set, the place left to the caller.

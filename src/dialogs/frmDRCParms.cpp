@@ -51,7 +51,7 @@ void frmDRCParms::textConfigFile_Change()
     const QString t = textConfigFile->text().trimmed();
     const QString r = vbl_gsubString(t, QStringLiteral("E2E.dat"), QStringLiteral(".dat"), false, VBL_COMPARE_TEXT);
     if (r != t)
-        textConfigFile->setText(r);
+        textConfigFile->rewriteText(r);
 }
 
 // Files only; a picked name goes through the name rule like a typed one.

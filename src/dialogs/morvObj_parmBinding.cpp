@@ -1,11 +1,11 @@
 #include "dialogs/morvObj_parmBinding.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 
 #include "foundation/vbl_str.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbControl.h"
+#include "platform/VbTextBox.h"
 
 namespace kalvex {
 
@@ -73,7 +73,7 @@ int morvObjs_parmCtrlSetFromParm(QObject* control, const IKalvexGenParmsPtr& par
         setCheckValue(control, v);
         value = QString::number(v);
     } else if (kind == VbKind::TextBox) {
-        if (auto* box = qobject_cast<QLineEdit*>(control))
+        if (auto* box = qobject_cast<VbTextBox*>(control))
             box->setText(value);
     }
     vb::setTag(control, morvObjs_parmTagJoin(key, value));
@@ -89,7 +89,7 @@ int morvObjs_parmCtrlGetToParm(QObject* control, const IKalvexGenParmsPtr& parms
     if (kind == VbKind::CheckBox) {
         now = QString::number(checkValue(control));
     } else if (kind == VbKind::TextBox) {
-        auto* box = qobject_cast<QLineEdit*>(control);
+        auto* box = qobject_cast<VbTextBox*>(control);
         now = box ? box->text().trimmed() : QString();
     } else {
         return 0;

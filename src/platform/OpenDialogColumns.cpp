@@ -1,12 +1,12 @@
 #include "platform/OpenDialogColumns.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QPointer>
 #include <QTimer>
 #include <QTreeView>
-#include <memory>
 
 namespace kalvex {
 
@@ -17,56 +17,75 @@ constexpr int kNameColumn = 0;
 constexpr int kFirstFittedColumn = 1;
 constexpr int kLastFittedColumn = 3;
 
-// Widens a column to its contents, never narrowing it. The view measures at
-// most the header's precision of rows (1000 by default), so a huge folder
-// costs no more than a large one.
-void widenToContents(QTreeView* view, int column)
-{
-    QHeaderView* header = view->header();
-    const int before = header->sectionSize(column);
-    view->resizeColumnToContents(column);
-    if (header->sectionSize(column) < before)
-        header->resizeSection(column, before);
-}
-
-void fitColumns(QTreeView* view, bool first)
-{
-    QHeaderView* header = view->header();
-    int fitted = 0;
-    for (int c = kFirstFittedColumn; c <= kLastFittedColumn && c < header->count(); ++c) {
-        widenToContents(view, c);
-        fitted += header->sectionSize(c);
+// Keeps the view's columns fitted; lives as the view's child.
+class ColumnFitter : public QObject {
+public:
+    explicit ColumnFitter(QTreeView* view)
+        : QObject(view)
+        , m_view(view)
+    {
+        view->viewport()->installEventFilter(this);
     }
-    // The first time, the name column gives up what the others took, as far
-    // as the names allow; later it keeps what the user made of it.
-    const int nameWidth = header->sectionSize(kNameColumn);
-    const int room = view->viewport()->width() - fitted;
-    if (!first || room >= nameWidth)
-        return;
-    view->resizeColumnToContents(kNameColumn);
-    header->resizeSection(kNameColumn, qMin(nameWidth, qMax(header->sectionSize(kNameColumn), room)));
-}
+
+    // Size, Type and Date to their texts in the folder shown, then Name.
+    void fitToFolder()
+    {
+        for (int c = kFirstFittedColumn; c <= kLastFittedColumn && c < header()->count(); ++c)
+            m_view->resizeColumnToContents(c);
+        giveNameTheRest();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            giveNameTheRest(); // no measuring: the others keep their widths
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    QHeaderView* header() const { return m_view->header(); }
+
+    void giveNameTheRest()
+    {
+        QHeaderView* h = header();
+        if (h->count() <= kNameColumn)
+            return;
+        int others = 0;
+        for (int c = 0; c < h->count(); ++c)
+            if (c != kNameColumn && !h->isSectionHidden(c))
+                others += h->sectionSize(c);
+        const int view = m_view->viewport()->width();
+        // Long texts in the other columns never squeeze the names away: the
+        // view scrolls sideways then.
+        const int least = qMax(view / 3, h->sectionSizeHint(kNameColumn));
+        h->resizeSection(kNameColumn, qMax(least, view - others));
+    }
+
+    QTreeView* m_view;
+};
 
 } // namespace
 
 void fitOpenDialogColumns(QFileDialog& dialog)
 {
-    QPointer<QTreeView> view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
     auto* model = dialog.findChild<QFileSystemModel*>();
     if (!view || !model)
         return;
-    // The model reads a folder in the background; its rows are in once it
-    // says the folder is loaded and the queued row updates have run.
-    auto first = std::make_shared<bool>(true);
-    QObject::connect(model, &QFileSystemModel::directoryLoaded, view, [view, first] {
-        QTimer::singleShot(0, view, [view, first] {
-            if (!view)
-                return;
-            fitColumns(view, *first);
-            *first = false;
+    // The last column would otherwise take the rest from Name.
+    view->header()->setStretchLastSection(false);
+    QPointer<ColumnFitter> fitter = new ColumnFitter(view);
+    // The model reads a folder in the background (again on each entering);
+    // its rows are in once it says the folder is loaded and the queued row
+    // updates have run.
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, fitter, [fitter] {
+        QTimer::singleShot(0, fitter, [fitter] {
+            if (fitter)
+                fitter->fitToFolder();
         });
     });
-    fitColumns(view, false);
+    fitter->fitToFolder();
 }
 
 } // namespace kalvex

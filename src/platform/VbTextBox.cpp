@@ -1,6 +1,7 @@
+// The platform layer's text box: Change on every change, program text shown
+// from its start.
 #include "platform/VbTextBox.h"
 
-#include <QScopedValueRollback>
 #include <limits>
 
 namespace kalvex {
@@ -11,44 +12,23 @@ VbTextBox::VbTextBox(QWidget* parent)
     // A bound box must hold a stored value whole: one cut at the line edit's
     // default limit would be written back cut.
     setMaxLength(std::numeric_limits<int>::max());
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        // Text set by the program shows its start, as the platform's boxes
-        // do; the user's own typing keeps its cursor, also where a Change
-        // handler rewrites the typed text.
-        if (!m_userEdit && !isModified())
-            setCursorPosition(0);
-        emit Change();
-    });
+    connect(this, &QLineEdit::textChanged, this, &VbTextBox::Change);
 }
 
-void VbTextBox::keyPressEvent(QKeyEvent* e)
+void VbTextBox::setText(const QString& text)
 {
-    const QScopedValueRollback<bool> edit(m_userEdit, true);
-    QLineEdit::keyPressEvent(e);
+    // The line edit leaves its cursor at the end, and where the text is the
+    // one it holds it leaves the cursor where the user put it: the platform's
+    // boxes show the start of a text set by the program, every time.
+    QLineEdit::setText(text);
+    setCursorPosition(0);
 }
 
-void VbTextBox::inputMethodEvent(QInputMethodEvent* e)
+void VbTextBox::rewriteText(const QString& text)
 {
-    const QScopedValueRollback<bool> edit(m_userEdit, true);
-    QLineEdit::inputMethodEvent(e);
-}
-
-void VbTextBox::mouseReleaseEvent(QMouseEvent* e)
-{
-    const QScopedValueRollback<bool> edit(m_userEdit, true); // a middle-button paste
-    QLineEdit::mouseReleaseEvent(e);
-}
-
-void VbTextBox::dropEvent(QDropEvent* e)
-{
-    const QScopedValueRollback<bool> edit(m_userEdit, true);
-    QLineEdit::dropEvent(e);
-}
-
-void VbTextBox::contextMenuEvent(QContextMenuEvent* e)
-{
-    const QScopedValueRollback<bool> edit(m_userEdit, true); // paste, cut, undo from the menu
-    QLineEdit::contextMenuEvent(e);
+    const qsizetype fromEnd = QLineEdit::text().size() - cursorPosition();
+    QLineEdit::setText(text);
+    setCursorPosition(static_cast<int>(qMax<qsizetype>(0, text.size() - fromEnd)));
 }
 
 void VbTextBox::focusInEvent(QFocusEvent* e)

@@ -49,7 +49,8 @@ void runDpiChild(const char* suite, const char* name, int dpi)
     f.close();
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + cfg);
+    // The test main takes its platform from this variable alone.
+    env.insert(QStringLiteral("KALVEX_TEST_PLATFORM"), QStringLiteral("offscreen:configfile=") + cfg);
     env.insert(QLatin1String(CHILD_VARIABLE), QString::number(dpi));
     // With scaling on, Qt reports 96 logical DPI and scales the pixels.
     env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));

@@ -1,14 +1,14 @@
 // GoogleTest entry point shared by every suite. Settings (the file dialogs'
 // state) go to a temporary folder, never to the user's ~/.config. Widget
-// suites get a QApplication on the offscreen platform unless QT_QPA_PLATFORM
-// names one (the test run's second pass uses xcb on a virtual X server), core
-// suites a QCoreApplication.
+// suites get a QApplication on the offscreen platform whatever the shell's
+// QT_QPA_PLATFORM says (a developer's Wayland or X desktop is no place for
+// them); only KALVEX_TEST_PLATFORM chooses another (the test run's second
+// pass sets xcb, on virtual X servers). Core suites get a QCoreApplication.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdlib>
 
 #include "support/global_state.h"
 
@@ -53,8 +53,8 @@ int main(int argc, char** argv)
 {
     qtDefaultHandler = qInstallMessageHandler(quietPlatform);
     useAssignedDisplay();
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray platform = qgetenv("KALVEX_TEST_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     const QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     // Qt wants a runtime folder and warns on every start without one.
