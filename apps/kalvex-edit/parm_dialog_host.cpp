@@ -121,6 +121,14 @@ void ParmDialogHost::showMessage(const QString& text)
 {
     m_message->setText(text);
     m_message->setVisible(!text.isEmpty());
+    // A window does not grow by itself for a wrapped label's lines: made
+    // tall enough here, so that the message does not cover the form.
+    if (QLayout* l = layout(); l && !text.isEmpty()) {
+        l->activate();
+        const int needed = l->hasHeightForWidth() ? l->totalHeightForWidth(width()) : l->totalSizeHint().height();
+        if (height() < needed)
+            resize(width(), needed);
+    }
 }
 
 QString ParmDialogHost::formMessage() const
