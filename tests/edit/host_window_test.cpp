@@ -39,15 +39,18 @@ TEST_F(HostWindow, CancelClosingAndReadOnlyLeaveTheFileAndTheSetAsTheyWere)
     EXPECT_EQ(window->status().toStdString(), "Cancelled: nothing written");
     EXPECT_TRUE(takeSnapshot(parmsOf("GERBER")) == gerber);
 
-    // The grid adds a parameter as soon as New is clicked; closing takes it
-    // out, and the database is what the file holds, order and dates too.
+    // The grid adds a parameter as soon as New is clicked; Cancel and
+    // closing take it out: the database is what the file holds, order,
+    // change counts and dates too.
     const ParmSnapshot before = takeSnapshot(parmsOf("EXT_PDF"));
-    QTest::mouseClick(open<frmParmEdit>("EXT_PDF")->cmdNew, Qt::LeftButton);
-    ASSERT_EQ(parmsOf("EXT_PDF")->count(), static_cast<int>(before.size()) + 1);
-    window->openDialog()->close();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(takeSnapshot(parmsOf("EXT_PDF")) == before);
-    expectMemoryIsFile("New, then the dialog closed");
+    for (const bool close : {false, true}) {
+        QTest::mouseClick(open<frmParmEdit>("EXT_PDF")->cmdNew, Qt::LeftButton);
+        ASSERT_EQ(parmsOf("EXT_PDF")->count(), static_cast<int>(before.size()) + 1);
+        close ? (void)dialog()->close() : clickAndSettle(dialog()->cmdCancel);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(takeSnapshot(parmsOf("EXT_PDF")) == before);
+        expectMemoryIsFile(close ? "New, then the dialog closed" : "New, then Cancel");
+    }
 
     EXPECT_FALSE(open<frmVarsetupParms>("VARSETUP")->textSourceDBPCB->isEnabled()) << "a read-only entry";
     EXPECT_FALSE(window->openDialog()->cmdOK->isEnabled());
