@@ -169,6 +169,7 @@ ParmDialogHost* EditWindow::open(const Entry* entry)
     }
     m_dialog = dialog;
     connect(dialog, &QDialog::finished, this, [this, dialog](int result) { dialogFinished(dialog, result); });
+    connect(dialog, &ParmDialogHost::keptOpen, this, &EditWindow::setStatus);
     dialog->open();
     return dialog;
 }

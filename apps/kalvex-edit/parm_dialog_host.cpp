@@ -186,8 +186,10 @@ bool ParmDialogHost::commit()
 void ParmDialogHost::done(int result)
 {
     if (result == Accepted && m_form && m_parms && !m_readOnly) {
-        if (!commit())
-            return; // stays open with the reason above the buttons
+        if (!commit()) {
+            emit keptOpen(message()); // stays open with the reason above the buttons
+            return;
+        }
     } else {
         m_outcome = result == Accepted && m_readOnly ? Outcome::ReadOnly : Outcome::Cancelled;
     }

@@ -47,6 +47,10 @@ public:
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 
+signals:
+    // OK left the dialog open for this reason.
+    void keptOpen(const QString& reason);
+
 public slots:
     void done(int result) override;
 

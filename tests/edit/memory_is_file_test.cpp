@@ -31,6 +31,7 @@ TEST_F(HostWindow, AFailedSaveKeepsTheDialogUntilOkSavesOrCancelPutsTheFileBack)
     EXPECT_TRUE(dialog()->message().startsWith("Not saved, plant.mra kept as it was: "))
         << dialog()->message().toStdString();
     EXPECT_TRUE(dialog()->findChild<QLabel*>("hostMessage")->isVisible());
+    EXPECT_EQ(window->status(), dialog()->message()) << "the host's status line says it too";
     EXPECT_EQ(form->textpsetupFile->text(), "C:/retried.psu");
     blockFile(false);
     clickAndSettle(dialog()->cmdOK); // the form counts nothing new; the save runs
