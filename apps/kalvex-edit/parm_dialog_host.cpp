@@ -151,8 +151,10 @@ void ParmDialogHost::clearFormMessage()
 bool ParmDialogHost::commit()
 {
     const auto editor = m_parms->editor();
-    if (!editor)
+    if (!editor) {
+        showMessage(QStringLiteral("The entry's parameters have no editor: nothing saved."));
         return false;
+    }
     clearFormMessage();
     const int written = editor->persistData(true);
     if (written < 0) {
