@@ -2,29 +2,67 @@
 #include "app_support.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QWidget>
 #include <QWindow>
+#include <cstdio>
 
 namespace kalvex::apps {
 
-bool parseArgs(const QStringList& args, QString& file, const QHash<QString, QString*>& values)
+void nameProgram(const QString& name)
 {
-    bool fileGiven = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (QString* value = values.value(a); value && i + 1 < args.size()) {
-            *value = args[++i];
-        } else if (a.startsWith(QLatin1Char('-')) || fileGiven) {
-            return false;
-        } else {
-            file = a;
-            fileGiven = true;
-        }
+    QCoreApplication::setApplicationName(name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(KALVEX_VERSION));
+}
+
+int parseProgramArguments(const QStringList& arguments, const QString& summary,
+                          const QList<ValueOption>& options, QString& file)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(summary);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    for (const ValueOption& o : options)
+        parser.addOption(QCommandLineOption(o.name, o.description, o.valueName, *o.value));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The keyword file to open."),
+                                 QStringLiteral("[FILE]"));
+    const QString program = QCoreApplication::applicationName();
+    const auto refuse = [&](const QString& why) {
+        std::fprintf(stderr, "%s: %s\n%s", qPrintable(program), qPrintable(why), qPrintable(parser.helpText()));
+        return kExitUsage;
+    };
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
     }
-    return true;
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("%s %s\n", qPrintable(program), qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return refuse(QStringLiteral("one file at most, not %1").arg(files.join(QLatin1Char(' '))));
+    for (const ValueOption& o : options)
+        if (parser.isSet(o.name))
+            *o.value = parser.value(o.name);
+    if (!files.isEmpty())
+        file = files.first();
+    return -1;
+}
+
+void keepSettingsInOwnFolder()
+{
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, own);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, own);
 }
 
 QString unreadableReason(const QString& path)
@@ -38,6 +76,15 @@ QString unreadableReason(const QString& path)
     if (!f.open(QIODevice::ReadOnly))
         return QStringLiteral("%1: cannot be read (%2)").arg(path, f.errorString());
     return QString();
+}
+
+int reportStartFault(const QString& text, bool withBox)
+{
+    const QString program = QCoreApplication::applicationName();
+    std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(text));
+    if (withBox)
+        QMessageBox::critical(nullptr, program, text);
+    return kExitFileError;
 }
 
 bool headlessPlatform()

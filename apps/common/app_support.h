@@ -1,7 +1,7 @@
 // What the host programs share around their windows: why a file cannot be
 // loaded, whether there is a screen, waiting for a window to appear.
 #pragma once
-#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,13 +13,39 @@ namespace kalvex::apps {
 constexpr int kExitFileError = 1;
 constexpr int kExitUsage = 2;
 
-// Reads "[--NAME VALUE]... [FILE]": an option named in `values` stores the
-// argument after it; another option, a missing value or a second file name
-// make it false. `file` keeps its default when no file is named.
-bool parseArgs(const QStringList& args, QString& file, const QHash<QString, QString*>& values);
+// Names the application (its messages, its settings folder, --version) and
+// gives it the project's version. Call right after the QApplication exists.
+void nameProgram(const QString& name);
+
+// An option of a program that takes a value: --NAME VALUE or --NAME=VALUE.
+struct ValueOption {
+    QString name;        // without the dashes
+    QString valueName;   // shown in the usage, "OUT.png"
+    QString description;
+    QString* value;      // keeps its default unless the option is given
+};
+
+// Reads the program's arguments, "[options] [FILE]", through
+// QCommandLineParser. Answers -1 when the program goes on (`file` keeps its
+// default unless one is named); otherwise the exit code: 0 after --help
+// (usage on stdout) or --version, kExitUsage after an unknown option, a
+// missing value or a second file (the fault and the usage on stderr).
+int parseProgramArguments(const QStringList& arguments, const QString& summary,
+                          const QList<ValueOption>& options, QString& file);
+
+// The file dialogs keep their state (last folder, columns) in the user's
+// settings: this program's go to its own folder, named after the
+// application, not to the file every Qt program shares. Call once the
+// application's name is set.
+void keepSettingsInOwnFolder();
 
 // Why the file cannot be loaded, or empty when it can be opened for reading.
 QString unreadableReason(const QString& path);
+
+// Says why the program cannot go on: on stderr, and in a message box too
+// when `withBox` (a program started from a desktop has no terminal to show
+// stderr). Answers kExitFileError.
+int reportStartFault(const QString& text, bool withBox);
 
 // True on a platform that draws nowhere (offscreen, minimal).
 bool headlessPlatform();

@@ -8,13 +8,35 @@
 
 #include "browser/frmObjectTest.h"
 #include "interfaces/IKalvexStorageCtrl.h"
+#include "jobprefs/KalvexJobPreferences.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbTextBox.h"
+#include "store/KalvexRUVConnection.h"
+#include "store/KalvexStorageCtrl.h"
 
 namespace kalvex::console {
 
 namespace {
 QString fullPath(const QString& path) { return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath(); }
+
+// Why the job preferences cannot be loaded, their fault and its line
+// included; empty when they load. The console keeps nothing of this read.
+QString jobPrefsFault(const QString& path)
+{
+    if (QString why = apps::unreadableReason(path); !why.isEmpty())
+        return why;
+    const auto conn = classCreate_KalvexRUVConnection();
+    const auto ctrl = classCreate_KalvexStorageCtrl();
+    conn->setApplMode(2); // as the console's own Load reads them
+    conn->setFileIO(path);
+    conn->setFileOpenMode(RUV_OPEN_READ);
+    conn->setKwLevel(1);
+    conn->setSourceId(SOURCE_ID_JOB_PREFERENCES);
+    ctrl->setStorageObject(conn);
+    if (ctrl->loadFromStorage(classCreate_KalvexJobPreferences(), true) == STORAGE_OK)
+        return QString();
+    return QStringLiteral("%1: not valid job preferences: %2").arg(path, ruvFaultText(*conn));
+}
 } // namespace
 
 ConsoleStart startConsole(frmObjectTest* console, const QString& keywordFile, const QString& jobPrefsFile)
@@ -35,9 +57,9 @@ ConsoleStart startConsole(frmObjectTest* console, const QString& keywordFile, co
         return start;
     }
     start.loaded = true;
-    // The job preferences are loaded only on the user's click; a name that
-    // cannot be is said now, below the keyword file's line.
-    start.failure = apps::unreadableReason(jobPrefsFile);
+    // The job preferences are shown only on the user's click; a file that
+    // cannot be loaded is said now, below the keyword file's line.
+    start.failure = jobPrefsFault(jobPrefsFile);
     if (!start.failure.isEmpty())
         console->postMessage(QStringLiteral("Job preferences: ") + start.failure, 2);
     return start;

@@ -15,8 +15,9 @@ struct ConsoleStart {
 
 // Puts the keyword file and the job preferences into the console's boxes
 // (as full paths, so that Load works wherever the program was started) and
-// loads the keyword file. A failure is on the console's status line too, so
-// that a user can correct the name.
+// loads the keyword file; the job preferences are read to check them (their
+// fault and its line), not shown. A failure is on the console's status line
+// too, so that a user can correct the name.
 ConsoleStart startConsole(frmObjectTest* console, const QString& keywordFile, const QString& jobPrefsFile);
 
 } // namespace kalvex::console

@@ -1,4 +1,4 @@
-// kalvex-console [--png OUT.png] [--jobprefs FILE.ruv] [FILE]
+// kalvex-console [--png OUT.png] [--jobprefs FILE.ruv] [FILE]   (--help, --version)
 //
 // Opens the object test console on an administration database in a keyword
 // file (default: the bundled examples/demo.mra), loaded and shown, with the
@@ -9,8 +9,8 @@
 // QT_QPA_PLATFORM=offscreen) the loaded console is drawn into OUT.png
 // (default kalvex-console.png) and the program ends. Either way a loaded
 // file's load time and object counts are printed. Headless, a file that is
-// missing, unreadable or not a valid database ends it with a message and
-// exit code 1; wrong arguments with 2.
+// missing, unreadable or not valid (the job preferences too) ends it with a
+// message and exit code 1; wrong arguments with the usage and 2.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -45,12 +45,19 @@ int main(int argc, char** argv)
     apps::chooseHeadlessWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    apps::nameProgram(QStringLiteral("kalvex-console"));
+    apps::keepSettingsInOwnFolder();
 
     Options opt;
-    if (!apps::parseArgs(app.arguments().mid(1), opt.file, {{QStringLiteral("--png"), &opt.png}, {QStringLiteral("--jobprefs"), &opt.jobPrefs}})) {
-        std::fprintf(stderr, "usage: kalvex-console [--png OUT.png] [--jobprefs FILE.ruv] [FILE]\n");
-        return apps::kExitUsage;
-    }
+    const int parsed = apps::parseProgramArguments(
+        app.arguments(), QStringLiteral("Opens the object test console on an administration database."),
+        {{QStringLiteral("png"), QStringLiteral("OUT.png"), QStringLiteral("Without a display, the console's picture."),
+          &opt.png},
+         {QStringLiteral("jobprefs"), QStringLiteral("FILE.ruv"),
+          QStringLiteral("The job preferences named on the console's third page."), &opt.jobPrefs}},
+        opt.file);
+    if (parsed >= 0)
+        return parsed;
     const bool headless = apps::headlessPlatform();
 
     kalvexUi_install();

@@ -15,6 +15,8 @@
 #include "browser/frmObjectTest.h"
 #include "foundation/progid_registry.h"
 #include "parm_dialog_host.h"
+#include "platform/VbTextBox.h"
+#include "platform/vbl_form.h"
 
 namespace kalvex::edit {
 
@@ -34,6 +36,7 @@ QTreeView* makeList(QWidget* parent, const QString& name, EntryTableModel* model
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setFocusPolicy(Qt::StrongFocus);
     view->header()->setStretchLastSection(true);
+    view->setItemDelegate(new CutTextToolTips(view));
     return view;
 }
 
@@ -252,6 +255,22 @@ void EditWindow::showConsole()
         return;
     }
     m_debug->showAdmindb(m_adm, QStringLiteral("Object test - %1").arg(QFileInfo(m_path).fileName()), true, false);
+    // One console, brought to the front when pressed again; its Load reads
+    // the file this window shows.
+    if (auto* console = qobject_cast<frmObjectTest*>(m_debug->editForm())) {
+        console->textASCIISource->setText(QFileInfo(m_path).absoluteFilePath());
+        console->raise();
+        console->activateWindow();
+    }
+}
+
+void EditWindow::closeEvent(QCloseEvent* event)
+{
+    // The console belongs to this window: it closes with it, and the
+    // program ends with its last window.
+    if (vbl_formExists<frmObjectTest>())
+        vbl_formInstance<frmObjectTest>()->close();
+    QWidget::closeEvent(event);
 }
 
 bool EditWindow::eventFilter(QObject* watched, QEvent* event)

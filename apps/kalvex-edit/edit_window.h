@@ -2,7 +2,9 @@
 // apart, its distributors. Opening an entry (double click, Enter, Edit)
 // shows its parameter dialog as a host does, through the parameter set's
 // editor; OK with changes saves the database to its file. Console opens the
-// object test console on the same database through the debug entry object.
+// object test console on the same database through the debug entry object
+// (pressed again, it brings that console to the front); the console closes
+// with this window.
 #pragma once
 #include <QPointer>
 #include <QWidget>
@@ -46,6 +48,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     ParmDialogHost* open(const Entry* entry);

@@ -1,9 +1,12 @@
 // Rows of the generator and distributor lists, filled in one pass.
 #include "entry_table.h"
 
+#include <QAbstractItemView>
 #include <QBrush>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QPalette>
+#include <QToolTip>
 
 #include "interfaces/IKalvexDistributor.h"
 #include "interfaces/IKalvexGenerators.h"
@@ -76,7 +79,7 @@ QVariant EntryTableModel::data(const QModelIndex& index, int role) const
     const Entry* e = entry(index.row());
     if (!e)
         return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+    if (role == Qt::DisplayRole) {
         switch (index.column()) {
         case ColId: return e->id;
         case ColName: return e->name;
@@ -101,6 +104,19 @@ QVariant EntryTableModel::headerData(int section, Qt::Orientation orientation, i
     case ColCommand: return m_commandTitle;
     default: return {};
     }
+}
+
+bool CutTextToolTips::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (!text.isEmpty() && sizeHint(option, index).width() > option.rect.width())
+        QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 } // namespace kalvex::edit

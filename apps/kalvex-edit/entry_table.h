@@ -1,8 +1,10 @@
 // The rows of the host window's two lists: one generator or distributor
 // each (id, name, whether it is read-only, command or program), with the
-// parameter set that opening the row edits.
+// parameter set that opening the row edits; a cell cut by its column reads
+// in full as a tool tip.
 #pragma once
 #include <QAbstractTableModel>
+#include <QStyledItemDelegate>
 #include <vector>
 
 #include "interfaces/IKalvexAdministrator.h"
@@ -41,6 +43,16 @@ public:
 private:
     QString m_commandTitle;
     std::vector<Entry> m_entries;
+};
+
+// Shows a cell cut by its column (a long name or command) in full as a tool
+// tip; a cell that fits has none. Measured only when a tip is asked for.
+class CutTextToolTips : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 };
 
 } // namespace kalvex::edit

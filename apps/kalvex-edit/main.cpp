@@ -1,4 +1,4 @@
-// kalvex-edit [--png OUT.png] [FILE]
+// kalvex-edit [--png OUT.png] [FILE]   (--help, --version)
 //
 // Lists the generators and distributors of an administration database in a
 // keyword file (default: the bundled examples/demo.mra) and opens their
@@ -8,12 +8,11 @@
 // OUT.png (default kalvex-edit.png) and the first generator's dialog into
 // OUT-<id>.png beside it, and the program ends without writing anything else.
 // A file that is missing, unreadable or not a valid database ends it with a
-// message and exit code 1; wrong arguments with 2.
+// message (in a box too when there is a display) and exit code 1; wrong
+// arguments with the usage and 2.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTreeView>
 #include <QStyleFactory>
 #include <cstdio>
@@ -77,29 +76,30 @@ int main(int argc, char** argv)
     apps::quietHeadlessPlatform();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationName(QStringLiteral("kalvex-edit"));
-    // The file dialogs keep their state in the user's settings; those of this
-    // program stay in its own folder, not in the file every Qt program shares.
-    const QString ownSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ownSettings);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ownSettings);
+    apps::nameProgram(QStringLiteral("kalvex-edit"));
+    apps::keepSettingsInOwnFolder();
 
     Options opt;
-    if (!apps::parseArgs(app.arguments().mid(1), opt.file, {{QStringLiteral("--png"), &opt.png}})) {
-        std::fprintf(stderr, "usage: kalvex-edit [--png OUT.png] [FILE]\n");
-        return apps::kExitUsage;
-    }
-    if (const QString why = apps::unreadableReason(opt.file); !why.isEmpty()) {
-        fail(why);
-        return apps::kExitFileError;
-    }
+    const int parsed = apps::parseProgramArguments(
+        app.arguments(), QStringLiteral("Lists the generators and distributors of a keyword file and opens their "
+                                        "parameter dialogs; OK saves the file."),
+        {{QStringLiteral("png"), QStringLiteral("OUT.png"),
+          QStringLiteral("Without a display, the picture of the window (and OUT-<id>.png of the first dialog)."),
+          &opt.png}},
+        opt.file);
+    if (parsed >= 0)
+        return parsed;
+    // With a display the fault is shown in a box: started from a desktop,
+    // nobody reads stderr.
+    const bool withBox = !apps::headlessPlatform();
+    if (const QString why = apps::unreadableReason(opt.file); !why.isEmpty())
+        return apps::reportStartFault(why, withBox);
     // Before the load: each generator read chooses its dialog as its command is set.
     kalvexUi_install();
     const edit::LoadedDatabase db = edit::loadAdminFile(opt.file);
-    if (!db.adm) {
-        fail(QStringLiteral("%1: not a valid administration database: %2").arg(opt.file, db.error));
-        return apps::kExitFileError;
-    }
+    if (!db.adm)
+        return apps::reportStartFault(
+            QStringLiteral("%1: not a valid administration database: %2").arg(opt.file, db.error), withBox);
 
     edit::EditWindow window;
     window.setDatabase(db.adm, QFileInfo(opt.file).absoluteFilePath());

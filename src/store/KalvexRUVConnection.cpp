@@ -1,5 +1,6 @@
 #include "store/KalvexRUVConnection.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "foundation/vbl_err.h"
@@ -124,7 +125,15 @@ bool KalvexRUVConnection::openForWrite()
         // Unbuffered: a failed write (a full disk) is seen, with its reason,
         // when it happens rather than as an unexplained failed commit.
         if (!m_saveFile->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            setError(QStringLiteral("cannot open %1 for writing: %2").arg(fileDescription(), m_saveFile->errorString()));
+            // The save writes a new file beside the target first: unless the
+            // target itself refuses (a folder, a read-only file), the folder
+            // refused that file and is the one to name.
+            const QFileInfo target(name);
+            if (!target.exists() || (target.isFile() && target.isWritable()))
+                setError(QStringLiteral("cannot create a file in %1: %2")
+                             .arg(QDir::toNativeSeparators(target.absolutePath()), m_saveFile->errorString()));
+            else
+                setError(QStringLiteral("cannot open %1 for writing: %2").arg(fileDescription(), m_saveFile->errorString()));
             m_saveFile.reset();
             return false;
         }

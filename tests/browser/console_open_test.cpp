@@ -6,7 +6,6 @@
 #include <QLineEdit>
 
 #include "admin/KalvexAdministrator.h"
-#include "console_start.h"
 #include "dialogs/frmParmEdit.h"
 #include "generators/KalvexGenerator.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
@@ -188,26 +187,4 @@ TEST_F(ConsoleTest, ResizedConsoleKeepsTheTreeAndDumpButtonInsideTheResultFrameA
     }
     EXPECT_EQ(opened.expandedTo(console->size()), opened) << "its smallest size is no larger than it opens with";
     EXPECT_GE(console->tlistResult->height(), console->infoList->height()) << "room for rows";
-}
-
-TEST_F(ConsoleTest, ProgramStartNamesBothFilesInFullAndABadOneOnTheStatusLine)
-{
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(KALVEX_SOURCE_DIR "/examples");
-    const QString examples = QDir::currentPath();
-    EXPECT_EQ(console::startConsole(console, "demo.mra", "demo.ruv").failure, "");
-    QDir::setCurrent(before);
-    EXPECT_EQ(console->textASCIISource->text(), examples + "/demo.mra");
-    EXPECT_EQ(console->textJprefs->text(), examples + "/demo.ruv") << "Load must work from any folder";
-
-    auto box = answerMessageBox("OK", 300);
-    const QString missing = pathIn("missing.mra");
-    EXPECT_FALSE(console::startConsole(console, missing, demoJobPrefsPath()).loaded);
-    EXPECT_FALSE(box->ran) << "no message box before the window";
-    EXPECT_EQ(console->mess1->caption(), "Load failed: " + missing + ": no such file");
-
-    const QString noPrefs = pathIn("missing.ruv");
-    EXPECT_TRUE(console::startConsole(console, demoDatabasePath(), noPrefs).loaded);
-    EXPECT_EQ(console->mess1->caption(), "");
-    EXPECT_EQ(console->mess2->caption(), "Job preferences: " + noPrefs + ": no such file");
 }

@@ -2,13 +2,15 @@
 # exit code and output.
 #   cmake -DPROGRAM=… -DARGS="a|b" -DEXPECT_RC=0 -DEXPECT_OUT=regex -DEXPECT_ERR=regex
 #         [-DBROKEN_FILE=path] [-DEXPECT_FILES="a.png|b.png"] -P kalvex_console_test.cmake
-# BROKEN_FILE is written first with content that is no keyword file.
+# BROKEN_FILE is written first with a fault on line 4 (job preferences when it ends in .ruv).
 # EXPECT_FILES are removed first and must exist, not empty, afterwards.
 string(REPLACE "|" ";" EXPECT_FILES "${EXPECT_FILES}")
 foreach(f ${EXPECT_FILES})
   file(REMOVE ${f})
 endforeach()
-if(BROKEN_FILE)
+if(BROKEN_FILE MATCHES "\\.ruv$")
+  file(WRITE ${BROKEN_FILE} "JOB_PREFERENCES 2\nSection \"Layers\"\n.Layer 1\n..id \"unterminated\n")
+elseif(BROKEN_FILE)
   file(WRITE ${BROKEN_FILE} "ADMIN_DB 1\nSection \"Generators\"\n.Generator \"G\"\n..name \"unterminated\n")
 endif()
 string(REPLACE "|" ";" ARGS "${ARGS}")

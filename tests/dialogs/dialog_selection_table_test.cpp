@@ -35,7 +35,7 @@ const QString kGrid = QStringLiteral("frmParmEdit");
 
 // The built-in commands in the order they are tried, then names that fall
 // through to the grid.
-const SelectionRow kRows[] = {
+const SelectionRow kSelectionRows[] = {
     {"(INTERNAL)Kalvex Gerber Generator", "frmGerberParms", 14, false},
     {"(INTERNAL)Kalvex Report Writer Generator", "frmBNREPParms", 11, false},
     {"(INTERNAL)Kalvex NC Drill Generator", "frmDrillParms", 2, false},
@@ -129,13 +129,13 @@ class DedicatedDialogRow : public DialogSelectionRow {};
 std::vector<SelectionRow> dedicatedRows()
 {
     std::vector<SelectionRow> rows;
-    for (const auto& row : kRows)
+    for (const auto& row : kSelectionRows)
         if (QLatin1String(row.form) != kGrid)
             rows.push_back(row);
     return rows;
 }
 
-std::string rowName(const ::testing::TestParamInfo<SelectionRow>& info)
+std::string selectionRowName(const ::testing::TestParamInfo<SelectionRow>& info)
 {
     QString name = QStringLiteral("%1_%2").arg(info.index, 2, 10, QLatin1Char('0')).arg(info.param.form);
     if (info.index >= kBuiltInRows)
@@ -257,7 +257,7 @@ TEST_P(DedicatedDialogRow, ASecondSetLoadsWithNothingOfTheFirst)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllRows, DialogSelectionRow, ::testing::ValuesIn(kRows), rowName);
+INSTANTIATE_TEST_SUITE_P(AllRows, DialogSelectionRow, ::testing::ValuesIn(kSelectionRows), selectionRowName);
 INSTANTIATE_TEST_SUITE_P(DedicatedRows, DedicatedDialogRow, ::testing::ValuesIn(dedicatedRows()),
                          [](const ::testing::TestParamInfo<SelectionRow>& info) {
                              return std::string(info.param.form);
@@ -267,11 +267,11 @@ TEST(DialogSelection, TheEditorKnowsExactlyTheThirteenDialogNames)
 {
     QStringList tableNames;
     for (int i = 0; i < kBuiltInRows; ++i) {
-        EXPECT_TRUE(builtIn(kRows[i])) << kRows[i].command;
-        tableNames << QString::fromUtf8(kRows[i].form);
+        EXPECT_TRUE(builtIn(kSelectionRows[i])) << kSelectionRows[i].command;
+        tableNames << QString::fromUtf8(kSelectionRows[i].form);
     }
-    for (const SelectionRow& row : kRows)
-        EXPECT_EQ(builtIn(row), &row < kRows + kBuiltInRows) << row.command;
+    for (const SelectionRow& row : kSelectionRows)
+        EXPECT_EQ(builtIn(row), &row < kSelectionRows + kBuiltInRows) << row.command;
     QStringList known = KalvexGenParmsEditor::knownDialogNames();
     tableNames.sort();
     known.sort();
