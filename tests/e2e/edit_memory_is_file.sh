@@ -41,6 +41,8 @@ unblock_file() { rm -rf "$db"; mv "$db.kept" "$db"; }
 x_raise "$win"; x_click "$win" 40 160; x_focus_on "$win"
 x_key alt+c
 console=$(x_window '^Object test')
+# It comes to the front once shown; keys typed for the host wait for that.
+for _ in $(seq 40); do x_has_focus "$console" && break; sleep 0.05; done
 dumps=0
 dump_equals_file()
 {
