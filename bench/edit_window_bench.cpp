@@ -1,8 +1,9 @@
 // kalvex-edit on the benchmark database of at least 50,000 objects (1,000
 // generators): its window filled from the loaded database and shown, and one
 // generator's parameter dialog opened in its host window and shown (the grid
-// dialog of a 20-parameter generator, and the Gerber dialog). Each a median
-// over repeated single runs.
+// dialog of a 20-parameter generator, and the Gerber dialog), and Cancel
+// after New in the grid dialog, which reads the database back from its file
+// and refills the lists. Each a median over repeated single runs.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -12,6 +13,8 @@
 #include "admin_file.h"
 #include "bench_admin_db.h"
 #include "browser/kalvexUi_install.h"
+#include "dialogs/frmParmEdit.h"
+#include "platform/VbCommandButton.h"
 #include "edit_window.h"
 #include "parm_dialog_host.h"
 #include "widget_bench_main.h"
@@ -106,6 +109,43 @@ void BM_OpenGeneratorDialog(benchmark::State& state)
     state.counters["objects"] = f.objects;
 }
 BENCHMARK(BM_OpenGeneratorDialog)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+
+// New adds a parameter at once; Cancel puts the file's database back.
+// range(0): 1 with the console open on the database, which follows.
+void BM_CancelAfterNew(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    if (!f.adm) {
+        state.SkipWithError("no database");
+        return;
+    }
+    edit::EditWindow window;
+    window.setDatabase(f.adm, f.path);
+    window.show();
+    waitExposed(&window);
+    if (state.range(0))
+        window.cmdConsole->click();
+    for (auto _ : state) {
+        state.PauseTiming();
+        edit::ParmDialogHost* dialog = window.openGenerator(0);
+        auto* grid = dialog ? qobject_cast<frmParmEdit*>(dialog->form()) : nullptr;
+        if (!grid) {
+            state.SkipWithError("no grid dialog");
+            break;
+        }
+        waitExposed(dialog);
+        grid->cmdNew->click();
+        QApplication::processEvents();
+        state.ResumeTiming();
+
+        dialog->reject();
+        QApplication::processEvents();
+    }
+    state.counters["objects"] = f.objects;
+    state.counters["unsaved"] = f.adm->modified();
+}
+BENCHMARK(BM_CancelAfterNew)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15)
     ->ReportAggregatesOnly(true);
 
 } // namespace

@@ -14,12 +14,10 @@ QString faultText(const IKalvexRUVConnection& conn)
 {
     return conn.lastError().isEmpty() ? QStringLiteral("unknown fault") : ruvFaultText(conn);
 }
-} // namespace
 
-LoadedDatabase loadAdminFile(const QString& path)
+// Reads path into adm; the connection's fault text when that failed.
+QString readInto(const IKalvexAdministratorPtr& adm, const QString& path)
 {
-    LoadedDatabase result;
-    auto adm = classCreate_KalvexAdministrator();
     auto conn = classCreate_KalvexRUVConnection();
     auto ctrl = classCreate_KalvexStorageCtrl();
     conn->setApplMode(kApplMode);
@@ -28,11 +26,23 @@ LoadedDatabase loadAdminFile(const QString& path)
     conn->setKwLevel(1);
     conn->setSourceId(SOURCE_ID_ADMIN_DB);
     ctrl->setStorageObject(conn);
-    if (ctrl->loadFromStorage(adm, true) == STORAGE_OK)
+    return ctrl->loadFromStorage(adm, true) == STORAGE_OK ? QString() : faultText(*conn);
+}
+} // namespace
+
+LoadedDatabase loadAdminFile(const QString& path)
+{
+    LoadedDatabase result;
+    auto adm = classCreate_KalvexAdministrator();
+    result.error = readInto(adm, path);
+    if (result.error.isEmpty())
         result.adm = adm;
-    else
-        result.error = faultText(*conn);
     return result;
+}
+
+QString reloadAdminFile(const IKalvexAdministratorPtr& adm, const QString& path)
+{
+    return adm ? readInto(adm, path) : QStringLiteral("no database");
 }
 
 QString saveAdminFile(const IKalvexAdministratorPtr& adm, const QString& path)

@@ -14,6 +14,11 @@ struct LoadedDatabase {
 
 LoadedDatabase loadAdminFile(const QString& path);
 
+// Reads the file into adm itself (the same object, its entries new), so
+// that what shows or holds adm sees the file's content. Empty when done;
+// otherwise the reason, adm left as it was.
+QString reloadAdminFile(const IKalvexAdministratorPtr& adm, const QString& path);
+
 // Empty when the file was replaced; otherwise the reason, the old file kept.
 QString saveAdminFile(const IKalvexAdministratorPtr& adm, const QString& path);
 

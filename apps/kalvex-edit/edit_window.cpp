@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -100,6 +101,13 @@ EditWindow::EditWindow(QWidget* parent) : QWidget(parent)
     resize(900, 580);
 }
 
+EditWindow::~EditWindow()
+{
+    // A dialog still open is left as Cancel leaves it: memory as the file.
+    if (m_dialog)
+        m_dialog->reject();
+}
+
 void EditWindow::setDatabase(const IKalvexAdministratorPtr& adm, const QString& path)
 {
     m_adm = adm;
@@ -156,7 +164,7 @@ ParmDialogHost* EditWindow::open(const Entry* entry)
         m_dialog->activateWindow();
         return nullptr;
     }
-    auto* dialog = new ParmDialogHost(*entry, this);
+    auto* dialog = new ParmDialogHost(*entry, m_adm, m_path, this);
     if (!dialog->form()) {
         setStatus(QStringLiteral("%1: no parameter dialog").arg(entry->id));
         delete dialog;
@@ -164,30 +172,78 @@ ParmDialogHost* EditWindow::open(const Entry* entry)
     }
     m_dialog = dialog;
     connect(dialog, &QDialog::finished, this, [this, dialog](int result) { dialogFinished(dialog, result); });
+    connect(dialog, &ParmDialogHost::keptOpen, this, &EditWindow::setStatus);
     dialog->open();
     return dialog;
 }
 
 void EditWindow::dialogFinished(ParmDialogHost* dialog, int result)
 {
+    Q_UNUSED(result)
     const int written = dialog->written();
-    if (result != QDialog::Accepted)
-        setStatus(QStringLiteral("Cancelled: nothing written"));
-    else if (dialog->readOnly())
-        setStatus(QStringLiteral("Read-only: nothing written"));
-    else if (written < 0)
-        setStatus(QStringLiteral("The dialog could not write its values: nothing written"));
-    else if (written == 0)
-        setStatus(QStringLiteral("No changes: nothing written"));
-    else if (const QString why = saveAdminFile(m_adm, m_path); !why.isEmpty())
-        setStatus(QStringLiteral("Not saved, %1 kept as it was: %2").arg(QFileInfo(m_path).fileName(), why));
-    else
-        setStatus(QStringLiteral("%1 %2 written to %3")
-                      .arg(written)
-                      .arg(written == 1 ? QStringLiteral("change") : QStringLiteral("changes"))
-                      .arg(QFileInfo(m_path).absoluteFilePath()));
+    QString text;
+    switch (dialog->outcome()) {
+    case ParmDialogHost::Outcome::Saved:
+        text = written > 0 ? QStringLiteral("%1 %2 written to %3")
+                                 .arg(written)
+                                 .arg(written == 1 ? QStringLiteral("change") : QStringLiteral("changes"))
+                           : QStringLiteral("Changes written to %3");
+        text = text.arg(QFileInfo(m_path).absoluteFilePath());
+        break;
+    case ParmDialogHost::Outcome::NoChanges: text = QStringLiteral("No changes: nothing written"); break;
+    case ParmDialogHost::Outcome::ReadOnly: text = QStringLiteral("Read-only: nothing written"); break;
+    default: text = QStringLiteral("Cancelled: nothing written"); break;
+    }
+    if (dialog->outcome() != ParmDialogHost::Outcome::Saved)
+        if (const QString why = reloadIfChanged(dialog); !why.isEmpty()) {
+            // The file cannot be read back: at least the set's own values
+            // go back, and the person learns that memory may differ.
+            restoreSnapshot(dialog->entryParms(), dialog->before());
+            text += QStringLiteral("; %1 could not be read back (%2): the entry's values were put back")
+                        .arg(QFileInfo(m_path).fileName(), why);
+        }
+    setStatus(text);
     if (QTreeView* view = m_lastList)
         view->setFocus();
+}
+
+QString EditWindow::reloadIfChanged(const ParmDialogHost* dialog)
+{
+    // Every change to the database counts up to it until the next save, and
+    // the dialogs change only the set they show. Nothing counted and the set
+    // as it was: memory still is the file, and the reload is spared.
+    if (m_adm->modified() == 0 && !dialog->setChanged())
+        return QString();
+    if (const QString why = reloadAdminFile(m_adm, m_path); !why.isEmpty())
+        return why;
+    refillLists();
+    // The console showing this database shows its new entries.
+    if (m_debug && vbl_formExists<frmObjectTest>()) {
+        frmObjectTest* console = vbl_formInstance<frmObjectTest>();
+        if (console->form_loaded && console->isVisible() && console->shownAdmObj() == m_adm)
+            m_debug->showAdmindb(m_adm, console->windowTitle(), true, false);
+    }
+    return QString();
+}
+
+void EditWindow::refillLists()
+{
+    // The same rows from the same file: each list keeps its current row,
+    // whether it shows selected, and its scroll position.
+    const auto refill = [](QTreeView* view, EntryTableModel* model, std::vector<Entry> entries) {
+        const int current = view->currentIndex().row();
+        const bool selected = view->selectionModel()->isSelected(view->currentIndex());
+        const int scrolled = view->verticalScrollBar()->value();
+        model->setEntries(std::move(entries));
+        if (current >= 0 && current < model->rowCount())
+            view->selectionModel()->setCurrentIndex(model->index(current, 0),
+                                                    selected ? QItemSelectionModel::ClearAndSelect
+                                                                   | QItemSelectionModel::Rows
+                                                             : QItemSelectionModel::NoUpdate);
+        view->verticalScrollBar()->setValue(scrolled);
+    };
+    refill(listGenerators, m_generators, generatorEntries(m_adm));
+    refill(listDistributors, m_distributors, distributorEntries(m_adm));
 }
 
 void EditWindow::showConsole()

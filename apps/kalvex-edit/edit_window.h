@@ -24,6 +24,7 @@ class EditWindow : public QWidget {
     Q_OBJECT
 public:
     explicit EditWindow(QWidget* parent = nullptr);
+    ~EditWindow() override;
 
     // Shows the database loaded from path (the file OK saves to).
     void setDatabase(const IKalvexAdministratorPtr& adm, const QString& path);
@@ -53,6 +54,11 @@ private:
     ParmDialogHost* open(const Entry* entry);
     void dialogFinished(ParmDialogHost* dialog, int result);
     void showConsole();
+    // Reads the file back into the database after a dialog left it changed
+    // without saving; the lists and a console showing it follow. Empty when
+    // done or not needed, otherwise the reason.
+    QString reloadIfChanged(const ParmDialogHost* dialog);
+    void refillLists();
     void setStatus(const QString& text);
     static void fitColumns(QTreeView* view);
 

@@ -2,10 +2,12 @@
 # under test on it, and input sent through the server (XTEST, via xdotool) as
 # a person's keyboard and mouse would. Every wait polls with a deadline; no
 # window manager is needed (a click gives the window the input focus).
-#   x_start WORKDIR                 the server; DISPLAY is set for what follows
+#   x_start WORKDIR                 the server; DISPLAY is set for what follows, and the
+#                                   caller's desktop (theme, style, scaling) is left out
 #   x_launch LOG program [args...]  the program, its output into LOG
 #   x_window TITLE_REGEX            waits for a visible window, prints its id
 #   x_click WIN X Y [COUNT]         clicks at X,Y inside the window
+#   x_raise WIN                     puts the window above the others (no window manager)
 #   x_focus_on WIN                  waits until WIN holds the input focus
 #   x_type TEXT / x_key KEY...      types into / presses keys in the focused window
 #   x_until SECONDS WHAT command... polls the command until it succeeds
@@ -63,6 +65,11 @@ x_start()
   x_until 10 "the X server" test -s "$x_work/display"
   export DISPLAY=:$(tr -d '\n' <"$x_work/display")
   export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$x_work/config XDG_RUNTIME_DIR=$x_work/runtime
+  # The desktop the tests were started from chooses Qt's theme (button order
+  # in dialogs), style and scaling: none of it reaches the programs here.
+  unset XDG_CURRENT_DESKTOP DESKTOP_SESSION GNOME_DESKTOP_SESSION_ID KDE_FULL_SESSION QT_QPA_PLATFORMTHEME \
+        QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING \
+        QT_FONT_DPI
   mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 }
 
@@ -87,6 +94,8 @@ x_click()
 {
   xdotool mousemove --window "$1" "$2" "$3" click --repeat "${4:-1}" --delay 80 1
 }
+
+x_raise() { xdotool windowraise "$1"; }
 
 x_has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 
