@@ -132,7 +132,9 @@ void VbForm::renumberTabOrder()
     for (int i = 0; i < m_tabOrder.size(); ++i) {
         QWidget* w = m_tabOrder[i];
         vb::storeTabIndex(w, i);
-        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == window()) {
+        // Every control that can hold the focus takes its place, also one
+        // that Tab passes by for now (an option that is not its group's stop).
+        if (w->focusPolicy() != Qt::NoFocus && w->window() == window()) {
             if (prev)
                 QWidget::setTabOrder(prev, w);
             prev = w;
