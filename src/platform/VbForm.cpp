@@ -202,6 +202,15 @@ void VbForm::resizeEvent(QResizeEvent* e)
         Form_Resize();
 }
 
+void VbForm::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // Styles draw the focus only once the keyboard has moved it; on these
+    // windows it shows from the start, wherever the program or a click put
+    // it (also in a host's window that holds the form).
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void VbForm::closeEvent(QCloseEvent* e)
 {
     if (m_unloading || !m_loaded) {

@@ -234,9 +234,16 @@ TEST_F(KeyboardFocusTest, AnOptionGroupIsOneTabStopOnItsSelectedOptionAndArrowsM
     EXPECT_EQ(at(), "optMode_2") << "a disabled option is passed over";
 }
 
-TEST_F(KeyboardFocusTest, APictureButtonDrawsItsFocusHoweverItGotIt)
+TEST_F(KeyboardFocusTest, FocusShowsHoweverItGotItAndAPictureButtonDrawsIt)
 {
     // Focus put there by the program, no key pressed in this window yet.
+    for (QWidget* w : std::initializer_list<QWidget*>{form.checkAfter, form.optMode[0]}) {
+        form.textBefore->setFocus();
+        const QImage plain = w->grab().toImage();
+        w->setFocus(Qt::OtherFocusReason);
+        EXPECT_NE(w->grab().toImage(), plain) << w->objectName().toStdString();
+    }
+
     form.textBefore->setFocus();
     const QImage plain = form.browse->grab().toImage();
     form.browse->setFocus(Qt::OtherFocusReason);
