@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "platform/VbFocusMark.h"
+
 namespace kalvex {
 
 vaSpreadView::vaSpreadView(QWidget* parent)
@@ -126,6 +128,15 @@ void vaSpreadView::focusOutEvent(QFocusEvent* e)
 {
     QTableWidget::focusOutEvent(e);
     viewport()->update();
+}
+
+bool vaSpreadView::viewportEvent(QEvent* e)
+{
+    const bool done = QTableWidget::viewportEvent(e);
+    // A grid without rows shows the focus too.
+    if (e->type() == QEvent::Paint)
+        vbl_paintEmptyViewFocus(this);
+    return done;
 }
 
 bool vaSpreadView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)

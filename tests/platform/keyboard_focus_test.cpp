@@ -15,6 +15,7 @@
 #include "platform/VbForm.h"
 #include "platform/VbFrame.h"
 #include "platform/VbIcons.h"
+#include "platform/VbListBox.h"
 #include "platform/VbOptionButton.h"
 #include "platform/VbTextBox.h"
 #include "platform/vaSpread.h"
@@ -25,7 +26,8 @@ using namespace kalvex;
 namespace {
 
 // Controls in tab order: a box, a 3 x 3 grid with column 2 and row 2 hidden,
-// a button, a group of three options, a check box and a picture button.
+// a button, a group of three options, a check box, a picture button and an
+// empty list.
 struct frmKeys : VbForm {
     frmKeys()
         : VbForm("frmKeys")
@@ -54,6 +56,8 @@ struct frmKeys : VbForm {
         browse = addControl(new VbCommandButton(this), "browseFile");
         browse->setPicture(vbIcon_browse());
         browse->setGeometry(330, 210, 21, 21);
+        listEmpty = addControl(new VbListBox(this), "listEmpty");
+        listEmpty->setGeometry(220, 240, 190, 70);
         resize(420, 320);
         QObject::connect(grid, &vaSpread::leaveCell, [this](int, int, int nc, int nr, bool& cancel) {
             cancel = std::pair(nc, nr) == refused;
@@ -70,6 +74,7 @@ struct frmKeys : VbForm {
     VbOptionArray optMode;
     VbCheckBox* checkAfter;
     VbCommandButton* browse;
+    VbListBox* listEmpty;
     std::pair<int, int> refused{-1, -1};
     std::vector<std::vector<int>> edits;
 };
@@ -237,7 +242,7 @@ TEST_F(KeyboardFocusTest, AnOptionGroupIsOneTabStopOnItsSelectedOptionAndArrowsM
 TEST_F(KeyboardFocusTest, FocusShowsHoweverItGotItAndAPictureButtonDrawsIt)
 {
     // Focus put there by the program, no key pressed in this window yet.
-    for (QWidget* w : std::initializer_list<QWidget*>{form.checkAfter, form.optMode[0]}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{form.checkAfter, form.optMode[0], form.listEmpty}) {
         form.textBefore->setFocus();
         const QImage plain = w->grab().toImage();
         w->setFocus(Qt::OtherFocusReason);
