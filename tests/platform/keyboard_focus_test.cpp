@@ -16,6 +16,7 @@
 #include "platform/VbFrame.h"
 #include "platform/VbIcons.h"
 #include "platform/VbListBox.h"
+#include "platform/OpenDialogWindow.h"
 #include "platform/VbOptionButton.h"
 #include "platform/VbTextBox.h"
 #include "platform/vaSpread.h"
@@ -259,4 +260,18 @@ TEST_F(KeyboardFocusTest, FocusShowsHoweverItGotItAndAPictureButtonDrawsIt)
     form.cmdAfter->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(form.cmdAfter->hasFocus());
     EXPECT_NE(form.cmdAfter->grab().toImage(), plainButton) << "a clicked button shows its focus too";
+}
+
+TEST(OpenDialogFocus, TheFocusShowsFromTheStartThoughTheProgramMovesIt)
+{
+    OpenDialogWindow wnd(nullptr);
+    wnd.show();
+    wnd.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&wnd));
+    QWidget* types = wnd.item(ID_CMB1);
+    ASSERT_TRUE(types);
+    wnd.item(ID_EDT1)->setFocus();
+    const QImage plain = types->grab().toImage();
+    types->setFocus(Qt::OtherFocusReason);
+    EXPECT_NE(types->grab().toImage(), plain);
 }
