@@ -2,8 +2,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 #include "platform/VbStaleInput.h"
 
@@ -43,24 +41,17 @@ void VbCommandButton::setPicture(const QIcon& icon)
     setIconSize(QSize(16, 16));
 }
 
-void VbCommandButton::paintEvent(QPaintEvent*)
+void VbCommandButton::paintEvent(QPaintEvent* e)
 {
-    QStylePainter p(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    // Styles hide the focus until the keyboard moved it; a person who
-    // clicked or whose dialog put the focus here must see it as well.
-    if (hasFocus())
-        option.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
-    p.drawControl(QStyle::CE_PushButton, option);
-    if (hasFocus() && text().isEmpty() && !icon().isNull()) {
-        // The style's mark fades into a small square button's frame and icon.
-        QPen pen(palette().color(QPalette::Highlight).darker(130), 2);
-        p.setPen(pen);
-        p.setBrush(Qt::NoBrush);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 2, 2);
-    }
+    QPushButton::paintEvent(e);
+    if (!hasFocus() || !text().isEmpty() || icon().isNull())
+        return;
+    // The style's focus mark fades into a small square button's frame and
+    // icon: a picture button draws a ring round itself.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(palette().color(QPalette::Highlight).darker(130), 2));
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 2, 2);
 }
 
 } // namespace kalvex

@@ -167,6 +167,11 @@ TEST_F(KeyboardFocusTest, FocusShowsWhereverTheProgramPutItAndAPictureButtonDraw
                                                       form.cmdAfter})
         EXPECT_TRUE(focusChangesTheLook(w, form.textBefore)) << w->objectName().toStdString();
 
+    // A picture button rings itself: the style's mark fades on a small square button.
+    form.browse->setFocus();
+    const QImage ringed = form.browse->grab().toImage();
+    EXPECT_EQ(ringed.pixel(ringed.width() / 2, 1), form.browse->palette().color(QPalette::Highlight).darker(130).rgb());
+
     OpenDialogWindow open(nullptr);
     open.show();
     open.activateWindow();
