@@ -88,8 +88,10 @@ void frmParmEdit::buildParmsFrame()
 {
     frameParms = addControl(new VbFrame(QString(), this), "frameParms");
     // The focus sink sits behind the grid: reachable by code and the Enter
-    // key, never seen.
+    // key, never seen. Tab passes it by, or it would hand the focus back to
+    // the grid and keep Tab from ever leaving it.
     textFocus = new VbTextBox(frameParms);
+    textFocus->setFocusPolicy(Qt::ClickFocus);
     buttonPanel = addControl(new VbPanel3D(frameParms), "buttonPanel");
     parmsCaption = addControl(new VbLabel(QStringLiteral("Parameters list:"), buttonPanel), "parmsCaption");
     cmdNew = addControl(new VbCommandButton(buttonPanel), "cmdNew");

@@ -44,6 +44,14 @@ OpenDialogWindow::OpenDialogWindow(QWidget* owner) : QDialog(owner)
     resize(size);
 }
 
+void OpenDialogWindow::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    // The focus shows from the start, as on the forms (VbForm): the browser's
+    // own Tab steering moves it by code, which styles would not draw.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void OpenDialogWindow::offerReadOnlyBox(bool offer)
 {
     if (!offer || m_readOnly)

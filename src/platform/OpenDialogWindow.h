@@ -70,6 +70,9 @@ public:
     // Ends the window with a result (once).
     void done(int result) override;
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 signals:
     // Raised once, before the window ends by any path.
     void aboutToClose();

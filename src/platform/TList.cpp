@@ -1,5 +1,7 @@
 #include "platform/TList.h"
 
+#include "platform/VbFocusMark.h"
+
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -775,6 +777,12 @@ void TList::mouseDoubleClickEvent(QMouseEvent* event)
 
 bool TList::viewportEvent(QEvent* event)
 {
+    if (event->type() == QEvent::Paint) {
+        const bool done = QTreeWidget::viewportEvent(event);
+        // An empty tree shows the focus too.
+        vbl_paintEmptyViewFocus(this);
+        return done;
+    }
     if (event->type() != QEvent::ToolTip)
         return QTreeWidget::viewportEvent(event);
     // Measured only when asked: the fill measures nothing.
@@ -804,6 +812,18 @@ QColor TList::resolveColor(quint32 code, const QPalette& palette)
     case 19: return palette.color(QPalette::Disabled, QPalette::WindowText);
     default: return palette.color(QPalette::WindowText);
     }
+}
+
+void TList::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void TList::focusOutEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 } // namespace kalvex

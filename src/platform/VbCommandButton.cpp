@@ -1,6 +1,7 @@
 #include "platform/VbCommandButton.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 #include "platform/VbStaleInput.h"
 
@@ -38,6 +39,19 @@ void VbCommandButton::setPicture(const QIcon& icon)
 {
     setIcon(icon);
     setIconSize(QSize(16, 16));
+}
+
+void VbCommandButton::paintEvent(QPaintEvent* e)
+{
+    QPushButton::paintEvent(e);
+    if (!hasFocus() || !text().isEmpty() || icon().isNull())
+        return;
+    // The style's focus mark fades into a small square button's frame and
+    // icon: a picture button draws a ring round itself.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(palette().color(QPalette::Highlight).darker(130), 2));
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 2, 2);
 }
 
 } // namespace kalvex

@@ -1,7 +1,8 @@
 // Command button and picture button (a button showing an icon instead of, or
 // beside, its caption). Click is raised by a user's click, by Enter or Space
 // while it has the focus, and by click(). Clicks made while it was disabled
-// do not act once it is enabled again (VbStaleInput.h).
+// do not act once it is enabled again (VbStaleInput.h). A focused picture
+// button without a caption draws a ring round itself.
 #pragma once
 #include <QPushButton>
 
@@ -22,6 +23,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 } // namespace kalvex

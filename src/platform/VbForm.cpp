@@ -132,7 +132,9 @@ void VbForm::renumberTabOrder()
     for (int i = 0; i < m_tabOrder.size(); ++i) {
         QWidget* w = m_tabOrder[i];
         vb::storeTabIndex(w, i);
-        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == window()) {
+        // Every control that can hold the focus takes its place, also one
+        // that Tab passes by for now (an option that is not its group's stop).
+        if (w->focusPolicy() != Qt::NoFocus && w->window() == window()) {
             if (prev)
                 QWidget::setTabOrder(prev, w);
             prev = w;
@@ -198,6 +200,15 @@ void VbForm::resizeEvent(QResizeEvent* e)
     QWidget::resizeEvent(e);
     if (m_loaded)
         Form_Resize();
+}
+
+void VbForm::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // Styles draw the focus only once the keyboard has moved it; on these
+    // windows it shows from the start, wherever the program or a click put
+    // it (also in a host's window that holds the form).
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void VbForm::closeEvent(QCloseEvent* e)

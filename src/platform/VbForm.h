@@ -126,6 +126,7 @@ protected:
     virtual void Form_KeyPress(int& keyAscii) { Q_UNUSED(keyAscii) }
 
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 

@@ -1,5 +1,7 @@
 #include "platform/VbListBox.h"
 
+#include "platform/VbFocusMark.h"
+
 namespace kalvex {
 
 VbListBox::VbListBox(QWidget* parent)
@@ -77,6 +79,26 @@ void VbListBox::setSelected(int index, bool selected)
         it->setCheckState(selected ? Qt::Checked : Qt::Unchecked);
     else
         it->setSelected(selected);
+}
+
+bool VbListBox::viewportEvent(QEvent* e)
+{
+    const bool done = QListWidget::viewportEvent(e);
+    if (e->type() == QEvent::Paint)
+        vbl_paintEmptyViewFocus(this);
+    return done;
+}
+
+void VbListBox::focusInEvent(QFocusEvent* e)
+{
+    QListWidget::focusInEvent(e);
+    viewport()->update();
+}
+
+void VbListBox::focusOutEvent(QFocusEvent* e)
+{
+    QListWidget::focusOutEvent(e);
+    viewport()->update();
 }
 
 } // namespace kalvex

@@ -34,6 +34,12 @@ signals:
     void ItemCheck(int index);
     void Click();
 
+protected:
+    // An empty list shows the focus too (VbFocusMark.h).
+    bool viewportEvent(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
 private:
     bool m_checkMarks = false;
     int m_newIndex = -1;

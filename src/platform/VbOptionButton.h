@@ -3,6 +3,10 @@
 // button was not selected before; code may clear a button and leave none of
 // its container selected. Click carries the array index (-1 for a single
 // button).
+// The buttons of one container are one Tab stop: Tab lands on the selected
+// one (the first that can take the focus when none is selected or it is
+// disabled or hidden), and the arrow keys move to the next or previous
+// button in tab order, round the group, and select it.
 #pragma once
 #include <QPointer>
 #include <QRadioButton>
@@ -21,6 +25,19 @@ public:
 
 signals:
     void Click(int index);
+
+protected:
+    void checkStateSet() override;
+    void changeEvent(QEvent* e) override;
+    bool event(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    // The option buttons sharing this one's container, in tab order.
+    std::vector<VbOptionButton*> group() const;
+    // Gives the group's one Tab stop to the button Tab should land on.
+    void placeTabStop();
 };
 
 // The members of an option-button array in index order, with one Click(index)

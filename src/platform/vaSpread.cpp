@@ -44,6 +44,9 @@ vaSpread::vaSpread(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
+    // The tab order places a control by its own focus policy: the grid takes
+    // its place in the form's order, the view inside it gets the focus.
+    setFocusPolicy(Qt::StrongFocus);
     m_view->setMoveGuard([this](const QModelIndex& from, const QModelIndex& to) {
         return guardMove(from, to);
     });

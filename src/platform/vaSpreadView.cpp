@@ -1,7 +1,11 @@
 #include "platform/vaSpreadView.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
+
+#include "platform/VbFocusMark.h"
 
 namespace kalvex {
 
@@ -34,6 +38,105 @@ void vaSpreadView::commitEdit()
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+QModelIndex vaSpreadView::neighbourCell(const QModelIndex& from, bool forward) const
+{
+    const int rows = rowCount();
+    const int cols = columnCount();
+    if (rows < 1 || cols < 1)
+        return {};
+    int r = from.isValid() ? from.row() : (forward ? 0 : rows - 1);
+    int c = from.isValid() ? from.column() + (forward ? 1 : -1) : (forward ? 0 : cols - 1);
+    for (;;) {
+        if (c >= cols) {
+            c = 0;
+            ++r;
+        } else if (c < 0) {
+            c = cols - 1;
+            --r;
+        }
+        if (r < 0 || r >= rows)
+            return {};
+        if (isRowHidden(r)) {
+            // A hidden row is passed over whole, not cell by cell.
+            r += forward ? 1 : -1;
+            c = forward ? 0 : cols - 1;
+            continue;
+        }
+        if (!isColumnHidden(c))
+            return model()->index(r, c);
+        c += forward ? 1 : -1;
+    }
+}
+
+void vaSpreadView::tabStep(bool forward, bool leave)
+{
+    // What was typed belongs to the cell it was typed in, wherever the focus goes.
+    const bool hadEditor = isEditing();
+    commitEdit();
+    if (hadEditor)
+        setFocus(Qt::OtherFocusReason);
+    if (!leave) {
+        // A cell the guard refuses is stepped over: Tab goes on to the next one.
+        for (QModelIndex to = neighbourCell(currentIndex(), forward); to.isValid();
+             to = neighbourCell(to, forward)) {
+            selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
+            if (currentIndex() == to)
+                return;
+        }
+    }
+    // Past the last cell (before the first): the next control of the window.
+    QWidget::focusNextPrevChild(forward);
+}
+
+bool vaSpreadView::focusNextPrevChild(bool next)
+{
+    // Tab and Shift+Tab while the grid has the focus.
+    if (!hasFocus())
+        return QWidget::focusNextPrevChild(next);
+    tabStep(next, false);
+    return true;
+}
+
+void vaSpreadView::keyPressEvent(QKeyEvent* e)
+{
+    // Ctrl+Tab and Ctrl+Shift+Tab reach here: they never stop in a cell.
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) {
+        const bool back = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
+        tabStep(!back, (e->modifiers() & Qt::ControlModifier) != 0);
+        e->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(e);
+}
+
+void vaSpreadView::focusInEvent(QFocusEvent* e)
+{
+    // Shift+Tab into a grid without a caret starts at its last cell.
+    if (e->reason() == Qt::BacktabFocusReason && !currentIndex().isValid()) {
+        const QModelIndex last = neighbourCell({}, false);
+        if (last.isValid())
+            selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+    }
+    QTableWidget::focusInEvent(e);
+    // The caret's frame shows whether the grid has the focus.
+    viewport()->update();
+}
+
+void vaSpreadView::focusOutEvent(QFocusEvent* e)
+{
+    QTableWidget::focusOutEvent(e);
+    viewport()->update();
+}
+
+bool vaSpreadView::viewportEvent(QEvent* e)
+{
+    const bool done = QTableWidget::viewportEvent(e);
+    // A grid without rows shows the focus too.
+    if (e->type() == QEvent::Paint)
+        vbl_paintEmptyViewFocus(this);
+    return done;
 }
 
 bool vaSpreadView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
@@ -95,12 +198,31 @@ void vaSpreadDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     opt.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
     QStyledItemDelegate::paint(painter, opt, index);
     if (index == m_view->currentIndex()) {
+        // Bold while the grid has the focus, thin and grey while it waits.
+        const bool focused = m_view->hasFocus() || m_view->isEditing();
         painter->save();
-        QPen pen(option.palette.color(QPalette::WindowText), 2);
-        painter->setPen(pen);
-        painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+        if (focused) {
+            painter->setPen(QPen(option.palette.color(QPalette::WindowText), 2));
+            painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+        } else {
+            painter->setPen(QPen(option.palette.color(QPalette::Mid), 1));
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        }
         painter->restore();
     }
+}
+
+bool vaSpreadDelegate::eventFilter(QObject* editor, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+            const bool back = k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier);
+            m_view->tabStep(!back, (k->modifiers() & Qt::ControlModifier) != 0);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(editor, event);
 }
 
 } // namespace kalvex
