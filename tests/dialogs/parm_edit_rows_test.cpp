@@ -4,6 +4,7 @@
 #include "admin/KalvexDistributor.h"
 #include "dialogs/guiLib.h"
 #include "platform/VbColors.h"
+#include "support/modal_driver.h"
 
 #include <QScrollBar>
 
