@@ -54,6 +54,20 @@ Fixture& fixture()
     return f;
 }
 
+// The window shown on the benchmark database; false (the run skipped) without one.
+bool showDatabase(benchmark::State& state, edit::EditWindow& window)
+{
+    Fixture& f = fixture();
+    if (!f.adm) {
+        state.SkipWithError("no database");
+        return false;
+    }
+    window.setDatabase(f.adm, f.path);
+    window.show();
+    waitExposed(&window);
+    return true;
+}
+
 void BM_FillHostWindow(benchmark::State& state)
 {
     Fixture& f = fixture();
@@ -85,14 +99,9 @@ BENCHMARK(BM_FillHostWindow)->Unit(benchmark::kMillisecond)->Iterations(1)->Repe
 void BM_OpenGeneratorDialog(benchmark::State& state)
 {
     Fixture& f = fixture();
-    if (!f.adm) {
-        state.SkipWithError("no database");
-        return;
-    }
     edit::EditWindow window;
-    window.setDatabase(f.adm, f.path);
-    window.show();
-    waitExposed(&window);
+    if (!showDatabase(state, window))
+        return;
     for (auto _ : state) {
         edit::ParmDialogHost* dialog = window.openGenerator(static_cast<int>(state.range(0)));
         if (!dialog) {
@@ -116,14 +125,9 @@ BENCHMARK(BM_OpenGeneratorDialog)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
 void BM_CancelAfterNew(benchmark::State& state)
 {
     Fixture& f = fixture();
-    if (!f.adm) {
-        state.SkipWithError("no database");
-        return;
-    }
     edit::EditWindow window;
-    window.setDatabase(f.adm, f.path);
-    window.show();
-    waitExposed(&window);
+    if (!showDatabase(state, window))
+        return;
     if (state.range(0))
         window.cmdConsole->click();
     for (auto _ : state) {
