@@ -5,11 +5,13 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "admin_file.h"
 #include "dialogs/KalvexParmFormBase.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
+#include "platform/VbCommandButton.h"
 #include "platform/VbLabel.h"
 #include "platform/vbl_form.h"
 
@@ -23,6 +25,31 @@ VbLabel* formMessageLine(QWidget* form, int line)
 {
     auto* vbForm = qobject_cast<VbForm*>(form);
     return vbForm ? qobject_cast<VbLabel*>(vbForm->controlByName(QStringLiteral("mess%1").arg(line))) : nullptr;
+}
+// OK is the default button, whose frame looks focused whether it is or not:
+// it rings itself when it really holds the focus.
+class HostButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QPushButton::paintEvent(e);
+        if (hasFocus() && isDefault())
+            vbl_drawFocusRing(this);
+    }
+};
+
+QPushButton* addHostButton(QDialogButtonBox* box, const QString& name, const QString& text,
+                           QDialogButtonBox::ButtonRole role, QStyle::StandardPixmap icon)
+{
+    auto* button = new HostButton(text, box);
+    button->setObjectName(name);
+    if (box->style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons, nullptr, box))
+        button->setIcon(box->style()->standardIcon(icon, nullptr, button));
+    box->addButton(button, role);
+    return button;
 }
 } // namespace
 
@@ -57,10 +84,10 @@ ParmDialogHost::ParmDialogHost(const Entry& entry, IKalvexAdministratorPtr adm, 
     m_message->setStyleSheet(QStringLiteral("color: #b00000"));
     m_message->hide();
     auto* buttons = new QDialogButtonBox(this);
-    cmdOK = buttons->addButton(QDialogButtonBox::Ok);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdOK = addHostButton(buttons, QStringLiteral("cmdOK"), QStringLiteral("OK"), QDialogButtonBox::AcceptRole,
+                          QStyle::SP_DialogOkButton);
+    cmdCancel = addHostButton(buttons, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"),
+                              QDialogButtonBox::RejectRole, QStyle::SP_DialogCancelButton);
     // A read-only entry's dialog writes nothing: only Cancel leaves it.
     cmdOK->setEnabled(!m_readOnly && m_form);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

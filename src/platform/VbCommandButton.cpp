@@ -44,14 +44,17 @@ void VbCommandButton::setPicture(const QIcon& icon)
 void VbCommandButton::paintEvent(QPaintEvent* e)
 {
     QPushButton::paintEvent(e);
-    if (!hasFocus() || !text().isEmpty() || icon().isNull())
-        return;
-    // The style's focus mark fades into a small square button's frame and
-    // icon: a picture button draws a ring round itself.
-    QPainter p(this);
+    // The style's focus mark fades into a small square button's frame and icon.
+    if (hasFocus() && text().isEmpty() && !icon().isNull())
+        vbl_drawFocusRing(this);
+}
+
+void vbl_drawFocusRing(QWidget* button)
+{
+    QPainter p(button);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(palette().color(QPalette::Highlight).darker(130), 2));
-    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 2, 2);
+    p.setPen(QPen(button->palette().color(QPalette::Highlight).darker(130), 2));
+    p.drawRoundedRect(QRectF(button->rect()).adjusted(1, 1, -1, -1), 2, 2);
 }
 
 } // namespace kalvex

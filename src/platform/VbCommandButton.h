@@ -2,11 +2,15 @@
 // beside, its caption). Click is raised by a user's click, by Enter or Space
 // while it has the focus, and by click(). Clicks made while it was disabled
 // do not act once it is enabled again (VbStaleInput.h). A focused picture
-// button without a caption draws a ring round itself.
+// button without a caption draws a ring round itself (vbl_drawFocusRing).
 #pragma once
 #include <QPushButton>
 
 namespace kalvex {
+
+// Rings a focused button whose own look hides the focus: a small picture
+// button, or a default button, whose frame already looks focused.
+void vbl_drawFocusRing(QWidget* button);
 
 class VbCommandButton : public QPushButton {
     Q_OBJECT
