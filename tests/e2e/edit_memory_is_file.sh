@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# kalvex-edit keeps the database it shows equal to its file whenever no
-# dialog is open, seen as a person sees it: the object test console opened
-# from kalvex-edit dumps the host's database, and the dump equals the file
-# byte for byte after OK, after New and Cancel in the grid dialog, after a
-# failed save and Cancel, and after a failed save retried. A directory in
-# the file's place makes the save fail, for root as for any user.
+# kalvex-edit's database equals its file whenever no dialog is open: the
+# console it opens dumps that database, and the dump equals the file after
+# OK, New and Cancel, a failed save cancelled and one retried.
 #   edit_memory_is_file.sh KALVEX_EDIT DATABASE.mra WORKDIR
 source "$(dirname "$0")/x_session.sh"
 edit=$1 database=$2 work=$3
@@ -16,10 +13,8 @@ cp "$database" "$db"
 x_launch "$work/edit.log" "$edit" "$db"
 win=$(x_window '^Kalvex output generators - edit\.mra$')
 
-# Windows overlap without a window manager: each is raised before a click.
-# An entry opens by its id typed into the list and Enter; in the Gerber
-# dialog Enter in a text box is OK, whatever the theme's button order, and
-# Escape is Cancel everywhere.
+# No window manager: each window is raised before a click. An entry opens
+# by its id typed and Enter; Enter in a Gerber text box is OK, Escape Cancel.
 open_entry()
 {
   id=$1
@@ -32,12 +27,11 @@ open_entry()
 dialog_closed() { x_until 10 "the dialog of $id to close" x_window_gone "\\($id\\) - "; }
 dialog_stays() { sleep 1; x_window_found "\\($id\\) - " || x_fail "the dialog closed though its save failed"; }
 replace_format_file() { x_click "$dialog" 228 70 3; x_type "$1"; }
-block_file() { mv "$db" "$db.kept"; mkdir -p "$db/in-the-way"; }
+block_file() { mv "$db" "$db.kept"; mkdir -p "$db/in-the-way"; } # fails the save for root too
 unblock_file() { rm -rf "$db"; mv "$db.kept" "$db"; }
 
-# Console by its key, after a click away from the row open_entry clicks
-# (two clicks there would make a double click). Its dump box and button
-# keep to its bottom left.
+# Console by its key, clicked away from open_entry's row (no double click);
+# its dump box and button keep to its bottom left.
 x_raise "$win"; x_click "$win" 40 160; x_focus_on "$win"
 x_key alt+c
 console=$(x_window '^Object test')

@@ -1,26 +1,16 @@
 #!/usr/bin/env bash
-# kalvex-edit started and ended as a person on a desktop does: a broken file
-# gives a message box and exit code 1 once it is closed; Console pressed twice
-# leaves one console, the one holding the focus; closing the main window (as
-# the window manager's close button asks) closes the console and ends the
-# program with exit code 0.
+# kalvex-edit started and ended as on a desktop: a broken file's message box
+# ends it with 1; Console twice leaves one console, in front; closing the
+# main window as a window manager does closes the console and ends with 0.
 #   edit_start_console_end.sh KALVEX_EDIT KALVEX_X_CLOSE DATABASE.mra WORKDIR
 source "$(dirname "$0")/x_session.sh"
 edit=$1 x_close=$2 database=$3 work=$4
 rm -rf "$work"
 x_start "$work"
 
-# Waits for the program to end (within 10 s); its exit code into rc.
-await_exit()
-{
-  local pid=$1 deadline=$((SECONDS + 10))
-  while kill -0 "$pid" 2>/dev/null; do
-    [ "$SECONDS" -lt "$deadline" ] || x_fail "the program did not end"
-    sleep 0.05
-  done
-  rc=0
-  wait "$pid" || rc=$?
-}
+# Waits up to 10 s for the program to end; its exit code into rc.
+ended() { ! kill -0 "$1" 2>/dev/null; }
+await_exit() { x_until 10 "the program to end" ended "$1"; rc=0; wait "$1" || rc=$?; }
 
 printf 'ADMIN_DB 2\r\nSection "Generators"\r\n.Generator "G"\r\n..name "unterminated\r\nEnd\r\n' >"$work/broken.mra"
 x_launch "$work/broken.log" "$edit" "$work/broken.mra"
@@ -38,17 +28,11 @@ cp "$database" "$work/host.mra"
 x_launch "$work/edit.log" "$edit" "$work/host.mra"
 edit_pid=${x_pids[-1]}
 win=$(x_window '^Kalvex output generators - host\.mra$')
-press_console()
-{
-  x_click "$win" 40 100
-  x_focus_on "$win"
-  x_key alt+c
-}
+press_console() { x_click "$win" 40 100; x_focus_on "$win"; x_key alt+c; }
 press_console
 console=$(x_window '^Object test - host\.mra$')
 x_focus_on "$console"
-# Without a window manager both windows open at the top left: the person
-# moves the console aside to reach the main window again.
+# Without a window manager both open at the top left: the console moves aside.
 xdotool windowmove "$console" 700 450
 sleep 1 # a person's pace: two clicks on one row this fast would be a double click
 press_console

@@ -1,10 +1,8 @@
-// The host window test's fixture: kalvex-edit's window on a copy of the
-// example database, an entry opened as a user opens it, and the check that
-// the database in memory is what its file holds.
+// kalvex-edit's window on a copy of the example database, an entry opened as
+// a user opens it, and the check that the database in memory is its file.
 #pragma once
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +18,7 @@
 #include "edit_window.h"
 #include "interfaces/IKalvexGenerators.h"
 #include "parm_dialog_host.h"
+#include "store/store_test_support.h"
 #include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
@@ -27,11 +26,6 @@ namespace kalvex::edit::test {
 
 using namespace kalvex::test;
 
-inline QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 inline void clickAndSettle(QPushButton* button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
@@ -42,7 +36,7 @@ class HostWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra"), path));
+        ASSERT_TRUE(QFile::copy(demoDatabasePath(), path));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         const LoadedDatabase db = loadAdminFile(path);
         ASSERT_TRUE(db.adm) << db.error.toStdString();
@@ -62,13 +56,17 @@ protected:
         vbl_formRelease<frmObjectTest>();
     }
 
-    // Makes the generator's row current and presses Enter, or double-clicks
-    // it; the dialog shown, which must be a Form.
-    template <class Form> Form* open(const QString& id, bool doubleClick = false, bool distributor = false)
+    QModelIndex generatorRow(const QString& id) const
     {
-        QTreeView* list = distributor ? window->listDistributors : window->listGenerators;
-        const QModelIndex row =
-            list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, id, 1, Qt::MatchExactly).value(0);
+        QAbstractItemModel* rows = window->listGenerators->model();
+        return rows->match(rows->index(0, 0), Qt::DisplayRole, id, 1, Qt::MatchExactly).value(0);
+    }
+    // Makes the generator's row current and presses Enter, or double-clicks
+    // it; the dialog shown, which must be a Form and active for the keys typed next.
+    template <class Form> Form* open(const QString& id, bool doubleClick = false)
+    {
+        QTreeView* list = window->listGenerators;
+        const QModelIndex row = generatorRow(id);
         if (doubleClick) {
             const QPoint at = list->visualRect(row.siblingAtColumn(1)).center();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -78,26 +76,22 @@ protected:
             list->setCurrentIndex(row);
             QTest::keyClick(list, Qt::Key_Return);
         }
-        Form* form = window->openDialog() ? qobject_cast<Form*>(window->openDialog()->form()) : nullptr;
-        if (!form) // a failure of this test, not a crash of the suite
-            throw std::runtime_error("no dialog of the expected kind for " + id.toStdString());
-        // Keys typed next go where a person's would: into the dialog.
-        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == window->openDialog(); }))
-            throw std::runtime_error("the dialog of " + id.toStdString() + " never became active");
+        Form* form = dialog() ? qobject_cast<Form*>(dialog()->form()) : nullptr;
+        if (!form || !QTest::qWaitFor([this] { return QApplication::activeWindow() == dialog(); }))
+            throw std::runtime_error("no active dialog of the expected kind for " + id.toStdString()); // not a crash
         return form;
     }
 
-    // Memory is the file when nothing is counted as changed and the database
-    // writes out as the file read back writes out.
+    // Nothing counted as changed, and memory writes out as the file read back does.
     void expectMemoryIsFile(const char* when)
     {
         SCOPED_TRACE(when);
-        EXPECT_EQ(window->database()->modified(), 0) << "no change counted";
+        EXPECT_EQ(window->database()->modified(), 0);
         const LoadedDatabase file = loadAdminFile(path);
         ASSERT_TRUE(file.adm) << file.error.toStdString();
         const QString shown = dir.filePath("shown.mra"), reread = dir.filePath("reread.mra");
         ASSERT_EQ(saveAdminFile(window->database(), shown) + saveAdminFile(file.adm, reread), QString());
-        EXPECT_TRUE(bytesOf(shown) == bytesOf(reread)) << "memory differs from " << path.toStdString();
+        EXPECT_TRUE(readAllOf(shown) == readAllOf(reread)) << "memory differs from the file";
     }
     IKalvexGenParmsPtr parmsOf(const QString& id) const
     {

@@ -1,10 +1,17 @@
 // kalvex-edit's host window driven as a user drives it: a list row opened by
 // Enter, double click or Edit, a field typed into, OK or Cancel clicked; the
-// database file on disk is what is checked.
+// database file on disk is what is checked, and memory is the file whenever
+// no dialog is open, also when a save fails or the dialog refuses a change.
+#include <QDir>
+#include <QLabel>
+#include <QTableWidget>
+
+#include "dialogs/morvObjs_parmGridFillRow.h"
 #include "host_window_fixture.h"
 #include "object_counts.h"
 #include "platform/VbCommandButton.h"
 #include "platform/VbTextBox.h"
+#include "platform/vaSpread.h"
 
 namespace kalvex::edit::test {
 namespace {
@@ -24,11 +31,11 @@ TEST_F(HostWindow, OkWritesTheTypedValueAndTheFileReloadsWithTheSameObjects)
     EXPECT_EQ(apps::countObjects(reread.adm).text(), before);
 
     // Opened again and left unchanged, OK writes nothing.
-    const QByteArray saved = bytesOf(path);
+    const QByteArray saved = readAllOf(path);
     ASSERT_EQ(open<frmGerberParms>("GERBER"), form);
     clickAndSettle(window->openDialog()->cmdOK);
     EXPECT_EQ(window->status().toStdString(), "No changes: nothing written");
-    EXPECT_EQ(bytesOf(path), saved);
+    EXPECT_EQ(readAllOf(path), saved);
 }
 
 TEST_F(HostWindow, CancelClosingAndReadOnlyLeaveTheFileAndTheSetAsTheyWere)
@@ -55,7 +62,7 @@ TEST_F(HostWindow, CancelClosingAndReadOnlyLeaveTheFileAndTheSetAsTheyWere)
     EXPECT_FALSE(open<frmVarsetupParms>("VARSETUP")->textSourceDBPCB->isEnabled()) << "a read-only entry";
     EXPECT_FALSE(window->openDialog()->cmdOK->isEnabled());
     clickAndSettle(window->openDialog()->cmdCancel);
-    EXPECT_EQ(bytesOf(path), bytesOf(KALVEX_SOURCE_DIR "/examples/demo.mra"));
+    EXPECT_EQ(readAllOf(path), readAllOf(demoDatabasePath()));
 
     // Edit opens the current row of the list that had the focus last.
     window->listDistributors->setFocus();
@@ -65,6 +72,57 @@ TEST_F(HostWindow, CancelClosingAndReadOnlyLeaveTheFileAndTheSetAsTheyWere)
     ASSERT_TRUE(distrib);
     EXPECT_EQ(distrib->textTransferDest->text(), "\\\\fileserver\\outgoing\\${KVX_PSITE_NAME}");
     clickAndSettle(window->openDialog()->cmdCancel);
+}
+
+TEST_F(HostWindow, AFailedSaveKeepsTheDialogUntilOkSavesOrCancelPutsTheFileBack)
+{
+    // A directory in the file's place fails the save for every user, root too.
+    const auto blockFile = [&](bool block) {
+        ASSERT_TRUE(block ? QFile::rename(path, path + ".kept") && QDir().mkpath(path + "/in-the-way")
+                          : QDir(path).removeRecursively() && QFile::rename(path + ".kept", path));
+    };
+    for (const bool retry : {true, false}) {
+        SCOPED_TRACE(retry ? "OK again" : "Cancel");
+        blockFile(true);
+        typeInto(open<frmGerberParms>("GERBER")->textpsetupFile, retry ? "C:/retried.psu" : "C:/never-saved.psu");
+        clickAndSettle(dialog()->cmdOK);
+        ASSERT_TRUE(dialog()) << "the dialog stays open";
+        EXPECT_TRUE(dialog()->message().startsWith("Not saved, plant.mra kept as it was: "))
+            << dialog()->message().toStdString();
+        EXPECT_TRUE(dialog()->findChild<QLabel*>("hostMessage")->isVisible());
+        EXPECT_EQ(window->status(), dialog()->message());
+        blockFile(false);
+        clickAndSettle(retry ? dialog()->cmdOK : dialog()->cmdCancel); // OK saves though the form counts nothing new
+        ASSERT_FALSE(dialog());
+        EXPECT_TRUE(readAllOf(path).contains("C:/retried.psu"));
+        expectMemoryIsFile(retry ? "a save retried" : "Cancel after a failed save");
+    }
+}
+
+TEST_F(HostWindow, TheGridDialogTakesEnterAtOpeningAsNoRowAndStaysOpenOnARefusedRename)
+{
+    // The focus starts in the grid, not on New, which Enter would press.
+    vaSpread* grid = open<frmParmEdit>("EXT_PDF")->parmsGrid;
+    EXPECT_TRUE(grid->isAncestorOf(QApplication::focusWidget())) << QApplication::focusWidget();
+    const int rows = grid->maxRows();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(50);
+    EXPECT_EQ(grid->maxRows(), rows) << "no row added";
+
+    // The first row ("layers", rows sorted by name) renamed to a name taken.
+    QTest::mouseClick(grid->table()->viewport(), Qt::LeftButton, {}, grid->cellRect(ParmGridCol::Name, 1).center());
+    QTest::keyClick(QApplication::focusWidget(), 's'); // opens the cell's editor
+    QTest::keyClicks(QApplication::focusWidget(), "cale");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    clickAndSettle(dialog()->cmdOK);
+    ASSERT_TRUE(dialog()) << "the dialog stays open";
+    EXPECT_TRUE(dialog()->message().contains("\"layers\" was not renamed to \"scale\""))
+        << dialog()->message().toStdString();
+    clickAndSettle(dialog()->cmdCancel);
+    expectMemoryIsFile("Cancel after a refused rename");
+
+    EXPECT_EQ(QApplication::focusWidget(), open<frmParmEdit>("BATCH")->textBatchfile);
 }
 
 } // namespace
