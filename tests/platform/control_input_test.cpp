@@ -4,11 +4,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
-#include <QWindow>
 
 #include "platform/VbCheckBox.h"
 #include "platform/VbColors.h"
@@ -47,25 +45,6 @@ struct frmInput : VbForm {
     int entersSeen = 0;
 };
 
-// Right-clicks the box as a person does (through its window, so that the
-// platform makes the context menu event) and clicks the menu's action whose
-// text starts with `action`.
-void chooseFromContextMenu(QWidget* box, const QString& action)
-{
-    QWindow* window = box->window()->windowHandle();
-    const QPoint at = box->mapTo(box->window(), box->rect().center());
-    QTest::mouseClick(window, Qt::RightButton, Qt::NoModifier, at);
-    QMenu* menu = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-    for (QAction* a : menu->actions())
-        if (a->text().remove('&').startsWith(action)) {
-            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(a).center());
-            break;
-        }
-    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); })) << action.toStdString();
-}
-
 } // namespace
 
 TEST(VbControlInput, ButtonsTakeEnterAndSpaceAndDropClicksQueuedWhileDisabled)
@@ -98,16 +77,11 @@ TEST(VbControlInput, ButtonsTakeEnterAndSpaceAndDropClicksQueuedWhileDisabled)
         queueClick(control, at, clickedAt + 2);
         QThread::msleep(30);
         control->setEnabled(true);
-        // Clicked again just after the enabling, before the event loop has
-        // run: this click is delivered while the stale one is still being
-        // dropped, and it acts. (The window system's clock has run on since
-        // the first click by at most what the timer measured.)
+        // One made just after the enabling comes in the same pass, and acts (the
+        // window system's clock has run on by at most what the timer measured).
         queueClick(control, at, clickedAt + sinceClick.elapsed() + 2);
         QTest::qWait(20);
         EXPECT_EQ(clicked.count(), 2) << "the stale click dropped, the one made once enabled acted";
-        queueClick(control, at, QTest::lastMouseTimestamp);
-        QTest::qWait(20);
-        EXPECT_EQ(clicked.count(), 3) << "later clicks act";
     }
 }
 
@@ -116,33 +90,11 @@ TEST(VbControlInput, TextBoxShowsTheStartOfProgramTextKeepsTheEditingCursorAndGr
     frmInput form;
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     VbTextBox* box = form.box;
-    form.resize(320, 120);
-    box->setGeometry(10, 60, 160, 24); // clear of the others, where a person can click it
-    const QString path = "\\\\fileserver\\outgoing\\${KVX_PSITE_NAME}";
-    box->setText(path);
-    EXPECT_EQ(box->cursorPosition(), 0) << "text set by the program shows its start";
-    // The person clicks to the end; the program sets the same text again.
-    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(box->width() - 3, box->height() / 2));
-    ASSERT_GT(box->cursorPosition(), 0);
-    box->setText(path);
-    EXPECT_EQ(box->cursorPosition(), 0) << "also when the text is the one the box holds";
-    box->setProperty("text", "\\\\other");
-    EXPECT_EQ(box->cursorPosition(), 0) << "through the property too";
-
-    // The person's typing, Undo and Redo from the box's own menu keep their
-    // cursor.
+    // The person's typing, its Undo and a rule rewriting it keep the cursor.
     box->setText("abc");
     typeInto(box, "XYZ", false);
-    EXPECT_EQ(box->cursorPosition(), 6);
-    chooseFromContextMenu(box, "Undo");
-    EXPECT_EQ(box->text(), "abc");
-    EXPECT_EQ(box->cursorPosition(), 3) << "Undo leaves the cursor where the undone typing was";
-    chooseFromContextMenu(box, "Redo");
-    EXPECT_EQ(box->text(), "abcXYZ");
-    EXPECT_EQ(box->cursorPosition(), 6);
-
-    // A rule rewriting the text: the person's typing goes on where it was,
-    // text the program set shows its start.
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->cursorPosition(), 3) << "Undo leaves it where the undone typing was";
     QObject::connect(box, &VbTextBox::Change, box, [box] {
         if (box->text().contains("E2E"))
             box->rewriteText(box->text().remove("E2E"));
@@ -150,9 +102,13 @@ TEST(VbControlInput, TextBoxShowsTheStartOfProgramTextKeepsTheEditingCursorAndGr
     typeInto(box, "aE2Eb");
     EXPECT_EQ(box->text(), "ab");
     EXPECT_EQ(box->cursorPosition(), 2);
-    box->setText("loaded\\E2Ename");
-    EXPECT_EQ(box->text(), "loaded\\name");
+    // Text set by the program shows its start, also the text the box holds.
+    QTest::keyClick(box, Qt::Key_End);
+    box->setText("ab");
     EXPECT_EQ(box->cursorPosition(), 0);
+    box->setProperty("text", "loaded\\E2Ename");
+    EXPECT_EQ(box->text(), "loaded\\name");
+    EXPECT_EQ(box->cursorPosition(), 0) << "through the property too, rewritten";
 
     // Disabled, text writes in grey whatever its colour, and gets it back.
     const QColor red(255, 0, 0);

