@@ -115,6 +115,7 @@ TEST_F(HostWindow, TheGridDialogTakesEnterAtOpeningAsNoRowAndStaysOpenOnARefused
     QTest::keyClick(QApplication::focusWidget(), 's'); // opens the cell's editor
     QTest::keyClicks(QApplication::focusWidget(), "cale");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents(); // the cell commits through a queued call, as between a person's keys
     clickAndSettle(dialog()->cmdOK);
     ASSERT_TRUE(dialog()) << "the dialog stays open";
     EXPECT_TRUE(dialog()->message().contains("\"layers\" was not renamed to \"scale\""))
