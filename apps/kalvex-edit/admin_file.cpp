@@ -15,18 +15,26 @@ QString faultText(const IKalvexRUVConnection& conn)
     return conn.lastError().isEmpty() ? QStringLiteral("unknown fault") : ruvFaultText(conn);
 }
 
+// A connection to path in the given direction, under a storage controller.
+struct FileLink {
+    decltype(classCreate_KalvexRUVConnection()) conn = classCreate_KalvexRUVConnection();
+    decltype(classCreate_KalvexStorageCtrl()) ctrl = classCreate_KalvexStorageCtrl();
+    FileLink(const QString& path, int openMode, int kwLevel)
+    {
+        conn->setApplMode(kApplMode);
+        conn->setFileIO(path);
+        conn->setFileOpenMode(openMode);
+        conn->setKwLevel(kwLevel);
+        ctrl->setStorageObject(conn);
+    }
+};
+
 // Reads path into adm; the connection's fault text when that failed.
 QString readInto(const IKalvexAdministratorPtr& adm, const QString& path)
 {
-    auto conn = classCreate_KalvexRUVConnection();
-    auto ctrl = classCreate_KalvexStorageCtrl();
-    conn->setApplMode(kApplMode);
-    conn->setFileIO(path);
-    conn->setFileOpenMode(RUV_OPEN_READ);
-    conn->setKwLevel(1);
-    conn->setSourceId(SOURCE_ID_ADMIN_DB);
-    ctrl->setStorageObject(conn);
-    return ctrl->loadFromStorage(adm, true) == STORAGE_OK ? QString() : faultText(*conn);
+    FileLink link(path, RUV_OPEN_READ, 1);
+    link.conn->setSourceId(SOURCE_ID_ADMIN_DB);
+    return link.ctrl->loadFromStorage(adm, true) == STORAGE_OK ? QString() : faultText(*link.conn);
 }
 } // namespace
 
@@ -47,17 +55,9 @@ QString reloadAdminFile(const IKalvexAdministratorPtr& adm, const QString& path)
 
 QString saveAdminFile(const IKalvexAdministratorPtr& adm, const QString& path)
 {
-    auto conn = classCreate_KalvexRUVConnection();
-    auto ctrl = classCreate_KalvexStorageCtrl();
-    conn->setApplMode(kApplMode);
-    conn->setFileIO(path);
-    conn->setFileOpenMode(RUV_OPEN_WRITE);
-    conn->setKwLevel(0);
-    ctrl->setStorageObject(conn);
+    FileLink link(path, RUV_OPEN_WRITE, 0);
     // Change counts go back to 0 only once the new file is in place.
-    if (ctrl->saveToStorage(adm, true, true) == STORAGE_OK)
-        return QString();
-    return faultText(*conn);
+    return link.ctrl->saveToStorage(adm, true, true) == STORAGE_OK ? QString() : faultText(*link.conn);
 }
 
 } // namespace kalvex::edit
