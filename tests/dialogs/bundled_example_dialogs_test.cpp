@@ -1,5 +1,4 @@
-// Every entry of the bundled example opens with each shown box bound to a
-// name of its own set: one bound to a missing name would open empty.
+// Every entry of the bundled example opens with each shown box bound to a name of its own set.
 #include <gtest/gtest.h>
 
 #include <QPointer>

@@ -1,5 +1,4 @@
-// kalvex-edit's window on a copy of the example database, an entry opened as
-// a user opens it, and the check that the database in memory is its file.
+// kalvex-edit's window on a copy of the example database, entries opened as a user does, memory checked against file.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -26,11 +25,7 @@ namespace kalvex::edit::test {
 
 using namespace kalvex::test;
 
-inline void clickAndSettle(QPushButton* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCoreApplication::processEvents();
-}
+inline void clickAndSettle(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); QCoreApplication::processEvents(); }
 
 class HostWindow : public ::testing::Test {
 protected:
@@ -46,14 +41,11 @@ protected:
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
+    template <class... Forms> static void release() { (vbl_formRelease<Forms>(), ...); }
     void TearDown() override
     {
         window.reset();
-        vbl_formRelease<frmGerberParms>();
-        vbl_formRelease<frmParmEdit>();
-        vbl_formRelease<frmVarsetupParms>();
-        vbl_formRelease<frmDistribParms>();
-        vbl_formRelease<frmObjectTest>();
+        release<frmGerberParms, frmParmEdit, frmVarsetupParms, frmDistribParms, frmObjectTest>();
     }
 
     QModelIndex generatorRow(const QString& id) const
@@ -61,8 +53,7 @@ protected:
         QAbstractItemModel* rows = window->listGenerators->model();
         return rows->match(rows->index(0, 0), Qt::DisplayRole, id, 1, Qt::MatchExactly).value(0);
     }
-    // Makes the generator's row current and presses Enter, or double-clicks
-    // it; the dialog shown, which must be a Form and active for the keys typed next.
+    // Enter on the generator's row, or a double click; the dialog, a Form, active for the keys typed next.
     template <class Form> Form* open(const QString& id, bool doubleClick = false)
     {
         QTreeView* list = window->listGenerators;
@@ -93,10 +84,7 @@ protected:
         ASSERT_EQ(saveAdminFile(window->database(), shown) + saveAdminFile(file.adm, reread), QString());
         EXPECT_TRUE(readAllOf(shown) == readAllOf(reread)) << "memory differs from the file";
     }
-    IKalvexGenParmsPtr parmsOf(const QString& id) const
-    {
-        return window->database()->generators()->item(id)->parameters();
-    }
+    auto parmsOf(const QString& id) const { return window->database()->generators()->item(id)->parameters(); }
     ParmDialogHost* dialog() const { return window->openDialog(); }
 
     QTemporaryDir dir;

@@ -1,7 +1,5 @@
-// kalvex-edit's host window driven as a user drives it: a list row opened by
-// Enter, double click or Edit, a field typed into, OK or Cancel clicked; the
-// database file on disk is what is checked, and memory is the file whenever
-// no dialog is open, also when a save fails or the dialog refuses a change.
+// kalvex-edit's window driven as a user drives it; the file on disk is checked, and memory is
+// the file whenever no dialog is open, also after a failed save or a refused change.
 #include <QDir>
 #include <QLabel>
 #include <QTableWidget>
@@ -21,7 +19,7 @@ TEST_F(HostWindow, OkWritesTheTypedValueAndTheFileReloadsWithTheSameObjects)
     const QString before = apps::countObjects(window->database()).text();
     auto* form = open<frmGerberParms>("GERBER"); // the product's own selection
     typeInto(form->textpsetupFile, "C:/plots/fine pitch.psu");
-    clickAndSettle(window->openDialog()->cmdOK);
+    clickAndSettle(dialog()->cmdOK);
     EXPECT_FALSE(form->parent()) << "the shared dialog is a window of its own again";
     EXPECT_TRUE(window->status().startsWith("1 change written to")) << window->status().toStdString();
     const LoadedDatabase reread = loadAdminFile(path);
@@ -33,7 +31,7 @@ TEST_F(HostWindow, OkWritesTheTypedValueAndTheFileReloadsWithTheSameObjects)
     // Opened again and left unchanged, OK writes nothing.
     const QByteArray saved = readAllOf(path);
     ASSERT_EQ(open<frmGerberParms>("GERBER"), form);
-    clickAndSettle(window->openDialog()->cmdOK);
+    clickAndSettle(dialog()->cmdOK);
     EXPECT_EQ(window->status().toStdString(), "No changes: nothing written");
     EXPECT_EQ(readAllOf(path), saved);
 }
@@ -42,13 +40,11 @@ TEST_F(HostWindow, CancelClosingAndReadOnlyLeaveTheFileAndTheSetAsTheyWere)
 {
     const ParmSnapshot gerber = takeSnapshot(parmsOf("GERBER"));
     typeInto(open<frmGerberParms>("GERBER", true)->textpsetupFile, "C:/elsewhere.psu");
-    clickAndSettle(window->openDialog()->cmdCancel);
+    clickAndSettle(dialog()->cmdCancel);
     EXPECT_EQ(window->status().toStdString(), "Cancelled: nothing written");
     EXPECT_TRUE(takeSnapshot(parmsOf("GERBER")) == gerber);
 
-    // The grid adds a parameter as soon as New is clicked; Cancel and
-    // closing take it out: the database is what the file holds, order,
-    // change counts and dates too.
+    // New adds a parameter at once; Cancel and closing take it out, order, counts and dates as in the file.
     const ParmSnapshot before = takeSnapshot(parmsOf("EXT_PDF"));
     for (const bool close : {false, true}) {
         QTest::mouseClick(open<frmParmEdit>("EXT_PDF")->cmdNew, Qt::LeftButton);
@@ -60,18 +56,18 @@ TEST_F(HostWindow, CancelClosingAndReadOnlyLeaveTheFileAndTheSetAsTheyWere)
     }
 
     EXPECT_FALSE(open<frmVarsetupParms>("VARSETUP")->textSourceDBPCB->isEnabled()) << "a read-only entry";
-    EXPECT_FALSE(window->openDialog()->cmdOK->isEnabled());
-    clickAndSettle(window->openDialog()->cmdCancel);
+    EXPECT_FALSE(dialog()->cmdOK->isEnabled());
+    clickAndSettle(dialog()->cmdCancel);
     EXPECT_EQ(readAllOf(path), readAllOf(demoDatabasePath()));
 
     // Edit opens the current row of the list that had the focus last.
     window->listDistributors->setFocus();
     window->listDistributors->setCurrentIndex(window->listDistributors->model()->index(0, 0));
     QTest::mouseClick(window->cmdEdit, Qt::LeftButton);
-    auto* distrib = qobject_cast<frmDistribParms*>(window->openDialog() ? window->openDialog()->form() : nullptr);
+    auto* distrib = qobject_cast<frmDistribParms*>(dialog() ? dialog()->form() : nullptr);
     ASSERT_TRUE(distrib);
     EXPECT_EQ(distrib->textTransferDest->text(), "\\\\fileserver\\outgoing\\${KVX_PSITE_NAME}");
-    clickAndSettle(window->openDialog()->cmdCancel);
+    clickAndSettle(dialog()->cmdCancel);
 }
 
 TEST_F(HostWindow, AFailedSaveKeepsTheDialogUntilOkSavesOrCancelPutsTheFileBack)

@@ -1,5 +1,4 @@
-// kalvex-console's start: both files named in full in their boxes, and a
-// file that cannot be loaded named on the status line with its fault.
+// kalvex-console's start: both files named in full, a file that cannot be loaded on the status line with its fault.
 #include "browser/console_fixture.h"
 #include "console_start.h"
 
@@ -22,15 +21,13 @@ TEST_F(ConsoleTest, ProgramStartNamesBothFilesInFullAndABadOneOnTheStatusLine)
     EXPECT_FALSE(box->ran) << "no message box before the window";
     EXPECT_EQ(console->mess1->caption(), "Load failed: " + missing + ": no such file");
 
-    const QString noPrefs = pathIn("missing.ruv");
-    EXPECT_TRUE(console::startConsole(console, demoDatabasePath(), noPrefs).loaded);
-    EXPECT_EQ(console->mess1->caption(), "");
-    EXPECT_EQ(console->mess2->caption(), "Job preferences: " + noPrefs + ": no such file");
-
-    // Malformed job preferences: the file and the line at fault.
-    const QString broken = writeFile("broken.ruv", "JOB_PREFERENCES 2\r\nSection \"Layers\"\r\n.Layer 1\r\n"
-                                                   "..thickNess \"thick\r\nEnd\r\n");
-    EXPECT_TRUE(console::startConsole(console, demoDatabasePath(), broken).loaded);
-    EXPECT_EQ(console->mess2->caption(),
-              "Job preferences: " + broken + ": not valid job preferences: unbalanced quote in value 1 (line 4)");
+    // Job preferences missing or malformed: the file and the fault, with its line.
+    const QString broken =
+        writeFile("broken.ruv", "JOB_PREFERENCES 2\r\nSection \"Layers\"\r\n.Layer 1\r\n..thickNess \"thick\r\nEnd\r\n");
+    for (const auto& [prefs, fault] : {std::pair<QString, QString>{pathIn("missing.ruv"), "no such file"},
+                                       {broken, "not valid job preferences: unbalanced quote in value 1 (line 4)"}}) {
+        EXPECT_TRUE(console::startConsole(console, demoDatabasePath(), prefs).loaded);
+        EXPECT_EQ(console->mess1->caption(), "");
+        EXPECT_EQ(console->mess2->caption(), "Job preferences: " + prefs + ": " + fault);
+    }
 }
