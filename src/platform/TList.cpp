@@ -814,16 +814,4 @@ QColor TList::resolveColor(quint32 code, const QPalette& palette)
     }
 }
 
-void TList::focusInEvent(QFocusEvent* event)
-{
-    QTreeWidget::focusInEvent(event);
-    viewport()->update();
-}
-
-void TList::focusOutEvent(QFocusEvent* event)
-{
-    QTreeWidget::focusOutEvent(event);
-    viewport()->update();
-}
-
 } // namespace kalvex

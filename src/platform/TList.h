@@ -123,8 +123,6 @@ protected:
     // A cell cut by its column shows its whole text as a tool tip.
     bool viewportEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     TListRow* row(int index) const;

@@ -89,16 +89,4 @@ bool VbListBox::viewportEvent(QEvent* e)
     return done;
 }
 
-void VbListBox::focusInEvent(QFocusEvent* e)
-{
-    QListWidget::focusInEvent(e);
-    viewport()->update();
-}
-
-void VbListBox::focusOutEvent(QFocusEvent* e)
-{
-    QListWidget::focusOutEvent(e);
-    viewport()->update();
-}
-
 } // namespace kalvex

@@ -37,8 +37,6 @@ signals:
 protected:
     // An empty list shows the focus too (VbFocusMark.h).
     bool viewportEvent(QEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     bool m_checkMarks = false;
