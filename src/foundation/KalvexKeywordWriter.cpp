@@ -1,5 +1,7 @@
 #include "foundation/KalvexKeywordWriter.h"
 
+#include "foundation/KalvexKeywordReader.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -16,6 +18,7 @@ constexpr qsizetype kFlushAt = 1 << 20;
 
 void KalvexKeywordWriter::beginLine(int level, QStringView keyword)
 {
+    m_lineStart = m_buffer.size();
     if (level > 0)
         m_buffer.append(level, '.');
     // The usual keyword is a plain ASCII token: copied as it is.
@@ -155,6 +158,9 @@ void KalvexKeywordWriter::writeViewLine(int level, QStringView keyword,
 
 void KalvexKeywordWriter::endLine()
 {
+    ++m_lines;
+    if (m_buffer.size() - m_lineStart > KalvexKeywordReader::kMaxLineBytes)
+        refuseLine();
     m_buffer.append("\r\n");
     if (m_buffer.size() >= kFlushAt)
         flush();
@@ -164,6 +170,7 @@ void KalvexKeywordWriter::writeComment(const QString& text)
 {
     QString t = text;
     t.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    m_lineStart = m_buffer.size();
     m_buffer.append("# ");
     m_buffer.append(t.toUtf8());
     endLine();
@@ -195,6 +202,20 @@ void KalvexKeywordWriter::writeTextLine(int level, QStringView keyword, const QS
             appendValue({v, true});
     }
     endLine();
+}
+
+void KalvexKeywordWriter::refuseLine()
+{
+    if (!m_ok)
+        return;
+    const QByteArray line = m_buffer.mid(m_lineStart, 64);
+    const qsizetype blank = line.indexOf(' ');
+    m_ok = false;
+    m_error = QStringLiteral("line %1 (%2) would be %3 bytes long, and a load takes lines of at most %4 bytes")
+                  .arg(m_lines)
+                  .arg(QString::fromUtf8(blank < 0 ? line : line.left(blank)))
+                  .arg(m_buffer.size() - m_lineStart)
+                  .arg(KalvexKeywordReader::kMaxLineBytes);
 }
 
 bool KalvexKeywordWriter::flush()

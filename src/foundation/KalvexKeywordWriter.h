@@ -2,6 +2,8 @@
 // Values marked as quoted are escaped and enclosed in double quotes; a bare
 // value that could not be read back as one token (empty, blanks, quotes,
 // caret escapes, line breaks) is quoted as well, so every value survives.
+// A line longer than the reader takes fails the write, so nothing written
+// is refused by the next load.
 #pragma once
 #include <QByteArray>
 #include <QIODevice>
@@ -46,10 +48,13 @@ private:
     void appendValue(QStringView text, bool quoted);
     void appendValue(QAnyStringView text, bool quoted);
     void endLine();
+    void refuseLine();
 
     QIODevice* m_device = nullptr;
     QByteArray m_buffer;
     qint64 m_written = 0;
+    qsizetype m_lineStart = 0; // where the line being built starts in the buffer
+    qint64 m_lines = 0;
     bool m_ok = true;
     QString m_error;
 };

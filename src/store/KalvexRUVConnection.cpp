@@ -1,6 +1,5 @@
 #include "store/KalvexRUVConnection.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "foundation/vbl_err.h"
@@ -113,50 +112,13 @@ bool KalvexRUVConnection::openForWrite()
             setError(QStringLiteral("no file was named"));
             return false;
         }
-        std::unique_ptr<QFile> old;
-        if (m_openMode == RUV_OPEN_APPEND && QFileInfo::exists(name)) {
-            old = std::make_unique<QFile>(name);
-            if (!old->open(QIODevice::ReadOnly)) {
-                setError(QStringLiteral("cannot read %1 to append to it: %2").arg(fileDescription(), old->errorString()));
-                return false;
-            }
-        }
-        m_saveFile = std::make_unique<QSaveFile>(name);
-        // Unbuffered: a failed write (a full disk) is seen, with its reason,
-        // when it happens rather than as an unexplained failed commit.
-        if (!m_saveFile->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            // The save writes a new file beside the target first: unless the
-            // target itself refuses (a folder, a read-only file), the folder
-            // refused that file and is the one to name.
-            const QFileInfo target(name);
-            if (!target.exists() || (target.isFile() && target.isWritable()))
-                setError(QStringLiteral("cannot create a file in %1: %2")
-                             .arg(QDir::toNativeSeparators(target.absolutePath()), m_saveFile->errorString()));
-            else
-                setError(QStringLiteral("cannot open %1 for writing: %2").arg(fileDescription(), m_saveFile->errorString()));
-            m_saveFile.reset();
+        m_save = std::make_unique<KalvexSafeSave>(name, fileDescription());
+        if (!m_save->open(m_openMode == RUV_OPEN_APPEND)) {
+            setError(m_save->errorText());
+            m_save.reset();
             return false;
         }
-        // What the file holds goes first, copied a piece at a time.
-        if (old) {
-            QByteArray piece(KalvexKeywordReader::kChunkBytes, Qt::Uninitialized);
-            for (;;) {
-                const qint64 n = old->read(piece.data(), piece.size());
-                if (n < 0) {
-                    setError(QStringLiteral("cannot read %1 to append to it: %2").arg(fileDescription(), old->errorString()));
-                    m_saveFile.reset();
-                    return false;
-                }
-                if (n == 0)
-                    break;
-                if (m_saveFile->write(piece.constData(), n) != n) {
-                    setError(QStringLiteral("cannot write %1: %2").arg(fileDescription(), m_saveFile->errorString()));
-                    m_saveFile.reset();
-                    return false;
-                }
-            }
-        }
-        m_writer = KalvexKeywordWriter(m_saveFile.get());
+        m_writer = KalvexKeywordWriter(m_save->device());
         return true;
     }
     QString err;
@@ -182,15 +144,15 @@ bool KalvexRUVConnection::commitWrite()
         close();
         return false;
     }
-    if (m_saveFile) {
-        // QSaveFile renames the temporary file over the target only here.
-        if (!m_saveFile->commit()) {
-            setError(QStringLiteral("cannot replace %1: %2").arg(fileDescription(), m_saveFile->errorString()));
-            m_saveFile.reset();
+    if (m_save) {
+        // The target is touched only here, once the new content is whole.
+        if (!m_save->commit()) {
+            setError(m_save->errorText());
+            m_save.reset();
             m_writer = KalvexKeywordWriter();
             return false;
         }
-        m_saveFile.reset();
+        m_save.reset();
     }
     m_outDevice = nullptr;
     m_writer = KalvexKeywordWriter();
@@ -201,9 +163,7 @@ void KalvexRUVConnection::close()
 {
     m_writer.setDevice(nullptr);
     m_writer = KalvexKeywordWriter();
-    if (m_saveFile)
-        m_saveFile->cancelWriting();
-    m_saveFile.reset();
+    m_save.reset();
     m_outDevice = nullptr;
     m_reader.setData(QByteArray());
     m_inFile.reset();

@@ -1,17 +1,17 @@
 // The state of one keyword-file read or write. Reading takes the input in
 // chunks and hands out lines with one line of look-ahead; writing goes
-// to a temporary file beside the target that replaces it only on commit, so
-// a failed save never leaves a half-written file in place of a good one.
+// to a new file beside the target that is put in place only on commit (see
+// KalvexSafeSave), so a failed save never leaves a half-written file.
 #pragma once
 #include <QFile>
 #include <QIODevice>
 #include <QPointer>
-#include <QSaveFile>
 #include <memory>
 
 #include "foundation/KalvexKeywordReader.h"
 #include "foundation/KalvexKeywordWriter.h"
 #include "interfaces/IKalvexRUVConnection.h"
+#include "store/KalvexSafeSave.h"
 
 namespace kalvex {
 
@@ -84,7 +84,7 @@ private:
 
     KalvexKeywordReader m_reader;
     KalvexKeywordWriter m_writer;
-    std::unique_ptr<QSaveFile> m_saveFile;
+    std::unique_ptr<KalvexSafeSave> m_save;
     std::unique_ptr<QFile> m_inFile; // the named file being read
     QPointer<QIODevice> m_outDevice;
 };

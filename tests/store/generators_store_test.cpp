@@ -5,7 +5,6 @@
 #include <csignal>
 #include <cerrno>
 #include <cstring>
-#include <sys/mount.h>
 #include <sys/resource.h>
 
 #include "admin/KalvexAdministrator.h"
@@ -143,26 +142,6 @@ TEST(GeneratorsStore, FilesOfAnotherKindOrWithoutHeadAreRefused)
     EXPECT_EQ(run.status, STORAGE_OK) << run.conn->lastError().toStdString();
     EXPECT_TRUE(gens->exists("G"));
 }
-
-// A small file system where the machine lets the test mount one (as root),
-// so that a save meets a really full disk.
-class SmallFileSystem {
-public:
-    explicit SmallFileSystem(const QString& dir) : m_dir(dir)
-    {
-        m_mounted = ::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (m_mounted)
-            ::umount2(QFile::encodeName(m_dir).constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-
-private:
-    QString m_dir;
-    bool m_mounted = false;
-};
 
 TEST(GeneratorsStore, ASaveThatCannotBeWrittenWholeReportsWhyAndLeavesTheOldFile)
 {

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <sys/mount.h>
 
 #include "admin/KalvexAdministrator.h"
 #include "interfaces/IKalvexGenerators.h"
@@ -100,6 +101,26 @@ inline void expectSameGenerators(const IKalvexGeneratorsPtr& a, const IKalvexGen
     }
     EXPECT_EQ(a->modified(), b->modified());
 }
+
+// A small file system where the machine lets the test mount one (as root),
+// so that a save meets a really full disk.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const QString& dir) : m_dir(dir)
+    {
+        m_mounted = ::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallFileSystem()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_dir).constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+
+private:
+    QString m_dir;
+    bool m_mounted = false;
+};
 
 // The bundled example database, loaded; a failed load fails the test.
 inline IKalvexAdministratorPtr loadDemoDatabase()
