@@ -211,7 +211,7 @@ void KalvexKeywordWriter::refuseLine()
     const QByteArray line = m_buffer.mid(m_lineStart, 64);
     const qsizetype blank = line.indexOf(' ');
     m_ok = false;
-    m_error = QStringLiteral("line %1 (%2) would be %3 bytes long, and a load takes lines of at most %4 bytes")
+    m_error = QStringLiteral("line %1 (%2) is %3 bytes, over the %4 a load reads")
                   .arg(m_lines)
                   .arg(QString::fromUtf8(blank < 0 ? line : line.left(blank)))
                   .arg(m_buffer.size() - m_lineStart)

@@ -174,6 +174,19 @@ TEST(KeywordSyntax, HugeLinesAreReadOrRefusedWithoutTrouble)
     readLines(tooLong, &st, &err);
     EXPECT_EQ(st, KalvexKeywordReader::Error);
     EXPECT_TRUE(err.contains("longer than"));
+
+    // The writer writes the longest line the reader takes and refuses one
+    // byte more before any of it reaches the device.
+    for (const qsizetype over : {0, 1}) {
+        QByteArray written;
+        QBuffer out(&written);
+        out.open(QIODevice::WriteOnly);
+        KalvexKeywordWriter w(&out);
+        w.writeLine(0, u"k", {KeywordValue{QString(KalvexKeywordReader::kMaxLineBytes - 2 + over, 'v'), false}});
+        EXPECT_EQ(w.flush(), over == 0) << w.errorText().toStdString();
+        EXPECT_EQ(readLines(written, &st).size(), over == 0 ? 1u : 0u);
+        EXPECT_EQ(w.errorText(), over == 0 ? "" : "line 1 (k) is 8388609 bytes, over the 8388608 a load reads");
+    }
 }
 
 TEST(KeywordSyntax, UnreadGivesTheSameLineAgain)
