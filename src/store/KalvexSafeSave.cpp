@@ -213,8 +213,12 @@ bool KalvexSafeSave::open(bool keepContent)
     if (keepContent && m_existed) {
         const int old = ::open(target.constData(), O_RDONLY | O_CLOEXEC);
         struct stat now {};
-        if (old < 0 || ::fstat(old, &now) != 0)
-            return fail(QStringLiteral("cannot read %1 to append to it: %2").arg(m_description, sysError(errno)));
+        if (old < 0 || ::fstat(old, &now) != 0) {
+            const int error = errno;
+            if (old >= 0)
+                ::close(old);
+            return fail(QStringLiteral("cannot read %1 to append to it: %2").arg(m_description, sysError(error)));
+        }
         const int error = copyBytes(old, fd, now.st_size);
         ::close(old);
         if (error)

@@ -5,9 +5,11 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <sys/mount.h>
+#include <QProcess>
+#include <optional>
 
 #include "admin/KalvexAdministrator.h"
+#include "generators/KalvexGenerators.h"
 #include "interfaces/IKalvexGenerators.h"
 #include "store/KalvexRUVConnection.h"
 #include "store/KalvexStorageCtrl.h"
@@ -102,25 +104,23 @@ inline void expectSameGenerators(const IKalvexGeneratorsPtr& a, const IKalvexGen
     EXPECT_EQ(a->modified(), b->modified());
 }
 
-// A small file system where the machine lets the test mount one (as root),
-// so that a save meets a really full disk.
-class SmallFileSystem {
-public:
-    explicit SmallFileSystem(const QString& dir) : m_dir(dir)
-    {
-        m_mounted = ::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (m_mounted)
-            ::umount2(QFile::encodeName(m_dir).constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
+// `count` generators of one parameter each, its value `valueChars` long.
+inline IKalvexGeneratorsPtr generatorsOf(int count, qsizetype valueChars)
+{
+    auto gens = classCreate_KalvexGenerators();
+    for (int i = 0; i < count; ++i)
+        gens->add(QStringLiteral("G%1").arg(i))->parameters()->add("p", QString(valueChars, 'v'), PARM_TYPE_USER);
+    return gens;
+}
 
-private:
-    QString m_dir;
-    bool m_mounted = false;
-};
+// What a shell command run on the file ("$1") prints; none when it fails or a tool is missing.
+inline std::optional<QString> shellOn(const QString& path, const QString& command)
+{
+    QProcess p;
+    p.start("sh", {"-c", command, "sh", path});
+    const bool ok = p.waitForFinished() && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return ok ? std::optional(QString::fromUtf8(p.readAllStandardOutput())) : std::nullopt;
+}
 
 // The bundled example database, loaded; a failed load fails the test.
 inline IKalvexAdministratorPtr loadDemoDatabase()
