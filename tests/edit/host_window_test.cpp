@@ -122,5 +122,47 @@ TEST_F(HostWindow, TheGridDialogTakesEnterAtOpeningAsNoRowAndStaysOpenOnARefused
     EXPECT_EQ(QApplication::focusWidget(), open<frmParmEdit>("BATCH")->textBatchfile);
 }
 
+TEST_F(HostWindow, AChangeMadeOutsideIsReadInWithNoDialogOpenAndNeverWrittenOverByOk)
+{
+    const auto statusSays = [&](const char* text) {
+        return QTest::qWaitFor([&] { return window->status().contains(text); }, 3000);
+    };
+    // A generator added before the selected one, as an editor saves: the selection stays on its id.
+    QByteArray bytes = readAllOf(path);
+    const qsizetype gerber = bytes.indexOf(".Generator \"GERBER\"");
+    const QByteArray copy = bytes.mid(gerber, bytes.indexOf(".Generator", gerber + 1) - gerber);
+    bytes.insert(gerber, QByteArray(copy).replace("\"GERBER\"", "\"GERBER_COPY\""));
+    window->listGenerators->setCurrentIndex(generatorRow("EXT_PDF"));
+    const int row = generatorRow("EXT_PDF").row();
+    writeOutside(path, bytes, true);
+    ASSERT_TRUE(statusSays("plant.mra was changed by another program and read again")) << window->status().toStdString();
+    EXPECT_EQ(window->listGenerators->currentIndex().row(), row + 1);
+    EXPECT_EQ(window->listGenerators->currentIndex().data().toString(), "EXT_PDF");
+    expectMemoryIsFile("after the outside change was read in");
+
+    // With a dialog open, the outside change waits for it; OK refuses to write over it, Cancel reads it in.
+    typeInto(open<frmGerberParms>("GERBER")->textpsetupFile, "C:/never-saved.psu");
+    writeOutside(path, bytes.replace("\"stop_on_error\" \"Yes\"", "\"stop_on_error\" \"yes\""), false);
+    QTest::qWait(600);
+    clickAndSettle(dialog()->cmdOK);
+    ASSERT_TRUE(dialog()) << "the dialog stays open";
+    EXPECT_TRUE(dialog()->message().contains("another program changed plant.mra since it was read. Cancel reads"))
+        << dialog()->message().toStdString();
+    EXPECT_EQ(readAllOf(path), bytes);
+    clickAndSettle(dialog()->cmdCancel);
+    EXPECT_TRUE(statusSays("Cancelled: nothing written; plant.mra was changed by another program and read again"));
+    expectMemoryIsFile("after Cancel");
+
+    // An emptied file leaves the last good content shown; the next OK writes it back with the dialog's change.
+    writeOutside(path, {}, true);
+    ASSERT_TRUE(statusSays("plant.mra cannot be read (")) << window->status().toStdString();
+    EXPECT_TRUE(generatorRow("GERBER_COPY").isValid());
+    typeInto(open<frmGerberParms>("GERBER")->textpsetupFile, "C:/after-emptied.psu");
+    clickAndSettle(dialog()->cmdOK);
+    EXPECT_TRUE(window->status().startsWith("1 change written to")) << window->status().toStdString();
+    EXPECT_TRUE(readAllOf(path).contains("\"stop_on_error\" \"yes\""));
+    expectMemoryIsFile("after OK on the emptied file");
+}
+
 } // namespace
 } // namespace kalvex::edit::test
