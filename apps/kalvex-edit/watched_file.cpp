@@ -58,7 +58,9 @@ bool WatchedFile::changedOutside() const { return !known(FileStamp::of(m_path));
 
 void WatchedFile::settled()
 {
-    if (changedOutside())
+    // Put back as the host last read it after it could not be read: read
+    // in too, so that the host no longer says it cannot.
+    if (const FileStamp now = FileStamp::of(m_path); !known(now) || (m_unreadable && now == m_known))
         emit changed();
 }
 

@@ -36,8 +36,9 @@ public:
     Saved save(const IKalvexAdministratorPtr& adm, QString* why);
 
 signals:
-    // Another program changed the file: once per burst of writes, renames
-    // and mode changes, a moment after the last.
+    // Another program changed the file, or put it back after the host could
+    // not read it: once per burst of writes, renames and mode changes, a
+    // moment after the last.
     void changed();
 
 private:

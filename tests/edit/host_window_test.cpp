@@ -153,10 +153,16 @@ TEST_F(HostWindow, AChangeMadeOutsideIsReadInWithNoDialogOpenAndNeverWrittenOver
     EXPECT_TRUE(statusSays("Cancelled: nothing written; plant.mra was changed by another program and read again"));
     expectMemoryIsFile("after Cancel");
 
-    // An emptied file leaves the last good content shown; the next OK writes it back with the dialog's change.
-    writeOutside(path, {}, true);
-    ASSERT_TRUE(statusSays("plant.mra cannot be read (")) << window->status().toStdString();
-    EXPECT_TRUE(generatorRow("GERBER_COPY").isValid());
+    // An emptied file leaves the last good content shown until it is put back, or the next OK writes it back.
+    for (const bool putBack : {true, false}) {
+        writeOutside(path, {}, true);
+        ASSERT_TRUE(statusSays("plant.mra cannot be read (")) << window->status().toStdString();
+        EXPECT_TRUE(generatorRow("GERBER_COPY").isValid());
+        if (putBack) {
+            writeOutside(path, bytes, true);
+            ASSERT_TRUE(statusSays("read again")) << window->status().toStdString();
+        }
+    }
     typeInto(open<frmGerberParms>("GERBER")->textpsetupFile, "C:/after-emptied.psu");
     clickAndSettle(dialog()->cmdOK);
     EXPECT_TRUE(window->status().startsWith("1 change written to")) << window->status().toStdString();
