@@ -153,12 +153,13 @@ ParmDialogHost* EditWindow::openCurrent()
     return view == listGenerators ? openGenerator(row) : openDistributor(row);
 }
 
-ParmDialogHost* EditWindow::openGenerator(int row) { return open(m_generators->entry(row)); }
+ParmDialogHost* EditWindow::openGenerator(int row) { return open(m_generators, row); }
 
-ParmDialogHost* EditWindow::openDistributor(int row) { return open(m_distributors->entry(row)); }
+ParmDialogHost* EditWindow::openDistributor(int row) { return open(m_distributors, row); }
 
-ParmDialogHost* EditWindow::open(const Entry* entry)
+ParmDialogHost* EditWindow::open(const EntryTableModel* rows, int row)
 {
+    const Entry* entry = rows->entry(row);
     if (!entry || !entry->parms)
         return nullptr;
     // One dialog at a time: the dialogs are shared by every set of a kind.
@@ -166,6 +167,14 @@ ParmDialogHost* EditWindow::open(const Entry* entry)
         m_dialog->raise();
         m_dialog->activateWindow();
         return nullptr;
+    }
+    // A change the watch has not reported yet (or cannot see, made from
+    // another machine) is read in first: the dialog shows the file.
+    if (m_file->changedOutside()) {
+        const QString id = entry->id;
+        fileChanged();
+        if (entry = rows->entry(rows->rowOf(id)); !entry || !entry->parms)
+            return nullptr;
     }
     auto* dialog = new ParmDialogHost(*entry, m_adm, m_file, this);
     if (!dialog->form()) {

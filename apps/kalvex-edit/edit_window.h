@@ -54,7 +54,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    ParmDialogHost* open(const Entry* entry);
+    ParmDialogHost* open(const EntryTableModel* rows, int row);
     void dialogFinished(ParmDialogHost* dialog, int result);
     void showConsole();
     // Reads the file back into the database after a dialog left it changed

@@ -30,11 +30,9 @@ using namespace kalvex::test;
 inline void writeOutside(const QString& path, const QByteArray& bytes, bool byRename)
 {
     QFile file(byRename ? path + ".new" : path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     file.close();
-    if (byRename) {
-        ASSERT_EQ(std::rename(qPrintable(file.fileName()), qPrintable(path)), 0);
-    }
+    ASSERT_TRUE(!byRename || std::rename(qPrintable(file.fileName()), qPrintable(path)) == 0);
 }
 
 inline void clickAndSettle(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); QCoreApplication::processEvents(); }
