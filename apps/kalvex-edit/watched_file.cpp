@@ -8,7 +8,9 @@
 namespace kalvex::edit {
 
 namespace {
-// An editor's save is a write, a rename and a mode change: one reload for all.
+// An editor's save is a write, a rename and a mode change: one reload for
+// all. Counted from the first signal, so that a folder where other files
+// keep changing cannot put the check off for ever.
 constexpr int kSettleMs = 300;
 } // namespace
 
@@ -20,7 +22,8 @@ WatchedFile::WatchedFile(QObject* parent) : QObject(parent)
     // A file replaced by a rename loses its own watch: its folder's brings it back.
     const auto touched = [this] {
         watch();
-        m_settle.start();
+        if (!m_settle.isActive())
+            m_settle.start();
     };
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, touched);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, touched);

@@ -38,7 +38,7 @@ public:
 signals:
     // Another program changed the file, or put it back after the host could
     // not read it: once per burst of writes, renames and mode changes, a
-    // moment after the last.
+    // moment after its first.
     void changed();
 
 private:
