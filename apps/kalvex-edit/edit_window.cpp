@@ -11,12 +11,12 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "admin_file.h"
 #include "browser/frmObjectTest.h"
 #include "foundation/progid_registry.h"
 #include "parm_dialog_host.h"
 #include "platform/VbTextBox.h"
 #include "platform/vbl_form.h"
+#include "watched_file.h"
 
 namespace kalvex::edit {
 
@@ -58,6 +58,8 @@ EditWindow::EditWindow(QWidget* parent) : QWidget(parent)
     listGenerators = makeList(this, QStringLiteral("listGenerators"), m_generators);
     listDistributors = makeList(this, QStringLiteral("listDistributors"), m_distributors);
     m_lastList = listGenerators;
+    m_file = new WatchedFile(this);
+    connect(m_file, &WatchedFile::changed, this, &EditWindow::fileChanged);
 
     cmdEdit = new QPushButton(QStringLiteral("&Edit..."), this);
     cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
@@ -112,6 +114,7 @@ void EditWindow::setDatabase(const IKalvexAdministratorPtr& adm, const QString& 
 {
     m_adm = adm;
     m_path = path;
+    m_file->reset(path);
     m_generators->setEntries(generatorEntries(adm));
     m_distributors->setEntries(distributorEntries(adm));
     fitColumns(listGenerators);
@@ -150,12 +153,13 @@ ParmDialogHost* EditWindow::openCurrent()
     return view == listGenerators ? openGenerator(row) : openDistributor(row);
 }
 
-ParmDialogHost* EditWindow::openGenerator(int row) { return open(m_generators->entry(row)); }
+ParmDialogHost* EditWindow::openGenerator(int row) { return open(m_generators, row); }
 
-ParmDialogHost* EditWindow::openDistributor(int row) { return open(m_distributors->entry(row)); }
+ParmDialogHost* EditWindow::openDistributor(int row) { return open(m_distributors, row); }
 
-ParmDialogHost* EditWindow::open(const Entry* entry)
+ParmDialogHost* EditWindow::open(const EntryTableModel* rows, int row)
 {
+    const Entry* entry = rows->entry(row);
     if (!entry || !entry->parms)
         return nullptr;
     // One dialog at a time: the dialogs are shared by every set of a kind.
@@ -164,7 +168,15 @@ ParmDialogHost* EditWindow::open(const Entry* entry)
         m_dialog->activateWindow();
         return nullptr;
     }
-    auto* dialog = new ParmDialogHost(*entry, m_adm, m_path, this);
+    // A change the watch has not reported yet (or cannot see, made from
+    // another machine) is read in first: the dialog shows the file.
+    if (m_file->changedOutside()) {
+        const QString id = entry->id;
+        fileChanged();
+        if (entry = rows->entry(rows->rowOf(id)); !entry || !entry->parms)
+            return nullptr;
+    }
+    auto* dialog = new ParmDialogHost(*entry, m_adm, m_file, this);
     if (!dialog->form()) {
         setStatus(QStringLiteral("%1: no parameter dialog").arg(entry->id));
         delete dialog;
@@ -194,27 +206,54 @@ void EditWindow::dialogFinished(ParmDialogHost* dialog, int result)
     case ParmDialogHost::Outcome::ReadOnly: text = QStringLiteral("Read-only: nothing written"); break;
     default: text = QStringLiteral("Cancelled: nothing written"); break;
     }
-    if (dialog->outcome() != ParmDialogHost::Outcome::Saved)
-        if (const QString why = reloadIfChanged(dialog); !why.isEmpty()) {
+    if (dialog->outcome() != ParmDialogHost::Outcome::Saved) {
+        const bool outside = m_file->changedOutside();
+        if (const QString why = reloadIfChanged(dialog, outside); !why.isEmpty()) {
             // The file cannot be read back: at least the set's own values
             // go back, and the person learns that memory may differ.
             restoreSnapshot(dialog->entryParms(), dialog->before());
             text += QStringLiteral("; %1 could not be read back (%2): the entry's values were put back")
                         .arg(QFileInfo(m_path).fileName(), why);
+        } else if (outside) {
+            text += QStringLiteral("; %1 was changed by another program and read again").arg(m_file->fileName());
         }
+    }
     setStatus(text);
     if (QTreeView* view = m_lastList)
         view->setFocus();
 }
 
-QString EditWindow::reloadIfChanged(const ParmDialogHost* dialog)
+QString EditWindow::reloadIfChanged(const ParmDialogHost* dialog, bool changedOutside)
 {
     // Every change to the database counts up to it until the next save, and
-    // the dialogs change only the set they show. Nothing counted and the set
-    // as it was: memory still is the file, and the reload is spared.
-    if (m_adm->modified() == 0 && !dialog->setChanged())
+    // the dialogs change only the set they show. Nothing counted, the set
+    // as it was and the file too: memory still is the file, and the reload
+    // is spared.
+    if (m_adm->modified() == 0 && !dialog->setChanged() && !changedOutside)
         return QString();
-    if (const QString why = reloadAdminFile(m_adm, m_path); !why.isEmpty())
+    return readAgain();
+}
+
+void EditWindow::fileChanged()
+{
+    if (m_dialog || !m_adm)
+        return;
+    // A file that cannot be read leaves the last good content in the lists
+    // and in memory; nothing is written until a dialog's OK.
+    if (const QString why = readAgain(); !why.isEmpty())
+        setStatus(QStringLiteral("%1 cannot be read (%2): the lists show what it held last")
+                      .arg(m_file->fileName(), why));
+    else
+        setStatus(QStringLiteral("%1 was changed by another program and read again: %2 generators and %3 "
+                                 "distributors")
+                      .arg(m_file->fileName())
+                      .arg(m_generators->rowCount())
+                      .arg(m_distributors->rowCount()));
+}
+
+QString EditWindow::readAgain()
+{
+    if (const QString why = m_file->read(m_adm); !why.isEmpty())
         return why;
     refillLists();
     // The console showing this database shows its new entries.
@@ -228,13 +267,18 @@ QString EditWindow::reloadIfChanged(const ParmDialogHost* dialog)
 
 void EditWindow::refillLists()
 {
-    // The same rows from the same file: each list keeps its current row,
-    // whether it shows selected, and its scroll position.
+    // Each list keeps its current entry (by id, as another program may have
+    // added or removed some; else the same row), whether it shows selected,
+    // and its scroll position.
     const auto refill = [](QTreeView* view, EntryTableModel* model, std::vector<Entry> entries) {
-        const int current = view->currentIndex().row();
+        int current = view->currentIndex().row();
+        const Entry* was = model->entry(current);
+        const QString id = was ? was->id : QString();
         const bool selected = view->selectionModel()->isSelected(view->currentIndex());
         const int scrolled = view->verticalScrollBar()->value();
         model->setEntries(std::move(entries));
+        if (const int row = model->rowOf(id); row >= 0)
+            current = row;
         if (current >= 0 && current < model->rowCount())
             view->selectionModel()->setCurrentIndex(model->index(current, 0),
                                                     selected ? QItemSelectionModel::ClearAndSelect

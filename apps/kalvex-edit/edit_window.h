@@ -1,7 +1,9 @@
 // The host window of kalvex-edit: the generators of the loaded database and,
 // apart, its distributors. Opening an entry (double click, Enter, Edit)
 // shows its parameter dialog as a host does, through the parameter set's
-// editor; OK with changes saves the database to its file. Console opens the
+// editor; OK with changes saves the database to its file. While no dialog
+// is open, a change another program makes to the file is read in by itself,
+// so that memory is the file. Console opens the
 // object test console on the same database through the debug entry object
 // (pressed again, it brings that console to the front); the console closes
 // with this window.
@@ -19,6 +21,7 @@ class QTreeView;
 namespace kalvex::edit {
 
 class ParmDialogHost;
+class WatchedFile;
 
 class EditWindow : public QWidget {
     Q_OBJECT
@@ -51,19 +54,26 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    ParmDialogHost* open(const Entry* entry);
+    ParmDialogHost* open(const EntryTableModel* rows, int row);
     void dialogFinished(ParmDialogHost* dialog, int result);
     void showConsole();
     // Reads the file back into the database after a dialog left it changed
-    // without saving; the lists and a console showing it follow. Empty when
-    // done or not needed, otherwise the reason.
-    QString reloadIfChanged(const ParmDialogHost* dialog);
+    // without saving, or another program changed the file meanwhile. Empty
+    // when done or not needed, otherwise the reason.
+    QString reloadIfChanged(const ParmDialogHost* dialog, bool changedOutside);
+    // Reads the file into the database; the lists and a console showing it
+    // follow. Empty when done, otherwise the reason.
+    QString readAgain();
+    // Another program changed the file: read in unless a dialog is open
+    // (its end reads it).
+    void fileChanged();
     void refillLists();
     void setStatus(const QString& text);
     static void fitColumns(QTreeView* view);
 
     IKalvexAdministratorPtr m_adm;
     QString m_path;
+    WatchedFile* m_file = nullptr;
     EntryTableModel* m_generators = nullptr;
     EntryTableModel* m_distributors = nullptr;
     QTreeView* m_lastList = nullptr;

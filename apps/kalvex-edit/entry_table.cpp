@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QPalette>
 #include <QToolTip>
+#include <algorithm>
 
 #include "interfaces/IKalvexDistributor.h"
 #include "interfaces/IKalvexGenerators.h"
@@ -65,6 +66,15 @@ void EntryTableModel::setEntries(std::vector<Entry> entries)
 const Entry* EntryTableModel::entry(int row) const
 {
     return row >= 0 && row < static_cast<int>(m_entries.size()) ? &m_entries[static_cast<size_t>(row)] : nullptr;
+}
+
+int EntryTableModel::rowOf(const QString& id) const
+{
+    if (id.isEmpty())
+        return -1;
+    const auto it = std::ranges::find_if(
+        m_entries, [&](const Entry& e) { return e.id.compare(id, Qt::CaseInsensitive) == 0; });
+    return it == m_entries.end() ? -1 : static_cast<int>(it - m_entries.begin());
 }
 
 int EntryTableModel::rowCount(const QModelIndex& parent) const

@@ -34,6 +34,8 @@ public:
     // Replaces every row at once.
     void setEntries(std::vector<Entry> entries);
     const Entry* entry(int row) const;
+    // The row of the entry with this id (any letter case), -1 when none.
+    int rowOf(const QString& id) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

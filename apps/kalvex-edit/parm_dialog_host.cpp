@@ -2,13 +2,11 @@
 #include "parm_dialog_host.h"
 
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "admin_file.h"
 #include "dialogs/KalvexParmFormBase.h"
 #include "interfaces/IKalvexGenParmsEditor.h"
 #include "platform/VbCommandButton.h"
@@ -53,8 +51,8 @@ QPushButton* addHostButton(QDialogButtonBox* box, const QString& name, const QSt
 }
 } // namespace
 
-ParmDialogHost::ParmDialogHost(const Entry& entry, IKalvexAdministratorPtr adm, QString path, QWidget* parent)
-    : QDialog(parent), m_parms(entry.parms), m_adm(std::move(adm)), m_path(std::move(path)),
+ParmDialogHost::ParmDialogHost(const Entry& entry, IKalvexAdministratorPtr adm, WatchedFile* file, QWidget* parent)
+    : QDialog(parent), m_parms(entry.parms), m_adm(std::move(adm)), m_file(file),
       m_readOnly(entry.readOnly)
 {
     setObjectName(QStringLiteral("parmDialogHost"));
@@ -202,10 +200,18 @@ bool ParmDialogHost::commit()
         m_outcome = Outcome::NoChanges;
         return true;
     }
-    if (const QString why = saveAdminFile(m_adm, m_path); !why.isEmpty()) {
+    QString why = QStringLiteral("no file");
+    switch (m_file ? m_file->save(m_adm, &why) : WatchedFile::Saved::Failed) {
+    case WatchedFile::Saved::Yes: break;
+    case WatchedFile::Saved::ChangedOutside:
+        // Written now, memory would drop what the other program saved.
+        showMessage(QStringLiteral("Not saved: %1. Cancel reads the file again (the values here are dropped).")
+                        .arg(why));
+        return false;
+    case WatchedFile::Saved::Failed:
         showMessage(QStringLiteral("Not saved, %1 kept as it was: %2. Press OK to try again, or Cancel to leave "
                                    "the entry as the file has it.")
-                        .arg(QFileInfo(m_path).fileName(), why));
+                        .arg(m_file ? m_file->fileName() : QString(), why));
         return false;
     }
     m_outcome = Outcome::Saved;

@@ -2,10 +2,11 @@
 // dialog the parameter set's editor chose, with OK and Cancel below it,
 // since the dialogs have none of their own. OK writes the dialog's values
 // into the set and saves the database to its file; the window closes only
-// once the file holds them. A save that fails, or a change the dialog
-// refused, keeps it open with the reason, so that OK can try again or
-// Cancel can give up. What Cancel leaves in memory the host puts back from
-// the file (EditWindow). The shared dialog goes back to being a window of
+// once the file holds them. A save that fails, a file another program
+// changed since the host read it, or a change the dialog refused, keeps it
+// open with the reason, so that OK can try again or Cancel can give up.
+// What Cancel leaves in memory the host puts back from the file
+// (EditWindow). The shared dialog goes back to being a window of
 // its own when this one closes.
 #pragma once
 #include <QDialog>
@@ -13,6 +14,7 @@
 
 #include "entry_table.h"
 #include "parm_snapshot.h"
+#include "watched_file.h"
 
 class QLabel;
 class QPushButton;
@@ -25,8 +27,8 @@ public:
     // How the dialog was left.
     enum class Outcome { Open, Cancelled, ReadOnly, NoChanges, Saved };
 
-    // OK saves adm to path.
-    ParmDialogHost(const Entry& entry, IKalvexAdministratorPtr adm, QString path, QWidget* parent = nullptr);
+    // OK saves adm to file.
+    ParmDialogHost(const Entry& entry, IKalvexAdministratorPtr adm, WatchedFile* file, QWidget* parent = nullptr);
     ~ParmDialogHost() override;
 
     // The parameter dialog shown inside, null when the editor has none.
@@ -70,7 +72,7 @@ private:
 
     IKalvexGenParmsPtr m_parms;
     IKalvexAdministratorPtr m_adm;
-    QString m_path;
+    QPointer<WatchedFile> m_file;
     ParmSnapshot m_before;
     QPointer<QWidget> m_form;
     QLabel* m_message = nullptr;

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
+#include <cstdio>
 #include <stdexcept>
 
 #include "admin_file.h"
@@ -24,6 +25,15 @@
 namespace kalvex::edit::test {
 
 using namespace kalvex::test;
+
+// Writes the file as another program does: in place, or as an editor saves, a new file renamed over it.
+inline void writeOutside(const QString& path, const QByteArray& bytes, bool byRename)
+{
+    QFile file(byRename ? path + ".new" : path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    ASSERT_TRUE(!byRename || std::rename(qPrintable(file.fileName()), qPrintable(path)) == 0);
+}
 
 inline void clickAndSettle(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); QCoreApplication::processEvents(); }
 

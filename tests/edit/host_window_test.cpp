@@ -122,5 +122,43 @@ TEST_F(HostWindow, TheGridDialogTakesEnterAtOpeningAsNoRowAndStaysOpenOnARefused
     EXPECT_EQ(QApplication::focusWidget(), open<frmParmEdit>("BATCH")->textBatchfile);
 }
 
+TEST_F(HostWindow, AChangeMadeOutsideIsReadInWithNoDialogOpenAndNeverWrittenOverByOk)
+{
+    const auto statusSays = [&](const char* text) {
+        return QTest::qWaitFor([&] { return window->status().contains(text); }, 3000);
+    };
+    // A generator added before the selected one, as an editor saves: the selection stays on its id.
+    QByteArray bytes = readAllOf(path);
+    const qsizetype at = bytes.indexOf(".Generator \"GERBER\"");
+    bytes.insert(at, bytes.mid(at, bytes.indexOf(".Generator", at + 1) - at).replace("GERBER\"", "GERBER_COPY\""));
+    window->listGenerators->setCurrentIndex(generatorRow("EXT_PDF"));
+    writeOutside(path, bytes, true);
+    ASSERT_TRUE(statusSays("plant.mra was changed by another program and read again"));
+    EXPECT_EQ(window->listGenerators->currentIndex(), generatorRow("EXT_PDF"));
+    expectMemoryIsFile("after the outside change was read in");
+
+    // A change not yet reported is read in as a dialog opens; with the dialog open, OK refuses to write over
+    // one, and Cancel reads it in.
+    writeOutside(path, bytes.replace("config\\photo.psu", "config\\other.psu"), false);
+    auto* gerber = open<frmGerberParms>("GERBER");
+    EXPECT_EQ(gerber->textpsetupFile->text(), "${KVX_JOB_PCB_PATH}\\config\\other.psu");
+    typeInto(gerber->textpsetupFile, "C:/never-saved.psu");
+    writeOutside(path, bytes.replace("\"stop_on_error\" \"Yes\"", "\"stop_on_error\" \"yes\""), false);
+    QTest::qWait(600);
+    clickAndSettle(dialog()->cmdOK);
+    ASSERT_TRUE(dialog() && dialog()->message().contains("another program changed plant.mra since it was read"));
+    EXPECT_EQ(readAllOf(path), bytes);
+    clickAndSettle(dialog()->cmdCancel);
+    EXPECT_TRUE(statusSays("Cancelled: nothing written; plant.mra was changed by another program and read again"));
+    expectMemoryIsFile("after Cancel");
+
+    // An emptied file leaves the last good content shown until it is put back.
+    writeOutside(path, {}, true);
+    ASSERT_TRUE(statusSays("plant.mra cannot be read (")) << window->status().toStdString();
+    EXPECT_TRUE(generatorRow("GERBER_COPY").isValid());
+    writeOutside(path, bytes, true);
+    EXPECT_TRUE(statusSays("read again")) << window->status().toStdString();
+}
+
 } // namespace
 } // namespace kalvex::edit::test
