@@ -3,8 +3,9 @@
 // shows its parameter dialog as a host does, through the parameter set's
 // editor; OK with changes saves the database to its file. Console opens the
 // object test console on the same database through the debug entry object
-// (pressed again, it brings that console to the front); the console closes
-// with this window.
+// (pressed again, it brings that console to the front, restored, as the
+// person left it unless the database was reloaded or saved since); the
+// console closes with this window.
 #pragma once
 #include <QPointer>
 #include <QWidget>
@@ -13,8 +14,11 @@
 #include "interfaces/IKalvexDebugObj.h"
 
 class QLabel;
-class QPushButton;
 class QTreeView;
+
+namespace kalvex {
+class VbCommandButton;
+}
 
 namespace kalvex::edit {
 
@@ -41,10 +45,16 @@ public:
     // The status line's text.
     QString status() const;
 
+    // Every reload and save of the database says so here: Console shows the
+    // database anew after it, and a console showing it now follows at once
+    // when refreshConsole is set.
+    void databaseChanged(bool refreshConsole);
+
     QTreeView* listGenerators = nullptr;
     QTreeView* listDistributors = nullptr;
-    QPushButton* cmdEdit = nullptr;
-    QPushButton* cmdConsole = nullptr;
+    // Enter presses them, as Space, like the dialogs' buttons.
+    VbCommandButton* cmdEdit = nullptr;
+    VbCommandButton* cmdConsole = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +64,9 @@ private:
     ParmDialogHost* open(const Entry* entry);
     void dialogFinished(ParmDialogHost* dialog, int result);
     void showConsole();
+    // The console is open on this database (as shown at m_consoleGeneration).
+    bool consoleShowsDatabase() const;
+    void showDatabaseInConsole();
     // Reads the file back into the database after a dialog left it changed
     // without saving; the lists and a console showing it follow. Empty when
     // done or not needed, otherwise the reason.
@@ -70,6 +83,9 @@ private:
     QLabel* m_status = nullptr;
     QPointer<ParmDialogHost> m_dialog;
     IKalvexDebugObjPtr m_debug;
+    // Counts the database's reloads and saves; the count the console showed.
+    quint64 m_generation = 0;
+    quint64 m_consoleGeneration = 0;
 };
 
 } // namespace kalvex::edit
