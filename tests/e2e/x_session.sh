@@ -105,14 +105,12 @@ x_type() { xdotool type --delay 10 -- "$1"; }
 
 x_key() { xdotool key --delay 30 "$@"; }
 
-# x_window_manager: a window manager (openbox) on the server, so that windows
-# can be minimised, restored and activated as on a desktop; returns once it
-# manages the windows mapped from then on.
+# x_window_manager: openbox on the server, for scenarios that minimise and
+# activate windows; it has taken the screen once it announces its desktops.
 x_window_manager()
 {
   command -v openbox >/dev/null || x_fail "openbox is needed (scripts/setup)"
   timeout 300 openbox >"$x_work/openbox.log" 2>&1 &
   x_pids+=($!)
-  # Openbox announces its desktops once it has taken over the screen.
   x_until 10 "the window manager" xdotool get_num_desktops
 }
