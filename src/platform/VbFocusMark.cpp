@@ -17,7 +17,7 @@ void vbl_paintEmptyViewFocus(QAbstractItemView* view)
         line = QRect(0, 0, 1, view->fontMetrics().height() + 4);
     QPainter p(view->viewport());
     p.setPen(QPen(view->palette().color(QPalette::Text), 1, Qt::DotLine));
-    p.drawRect(QRect(1, line.top() + 1, view->viewport()->width() - 3, line.height() - 3));
+    p.drawRect(QRect(1, line.top() + 1, view->viewport()->width() - 3, line.height() - 2));
 }
 
 } // namespace kalvex
