@@ -16,7 +16,6 @@
 #include "foundation/progid_registry.h"
 #include "parm_dialog_host.h"
 #include "platform/VbCheckBox.h"
-#include "platform/VbCommandButton.h"
 #include "platform/VbTextBox.h"
 #include "platform/vbl_form.h"
 

@@ -12,13 +12,10 @@
 
 #include "entry_table.h"
 #include "interfaces/IKalvexDebugObj.h"
+#include "platform/VbCommandButton.h"
 
 class QLabel;
 class QTreeView;
-
-namespace kalvex {
-class VbCommandButton;
-}
 
 namespace kalvex::edit {
 
