@@ -22,8 +22,9 @@ void nameProgram(const QString& name)
 }
 
 int parseProgramArguments(const QStringList& arguments, const QString& summary,
-                          const QList<ValueOption>& options, QString& file)
+                          const QList<ValueOption>& options, QString& file, FileArgument fileArgument)
 {
+    const bool required = fileArgument == FileArgument::Required;
     QCommandLineParser parser;
     parser.setApplicationDescription(summary);
     parser.addHelpOption();
@@ -31,7 +32,7 @@ int parseProgramArguments(const QStringList& arguments, const QString& summary,
     for (const ValueOption& o : options)
         parser.addOption(QCommandLineOption(o.name, o.description, o.valueName, *o.value));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The keyword file to open."),
-                                 QStringLiteral("[FILE]"));
+                                 required ? QStringLiteral("FILE") : QStringLiteral("[FILE]"));
     const QString program = QCoreApplication::applicationName();
     const auto refuse = [&](const QString& why) {
         std::fprintf(stderr, "%s: %s\n%s", qPrintable(program), qPrintable(why), qPrintable(parser.helpText()));
@@ -43,6 +44,9 @@ int parseProgramArguments(const QStringList& arguments, const QString& summary,
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }
+    // Only the parser knows Qt's own options; it prints them and exits.
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(arguments);
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("%s %s\n", qPrintable(program), qPrintable(QCoreApplication::applicationVersion()));
         return 0;
@@ -55,6 +59,8 @@ int parseProgramArguments(const QStringList& arguments, const QString& summary,
             *o.value = parser.value(o.name);
     if (!files.isEmpty())
         file = files.first();
+    else if (required)
+        return refuse(QStringLiteral("a keyword file is needed"));
     return -1;
 }
 

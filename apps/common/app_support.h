@@ -25,13 +25,18 @@ struct ValueOption {
     QString* value;      // keeps its default unless the option is given
 };
 
+// Whether a program can start without a file.
+enum class FileArgument { Optional, Required };
+
 // Reads the program's arguments, "[options] [FILE]", through
-// QCommandLineParser. Answers -1 when the program goes on (`file` keeps its
-// default unless one is named); otherwise the exit code: 0 after --help
+// QCommandLineParser. Answers -1 when the program goes on (`file` stays
+// empty unless one is named); otherwise the exit code: 0 after --help
 // (usage on stdout) or --version, kExitUsage after an unknown option, a
-// missing value or a second file (the fault and the usage on stderr).
+// missing value, a second file or no file where one is required (the fault
+// and the usage on stderr). --help-all prints the usage with Qt's own
+// options and ends the program with 0 at once.
 int parseProgramArguments(const QStringList& arguments, const QString& summary,
-                          const QList<ValueOption>& options, QString& file);
+                          const QList<ValueOption>& options, QString& file, FileArgument fileArgument);
 
 // The file dialogs keep their state (last folder, columns) in the user's
 // settings: this program's go to its own folder, named after the

@@ -41,25 +41,31 @@ QString jobPrefsFault(const QString& path)
 
 ConsoleStart startConsole(frmObjectTest* console, const QString& keywordFile, const QString& jobPrefsFile)
 {
-    console->textASCIISource->setText(fullPath(keywordFile));
-    console->textJprefs->setText(fullPath(jobPrefsFile));
+    // A file not named leaves its box with the console's own name.
+    if (!keywordFile.isEmpty())
+        console->textASCIISource->setText(fullPath(keywordFile));
+    if (!jobPrefsFile.isEmpty())
+        console->textJprefs->setText(fullPath(jobPrefsFile));
     ConsoleStart start;
-    start.failure = apps::unreadableReason(keywordFile);
-    if (!start.failure.isEmpty()) {
-        // Not through Load, whose message box would stand before the window.
-        console->postMessage(QStringLiteral("Load failed: ") + start.failure, 1);
-        return start;
+    if (!keywordFile.isEmpty()) {
+        start.failure = apps::unreadableReason(keywordFile);
+        if (!start.failure.isEmpty()) {
+            // Not through Load, whose message box would stand before the window.
+            console->postMessage(QStringLiteral("Load failed: ") + start.failure, 1);
+            return start;
+        }
+        console->cmdLoadGenRUV->click();
+        if (console->lastLoadStatus() != STORAGE_OK) {
+            start.failure = QStringLiteral("%1: not a valid administration database: %2")
+                                .arg(keywordFile, console->lastLoadError());
+            return start;
+        }
+        start.loaded = true;
     }
-    console->cmdLoadGenRUV->click();
-    if (console->lastLoadStatus() != STORAGE_OK) {
-        start.failure = QStringLiteral("%1: not a valid administration database: %2")
-                            .arg(keywordFile, console->lastLoadError());
-        return start;
-    }
-    start.loaded = true;
     // The job preferences are shown only on the user's click; a file that
     // cannot be loaded is said now, below the keyword file's line.
-    start.failure = jobPrefsFault(jobPrefsFile);
+    if (!jobPrefsFile.isEmpty())
+        start.failure = jobPrefsFault(jobPrefsFile);
     if (!start.failure.isEmpty())
         console->postMessage(QStringLiteral("Job preferences: ") + start.failure, 2);
     return start;

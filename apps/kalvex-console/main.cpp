@@ -1,11 +1,10 @@
 // kalvex-console [--png OUT.png] [--jobprefs FILE.ruv] [FILE]   (--help, --version)
 //
 // Opens the object test console on an administration database in a keyword
-// file (default: the bundled examples/demo.mra), loaded and shown, with the
-// job preferences of its other page named (default: the bundled
-// examples/demo.ruv). With a display it is the real window; a file that
-// cannot be loaded leaves the window open with the name in its box and the
-// reason on its status line. Without one (no DISPLAY or WAYLAND_DISPLAY, or
+// file, loaded and shown, with the job preferences of its other page named;
+// without a file it starts empty, for its own Load. With a display it is the
+// real window; a file that cannot be loaded leaves the window open with the
+// name in its box and the reason on its status line. Without one (no DISPLAY or WAYLAND_DISPLAY, or
 // QT_QPA_PLATFORM=offscreen) the loaded console is drawn into OUT.png
 // (default kalvex-console.png) and the program ends. Either way a loaded
 // file's load time and object counts are printed. Headless, a file that is
@@ -31,8 +30,8 @@ using namespace kalvex;
 namespace {
 
 struct Options {
-    QString file = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
-    QString jobPrefs = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.ruv");
+    QString file;
+    QString jobPrefs;
     QString png = QStringLiteral("kalvex-console.png");
 };
 
@@ -55,7 +54,7 @@ int main(int argc, char** argv)
           &opt.png},
          {QStringLiteral("jobprefs"), QStringLiteral("FILE.ruv"),
           QStringLiteral("The job preferences named on the console's third page."), &opt.jobPrefs}},
-        opt.file);
+        opt.file, apps::FileArgument::Optional);
     if (parsed >= 0)
         return parsed;
     const bool headless = apps::headlessPlatform();

@@ -14,6 +14,7 @@
 #include "browser/frmObjectTest.h"
 #include "foundation/progid_registry.h"
 #include "parm_dialog_host.h"
+#include "platform/VbCheckBox.h"
 #include "platform/VbTextBox.h"
 #include "platform/vbl_form.h"
 #include "watched_file.h"
@@ -21,6 +22,24 @@
 namespace kalvex::edit {
 
 namespace {
+
+// Enter and Edit act on the list that had the focus last: the other list
+// draws its selection in the inactive colour, which the style may leave
+// equal to the active one.
+void muteSelectionWithoutFocus(QTreeView* view)
+{
+    QPalette palette = view->palette();
+    if (palette.color(QPalette::Inactive, QPalette::Highlight) != palette.color(QPalette::Active, QPalette::Highlight))
+        return;
+    const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
+    const QColor base = palette.color(QPalette::Active, QPalette::Base);
+    const auto mix = [&](int h, int b) { return (h + 2 * b) / 3; };
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     QColor(mix(highlight.red(), base.red()), mix(highlight.green(), base.green()),
+                            mix(highlight.blue(), base.blue())));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::Text));
+    view->setPalette(palette);
+}
 
 QTreeView* makeList(QWidget* parent, const QString& name, EntryTableModel* model)
 {
@@ -37,6 +56,7 @@ QTreeView* makeList(QWidget* parent, const QString& name, EntryTableModel* model
     view->setFocusPolicy(Qt::StrongFocus);
     view->header()->setStretchLastSection(true);
     view->setItemDelegate(new CutTextToolTips(view));
+    muteSelectionWithoutFocus(view);
     return view;
 }
 
@@ -61,9 +81,9 @@ EditWindow::EditWindow(QWidget* parent) : QWidget(parent)
     m_file = new WatchedFile(this);
     connect(m_file, &WatchedFile::changed, this, &EditWindow::fileChanged);
 
-    cmdEdit = new QPushButton(QStringLiteral("&Edit..."), this);
+    cmdEdit = new VbCommandButton(QStringLiteral("&Edit..."), this);
     cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
-    cmdConsole = new QPushButton(QStringLiteral("&Console"), this);
+    cmdConsole = new VbCommandButton(QStringLiteral("&Console"), this);
     cmdConsole->setObjectName(QStringLiteral("cmdConsole"));
     for (QPushButton* b : {cmdEdit, cmdConsole})
         b->setFocusPolicy(Qt::TabFocus);
@@ -115,6 +135,7 @@ void EditWindow::setDatabase(const IKalvexAdministratorPtr& adm, const QString& 
     m_adm = adm;
     m_path = path;
     m_file->reset(path);
+    ++m_generation;
     m_generators->setEntries(generatorEntries(adm));
     m_distributors->setEntries(distributorEntries(adm));
     fitColumns(listGenerators);
@@ -201,6 +222,7 @@ void EditWindow::dialogFinished(ParmDialogHost* dialog, int result)
                                  .arg(written == 1 ? QStringLiteral("change") : QStringLiteral("changes"))
                            : QStringLiteral("Changes written to %3");
         text = text.arg(QFileInfo(m_path).absoluteFilePath());
+        databaseChanged(false);
         break;
     case ParmDialogHost::Outcome::NoChanges: text = QStringLiteral("No changes: nothing written"); break;
     case ParmDialogHost::Outcome::ReadOnly: text = QStringLiteral("Read-only: nothing written"); break;
@@ -256,12 +278,7 @@ QString EditWindow::readAgain()
     if (const QString why = m_file->read(m_adm); !why.isEmpty())
         return why;
     refillLists();
-    // The console showing this database shows its new entries.
-    if (m_debug && vbl_formExists<frmObjectTest>()) {
-        frmObjectTest* console = vbl_formInstance<frmObjectTest>();
-        if (console->form_loaded && console->isVisible() && console->shownAdmObj() == m_adm)
-            m_debug->showAdmindb(m_adm, console->windowTitle(), true, false);
-    }
+    databaseChanged(true);
     return QString();
 }
 
@@ -290,6 +307,33 @@ void EditWindow::refillLists()
     refill(listDistributors, m_distributors, distributorEntries(m_adm));
 }
 
+void EditWindow::databaseChanged(bool refreshConsole)
+{
+    ++m_generation;
+    // The console showing this database shows its new entries.
+    if (refreshConsole && consoleShowsDatabase())
+        showDatabaseInConsole();
+}
+
+bool EditWindow::consoleShowsDatabase() const
+{
+    if (!m_debug || !vbl_formExists<frmObjectTest>())
+        return false;
+    const frmObjectTest* console = vbl_formInstance<frmObjectTest>();
+    return console->form_loaded && console->isVisible() && console->shownAdmObj() == m_adm;
+}
+
+void EditWindow::showDatabaseInConsole()
+{
+    frmObjectTest* console = vbl_formInstance<frmObjectTest>();
+    const bool onlyModified = console->form_loaded && vbl_chk_isChecked(console->CheckOnlyMod);
+    m_debug->showAdmindb(m_adm, QStringLiteral("Object test - %1").arg(QFileInfo(m_path).fileName()), true,
+                         onlyModified);
+    // Its Load reads the file this window shows.
+    console->textASCIISource->setText(QFileInfo(m_path).absoluteFilePath());
+    m_consoleGeneration = m_generation;
+}
+
 void EditWindow::showConsole()
 {
     if (!m_debug)
@@ -298,11 +342,14 @@ void EditWindow::showConsole()
         setStatus(QStringLiteral("The object test console is not available"));
         return;
     }
-    m_debug->showAdmindb(m_adm, QStringLiteral("Object test - %1").arg(QFileInfo(m_path).fileName()), true, false);
-    // One console, brought to the front when pressed again; its Load reads
-    // the file this window shows.
+    // One console. Pressed again on the database as it was shown, it keeps
+    // what the person arranged there: open rows, scroll position, typing.
+    if (!consoleShowsDatabase() || m_consoleGeneration != m_generation)
+        showDatabaseInConsole();
     if (auto* console = qobject_cast<frmObjectTest*>(m_debug->editForm())) {
-        console->textASCIISource->setText(QFileInfo(m_path).absoluteFilePath());
+        // raise() leaves a minimised window where it is.
+        console->setWindowState((console->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        console->show();
         console->raise();
         console->activateWindow();
     }

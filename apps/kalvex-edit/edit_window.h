@@ -5,17 +5,18 @@
 // is open, a change another program makes to the file is read in by itself,
 // so that memory is the file. Console opens the
 // object test console on the same database through the debug entry object
-// (pressed again, it brings that console to the front); the console closes
-// with this window.
+// (pressed again, it brings that console to the front, restored, as the
+// person left it unless the database was reloaded or saved since); the
+// console closes with this window.
 #pragma once
 #include <QPointer>
 #include <QWidget>
 
 #include "entry_table.h"
 #include "interfaces/IKalvexDebugObj.h"
+#include "platform/VbCommandButton.h"
 
 class QLabel;
-class QPushButton;
 class QTreeView;
 
 namespace kalvex::edit {
@@ -44,10 +45,16 @@ public:
     // The status line's text.
     QString status() const;
 
+    // Every reload and save of the database says so here: Console shows the
+    // database anew after it, and a console showing it now follows at once
+    // when refreshConsole is set.
+    void databaseChanged(bool refreshConsole);
+
     QTreeView* listGenerators = nullptr;
     QTreeView* listDistributors = nullptr;
-    QPushButton* cmdEdit = nullptr;
-    QPushButton* cmdConsole = nullptr;
+    // Enter presses them, as Space, like the dialogs' buttons.
+    VbCommandButton* cmdEdit = nullptr;
+    VbCommandButton* cmdConsole = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +64,9 @@ private:
     ParmDialogHost* open(const EntryTableModel* rows, int row);
     void dialogFinished(ParmDialogHost* dialog, int result);
     void showConsole();
+    // The console is open on this database (as shown at m_consoleGeneration).
+    bool consoleShowsDatabase() const;
+    void showDatabaseInConsole();
     // Reads the file back into the database after a dialog left it changed
     // without saving, or another program changed the file meanwhile. Empty
     // when done or not needed, otherwise the reason.
@@ -80,6 +90,9 @@ private:
     QLabel* m_status = nullptr;
     QPointer<ParmDialogHost> m_dialog;
     IKalvexDebugObjPtr m_debug;
+    // Counts the database's reloads and saves; the count the console showed.
+    quint64 m_generation = 0;
+    quint64 m_consoleGeneration = 0;
 };
 
 } // namespace kalvex::edit

@@ -1,7 +1,7 @@
 // kalvex-edit [--png OUT.png] [FILE]   (--help, --version)
 //
 // Lists the generators and distributors of an administration database in a
-// keyword file (default: the bundled examples/demo.mra) and opens their
+// keyword file (named: none is opened by default) and opens their
 // parameter dialogs as a host application does; OK on a change saves the
 // file. With a display it is the real window. Without one (no DISPLAY or
 // WAYLAND_DISPLAY, or QT_QPA_PLATFORM=offscreen) the window is drawn into
@@ -9,7 +9,7 @@
 // OUT-<id>.png beside it, and the program ends without writing anything else.
 // A file that is missing, unreadable or not a valid database ends it with a
 // message (in a box too when there is a display) and exit code 1; wrong
-// arguments with the usage and 2.
+// arguments or no file with the usage and 2.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -29,7 +29,7 @@ using namespace kalvex;
 namespace {
 
 struct Options {
-    QString file = QStringLiteral(KALVEX_SOURCE_DIR "/examples/demo.mra");
+    QString file;
     QString png = QStringLiteral("kalvex-edit.png");
 };
 
@@ -86,7 +86,7 @@ int main(int argc, char** argv)
         {{QStringLiteral("png"), QStringLiteral("OUT.png"),
           QStringLiteral("Without a display, the picture of the window (and OUT-<id>.png of the first dialog)."),
           &opt.png}},
-        opt.file);
+        opt.file, apps::FileArgument::Required);
     if (parsed >= 0)
         return parsed;
     // With a display the fault is shown in a box: started from a desktop,

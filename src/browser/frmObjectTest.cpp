@@ -1,6 +1,7 @@
 // The console window: its controls, load, layout, unload and browse buttons.
 #include "browser/frmObjectTest.h"
 
+#include <QFileInfo>
 #include <QtMath>
 
 #include "admin/KalvexAdministrator.h"
@@ -200,7 +201,8 @@ void frmObjectTest::clearShownState()
     // The next load starts as a new window would: nothing listed or shown.
     infoList->Clear();
     tlistResult->Clear();
-    setCaption(kCaption);
+    nameShownFile(QString());
+    m_admFile.clear();
     timeLabel->setCaption(kLoadTime);
     mess1->setCaption(QString());
     mess2->setCaption(QString());
@@ -211,6 +213,11 @@ void frmObjectTest::clearShownState()
         const QSignalBlocker quiet(box);
         box->setValue(0);
     }
+}
+
+void frmObjectTest::nameShownFile(const QString& file)
+{
+    setCaption(file.isEmpty() ? kCaption : QStringLiteral("Object test - %1").arg(QFileInfo(file).fileName()));
 }
 
 void frmObjectTest::postMessage(const QString& text, int line)

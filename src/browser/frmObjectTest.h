@@ -117,11 +117,17 @@ private:
     void clearShownState();
     // Each load and dump starts with empty status lines.
     void clearStatusLines();
+    // The title names the file the tree shows; none names no file.
+    void nameShownFile(const QString& file);
     void browseInto(VbTextBox* box, const QString& browseId, bool withVariables);
 
     IKalvexAdministratorPtr m_admObj;
     // Weak: the shown database may be the host's.
     std::weak_ptr<IKalvexAdministrator> m_shownAdmObj;
+    // The title of the shown database, back after a job preferences' title.
+    QString m_shownAdmCaption;
+    // The file m_admObj was last loaded from; empty while it holds none.
+    QString m_admFile;
     QString m_lastLoadCmd;
     int m_lastLoadStatus = 0;
     QString m_lastLoadError;

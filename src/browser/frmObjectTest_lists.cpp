@@ -125,6 +125,7 @@ void frmObjectTest::showAdminDB(const QString& caption, const IKalvexAdministrat
     setCaption(caption);
     tlist_showAdmDb(tlistResult, adm, clear, onlyModified);
     m_shownAdmObj = adm;
+    m_shownAdmCaption = caption;
 }
 
 void frmObjectTest::showTaskList(const QString& caption, const std::shared_ptr<IKalvexTasks>& tasks, bool clear,

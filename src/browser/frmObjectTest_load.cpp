@@ -117,6 +117,11 @@ void frmObjectTest::cmdLoadGenRUV_Click()
     }
     m_lastLoadCmd = cmdLoadGenRUV->objectName();
     m_shownAdmObj = m_admObj;
+    // A failed load left the database as an earlier load had filled it.
+    if (m_lastLoadStatus == STORAGE_OK)
+        m_admFile = file;
+    nameShownFile(m_admFile);
+    m_shownAdmCaption = caption();
     timeLabel->setCaption(loadTimeText(objectTest_elapsedSeconds(start, end)));
     if (m_lastLoadStatus != STORAGE_OK)
         postMessage(QStringLiteral("Load failed: ") + m_lastLoadError, 1);
@@ -162,6 +167,7 @@ void frmObjectTest::cmdLoadJprefs_Click()
                 const bool onlyModified = vbl_chk_isChecked(CheckOnlyMod);
                 tlistResult->Clear();
                 tlist_showJobPrefs(tlistResult, -1, jobPrefs, onlyModified, true);
+                nameShownFile(m_lastLoadStatus == STORAGE_OK ? file : QString());
                 if (m_lastLoadStatus != STORAGE_OK)
                     postMessage(QStringLiteral("Load failed: ") + m_lastLoadError, 1);
             }
@@ -178,7 +184,7 @@ void frmObjectTest::CheckOnlyMod_Click()
 {
     ensureLoaded();
     if (const IKalvexAdministratorPtr shown = shownAdmObj())
-        showAdminDB(caption(), shown, true, vbl_chk_isChecked(CheckOnlyMod));
+        showAdminDB(m_shownAdmCaption, shown, true, vbl_chk_isChecked(CheckOnlyMod));
     else if (m_lastLoadCmd == cmdLoadGenRUV->objectName())
         cmdLoadGenRUV_Click();
     else if (m_lastLoadCmd == cmdLoadDbFile->objectName())

@@ -41,7 +41,7 @@ TEST_F(ConsoleTest, TypedFileIsLoadedIntoTheTreeWithItsLoadTime)
     loadKeywordFile(demoDatabasePath());
     EXPECT_GT(console->tlistResult->ListCount(), 20);
     EXPECT_TRUE(treeShows(console->tlistResult, "Gerber photoplots"));
-    EXPECT_EQ(console->caption(), "Object tester");
+    EXPECT_EQ(console->caption(), "Object test - demo.mra");
     bool ok = false;
     const double seconds = shownLoadTime(console, &ok);
     EXPECT_TRUE(ok) << console->timeLabel->caption().toStdString();
@@ -92,7 +92,7 @@ TEST_F(ConsoleTest, ShowModificationsOnlyRedrawsTheShownDatabaseAndKeepsTheCapti
 {
     loadKeywordFile(demoDatabasePath());
     const int allRows = console->tlistResult->ListCount();
-    console->setCaption("Demo database");
+    console->showAdminDB("Demo database", console->admObj(), true, false); // as a host names it
     const auto gerber = console->admObj()->generators()->item("GERBER");
     ASSERT_TRUE(gerber);
     gerber->setDescription("Edited");
@@ -151,14 +151,18 @@ TEST_F(ConsoleTest, FaultyFileShowsWhatWasReadReportsTheFaultAndReenablesLoad)
     ASSERT_GT(cut, 0);
     content.insert(cut, "this line is no keyword line \"\n");
     loadKeywordFile(writeFile("faulty.mra", content));
+    EXPECT_EQ(console->caption(), "Object tester") << "no file's content shown";
     EXPECT_NE(console->lastLoadStatus(), STORAGE_OK);
     EXPECT_FALSE(console->lastLoadError().isEmpty());
     EXPECT_TRUE(console->mess1->caption().startsWith("Load failed: ")) << console->mess1->caption().toStdString();
     EXPECT_TRUE(console->cmdLoadGenRUV->isEnabled());
     EXPECT_EQ(console->shownAdmObj(), console->admObj());
 
-    // Not a database at all.
+    // Not a database at all: the tree and the title keep the file loaded before.
+    loadKeywordFile(demoDatabasePath());
     loadKeywordFile(writeFile("garbage.mra", "\x01\x02 garbage\n"));
+    EXPECT_TRUE(treeShows(console->tlistResult, "Gerber photoplots"));
+    EXPECT_EQ(console->caption(), "Object test - demo.mra");
     EXPECT_NE(console->lastLoadStatus(), STORAGE_OK);
     EXPECT_TRUE(console->cmdLoadGenRUV->isEnabled());
 }
@@ -227,10 +231,13 @@ TEST_F(ConsoleTest, JobPreferencesReplaceTheTreeUntilShowModificationsOnlyBrings
     shownLoadTime(console, &ok);
     EXPECT_TRUE(ok);
 
+    EXPECT_EQ(console->caption(), "Object test - demo.ruv");
+
     clickIndicator(console->CheckOnlyMod);
     EXPECT_FALSE(treeShows(console->tlistResult, "SILK_TOP"));
     clickIndicator(console->CheckOnlyMod);
     EXPECT_TRUE(treeShows(console->tlistResult, "Gerber photoplots"));
+    EXPECT_EQ(console->caption(), "Object test - demo.mra");
 }
 
 TEST_F(ConsoleTest, AdministrationDatabasePageIsSwitchedOff)

@@ -9,7 +9,7 @@ rm -rf "$work"
 x_start "$work"
 cp "$database" "$work/shown.mra"
 x_launch "$work/console.log" "$console" "$work/shown.mra"
-win=$(x_window '^Object tester$')
+win=$(x_window '^Object test - shown\.mra$')
 
 # The dump box and its button keep to the window's bottom left (the form's
 # own layout, in pixels at 96 dpi).

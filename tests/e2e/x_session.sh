@@ -104,3 +104,13 @@ x_focus_on() { x_until 10 "the input focus on window $1" x_has_focus "$1"; }
 x_type() { xdotool type --delay 10 -- "$1"; }
 
 x_key() { xdotool key --delay 30 "$@"; }
+
+# x_window_manager: openbox on the server, for scenarios that minimise and
+# activate windows; it has taken the screen once it announces its desktops.
+x_window_manager()
+{
+  command -v openbox >/dev/null || x_fail "openbox is needed (scripts/setup)"
+  timeout 300 openbox >"$x_work/openbox.log" 2>&1 &
+  x_pids+=($!)
+  x_until 10 "the window manager" xdotool get_num_desktops
+}

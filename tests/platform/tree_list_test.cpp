@@ -465,3 +465,19 @@ TEST(TreeList, DoubleClickOpensAndClosesARowWithChildren)
         EXPECT_FALSE(t.ItemExpanded(1)) << handler;
     }
 }
+
+TEST(TreeList, TheFocusFrameWithoutACurrentRowStaysInsideTheFirstRow)
+{
+    TList t;
+    t.show();
+    t.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&t));
+    buildTree(t)->setFocus(); // filled with the focus in it, as a reload does: no row current
+    t.setItemExpanded(-1, true);
+    const QImage focused = t.viewport()->grab().toImage();
+    t.clearFocus();
+    const QImage plain = t.viewport()->grab().toImage();
+    const QRect first = t.visualItemRect(t.rowItem(0)), below(0, first.bottom() + 1, plain.width(), first.height());
+    EXPECT_FALSE(focused.copy(first) == plain.copy(first)) << "the frame marks the first row";
+    EXPECT_TRUE(focused.copy(below) == plain.copy(below)) << "and nothing of the row below";
+}
