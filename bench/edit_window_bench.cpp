@@ -62,7 +62,7 @@ bool showDatabase(benchmark::State& state, edit::EditWindow& window)
         state.SkipWithError("no database");
         return false;
     }
-    window.setDatabase(f.adm, f.path);
+    window.setDatabase(f.adm, f.path, edit::FileStamp::of(f.path));
     window.show();
     waitExposed(&window);
     return true;
@@ -78,7 +78,7 @@ void BM_FillHostWindow(benchmark::State& state)
     int rows = 0;
     for (auto _ : state) {
         auto* window = new edit::EditWindow;
-        window->setDatabase(f.adm, f.path);
+        window->setDatabase(f.adm, f.path, edit::FileStamp::of(f.path));
         window->show();
         waitExposed(window);
 

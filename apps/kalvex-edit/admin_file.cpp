@@ -42,6 +42,7 @@ LoadedDatabase loadAdminFile(const QString& path)
 {
     LoadedDatabase result;
     auto adm = classCreate_KalvexAdministrator();
+    result.read = FileStamp::of(path);
     result.error = readInto(adm, path);
     if (result.error.isEmpty())
         result.adm = adm;

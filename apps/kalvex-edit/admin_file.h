@@ -3,6 +3,7 @@
 #pragma once
 #include <QString>
 
+#include "file_stamp.h"
 #include "interfaces/IKalvexAdministrator.h"
 
 namespace kalvex::edit {
@@ -10,6 +11,7 @@ namespace kalvex::edit {
 struct LoadedDatabase {
     IKalvexAdministratorPtr adm; // set only when the whole file was read
     QString error;               // the fault and its line otherwise
+    FileStamp read;              // the file as it was when the read began
 };
 
 LoadedDatabase loadAdminFile(const QString& path);

@@ -130,11 +130,11 @@ EditWindow::~EditWindow()
         m_dialog->reject();
 }
 
-void EditWindow::setDatabase(const IKalvexAdministratorPtr& adm, const QString& path)
+void EditWindow::setDatabase(const IKalvexAdministratorPtr& adm, const QString& path, const FileStamp& read)
 {
     m_adm = adm;
     m_path = path;
-    m_file->reset(path);
+    m_file->reset(path, read);
     ++m_generation;
     m_generators->setEntries(generatorEntries(adm));
     m_distributors->setEntries(distributorEntries(adm));

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "entry_table.h"
+#include "file_stamp.h"
 #include "interfaces/IKalvexDebugObj.h"
 #include "platform/VbCommandButton.h"
 
@@ -31,7 +32,8 @@ public:
     ~EditWindow() override;
 
     // Shows the database loaded from path (the file OK saves to).
-    void setDatabase(const IKalvexAdministratorPtr& adm, const QString& path);
+    // `read` is the file as it was when the read of adm began.
+    void setDatabase(const IKalvexAdministratorPtr& adm, const QString& path, const FileStamp& read);
     IKalvexAdministratorPtr database() const { return m_adm; }
 
     // Opens the parameter dialog of the current row of a list (the list

@@ -102,7 +102,7 @@ int main(int argc, char** argv)
             QStringLiteral("%1: not a valid administration database: %2").arg(opt.file, db.error), withBox);
 
     edit::EditWindow window;
-    window.setDatabase(db.adm, QFileInfo(opt.file).absoluteFilePath());
+    window.setDatabase(db.adm, QFileInfo(opt.file).absoluteFilePath(), db.read);
     window.show();
     apps::waitUntilExposed(&window);
     std::printf("%s\n", qPrintable(QFileInfo(opt.file).absoluteFilePath()));

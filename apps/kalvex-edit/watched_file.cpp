@@ -29,14 +29,16 @@ WatchedFile::WatchedFile(QObject* parent) : QObject(parent)
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, touched);
 }
 
-void WatchedFile::reset(const QString& path)
+void WatchedFile::reset(const QString& path, const FileStamp& read)
 {
     if (const QStringList watched = m_watcher.files() + m_watcher.directories(); !watched.isEmpty())
         m_watcher.removePaths(watched);
     m_path = path;
-    m_known = FileStamp::of(path);
+    m_known = read;
     m_unreadable.reset();
     watch();
+    if (changedOutside())
+        m_settle.start();
 }
 
 QString WatchedFile::fileName() const { return QFileInfo(m_path).fileName(); }

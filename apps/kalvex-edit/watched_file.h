@@ -16,8 +16,9 @@ class WatchedFile : public QObject {
 public:
     explicit WatchedFile(QObject* parent = nullptr);
 
-    // Starts over on path as it is now, which the host has just read.
-    void reset(const QString& path);
+    // Starts over on path, which the host read as `read`; a change made
+    // since is reported as any other.
+    void reset(const QString& path, const FileStamp& read);
     const QString& path() const { return m_path; }
     QString fileName() const;
 

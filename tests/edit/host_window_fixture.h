@@ -46,7 +46,7 @@ protected:
         const LoadedDatabase db = loadAdminFile(path);
         ASSERT_TRUE(db.adm) << db.error.toStdString();
         window = std::make_unique<EditWindow>();
-        window->setDatabase(db.adm, path);
+        window->setDatabase(db.adm, path, db.read);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

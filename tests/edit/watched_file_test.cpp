@@ -15,10 +15,11 @@ TEST(WatchedFileTest, SeesEachOutsideChangeOnceAndRefusesToSaveOverIt)
     const QByteArray original = readAllOf(demoDatabasePath());
     const QByteArray sameSize = QByteArray(original).replace("\"stop_on_error\" \"Yes\"", "\"stop_on_error\" \"yes\"");
     writeOutside(path, original, false);
-    const IKalvexAdministratorPtr adm = loadAdminFile(path).adm;
+    const LoadedDatabase db = loadAdminFile(path);
+    const IKalvexAdministratorPtr adm = db.adm;
     ASSERT_TRUE(adm && sameSize != original);
     WatchedFile file;
-    file.reset(path);
+    file.reset(path, db.read);
     QSignalSpy changes(&file, &WatchedFile::changed);
     QString why;
     using enum WatchedFile::Saved;
@@ -30,6 +31,8 @@ TEST(WatchedFileTest, SeesEachOutsideChangeOnceAndRefusesToSaveOverIt)
         {"same size, other bytes, at once", [&] { writeOutside(path, sameSize, false); }, true, ChangedOutside},
         {"emptied", [&] { writeOutside(path, {}, false); }, true, ChangedOutside},
         {"removed: nothing there to lose", [&] { QFile::remove(path); }, true, Yes},
+        {"changed between the read and the watch's start", [&] { const FileStamp read = FileStamp::of(path);
+             writeOutside(path, sameSize, false); file.reset(path, read); }, true, ChangedOutside},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
