@@ -46,24 +46,17 @@ TEST(KeyboardWalk, TabAndShiftTabGoRoundEveryControlOfEveryDialog)
         QWidget* start = form->findChild<QWidget*>(*stops.begin());
         ASSERT_TRUE(start && !start->focusProxy());
         for (bool back : {false, true}) {
-            // Round from the first stop back to it; a grid's cells count as the grid. A start that the
-            // walk switched off (a button following the grid's active cell) closes the round at the
-            // stop first reached from it.
+            // Round from the first stop back to it; a grid's cells count as the grid.
             start->setFocus();
             std::set<QString> met{start->objectName()};
-            QWidget* first = nullptr;
-            int press = 0;
-            const auto round = [&] {
-                QWidget* f = QApplication::focusWidget();
-                return press > 0 && (f == start || (press > 1 && f == first && !start->isEnabled()));
-            };
-            for (; press < 100 && !round(); ++press) {
+            for (int press = 0; press < 100 && (press == 0 || QApplication::focusWidget() != start); ++press) {
                 QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
                                 back ? Qt::ShiftModifier : Qt::NoModifier);
-                first = first ? first : QApplication::focusWidget();
                 met.insert(form->activeControl() ? form->activeControl()->objectName() : QString());
             }
-            EXPECT_TRUE(round()) << "not back round after 100 presses" << (back ? " back" : "");
+            // Back round, unless the walk switched the start off (a button following the grid's active cell).
+            EXPECT_TRUE(QApplication::focusWidget() == start || !start->isEnabled())
+                << "not back round" << (back ? " back" : "");
             // Buttons that follow the grid's active cell may be off by now.
             const std::set<QString> after = tabStops(form);
             for (const QString& stop : stops)
