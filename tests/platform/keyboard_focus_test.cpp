@@ -136,4 +136,5 @@ TEST_F(KeyboardFocusTest, FocusShowsWhereverTheProgramPutItAndAPictureButtonDraw
     open.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&open));
     EXPECT_TRUE(focusChangesTheLook(open.item(ID_CMB1), open.item(ID_EDT1)));
+    EXPECT_TRUE(focusChangesTheLook(open.items()->findChild<QWidget*>("sidebar"), open.item(ID_EDT1))) << "places";
 }
