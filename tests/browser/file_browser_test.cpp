@@ -424,6 +424,12 @@ TEST(FileBrowser, TabKeysLandWhereTheBrowserSteersThem)
         EXPECT_EQ(forward.size(), stops.size());
         QList<QWidget*> back(forward.rbegin() + 1, forward.rend());
         EXPECT_EQ(tabWalk(wnd->item(ID_EDT1), true), back << forward.last());
+        for (QWidget* w : forward) { // each shows the focus; the style rings the default OK always
+            w->setFocus(Qt::TabFocusReason);
+            const QImage focused = w->grab().toImage();
+            w->clearFocus();
+            EXPECT_TRUE(w->grab().toImage() != focused || w == b->cmdOk) << w->objectName().toStdString();
+        }
 
         clickTab(b->SSTabMain, 1);
         b->SSTabMain->SetFocus();
