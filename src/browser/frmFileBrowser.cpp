@@ -420,9 +420,9 @@ bool frmFileBrowser::SetForwardFocus()
     const bool onStrip = SSTabMain->hasFocusWindow(focused);
     switch (SSTabMain->Tab()) {
     case 0:
-        if (!onStrip)
-            SSTabMain->SetFocus();
-        return true;
+        // The Open dialog's items and the browser's controls, the tab strip
+        // among them, share the window's focus chain: Tab walks them in turn.
+        return false;
     case 1: {
         QWidget* ok = m_openDlg ? m_openDlg->item(IDOK) : nullptr;
         QWidget* cancel = m_openDlg ? m_openDlg->item(IDCANCEL) : nullptr;

@@ -91,6 +91,10 @@ void frmFileBrowser::show_browserItems(int showCommand, bool move)
     if (m_showReadOnly)
         if (QWidget* ro = m_openDlg->item(ID_CHX1))
             ro->setEnabled(true);
+    // The items' button box hands the focus on to their OK button: with that
+    // button hidden, Tab would stop on the box and stay there.
+    if (QWidget* ok = m_openDlg->item(IDOK))
+        ok->parentWidget()->setFocusProxy(show && m_showOk ? ok : nullptr);
     if (show)
         container->raise();
 }

@@ -7,6 +7,7 @@
 #include "foundation/vbl_file.h"
 #include "platform/OpenDialogColumns.h"
 #include "platform/OpenDialogFilter.h"
+#include "platform/OpenDialogFocus.h"
 
 namespace kalvex {
 
@@ -22,6 +23,7 @@ int CommonDialog::ShowOpen()
     dialog.setWindowModality(Qt::ApplicationModal);
     applyOpenDialogSettings(dialog, m_filter, m_filterIndex, m_flags);
     fitOpenDialogColumns(dialog);
+    markOpenDialogPlacesFocus(dialog);
     if (!m_defaultExt.isEmpty() && m_defaultExt != QLatin1String("*"))
         dialog.setDefaultSuffix(m_defaultExt);
 

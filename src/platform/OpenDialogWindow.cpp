@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/OpenDialogFocus.h"
+
 namespace kalvex {
 
 EmbeddedFileDialog::EmbeddedFileDialog(OpenDialogWindow* window) : QFileDialog(window)
@@ -34,6 +36,7 @@ OpenDialogWindow::OpenDialogWindow(QWidget* owner) : QDialog(owner)
     setModal(true);
     m_items = new EmbeddedFileDialog(this);
     m_items->setObjectName(QStringLiteral("openDialogItems"));
+    markOpenDialogPlacesFocus(*m_items);
     m_hook = new QWidget(this);
     m_hook->setObjectName(QStringLiteral("hookDialog"));
     m_hook->setGeometry(0, 0, 0, 0);

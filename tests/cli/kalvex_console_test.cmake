@@ -14,9 +14,21 @@ elseif(BROKEN_FILE)
   file(WRITE ${BROKEN_FILE} "ADMIN_DB 1\nSection \"Generators\"\n.Generator \"G\"\n..name \"unterminated\n")
 endif()
 string(REPLACE "|" ";" ARGS "${ARGS}")
-set(ENV{QT_QPA_PLATFORM} offscreen)
-execute_process(COMMAND ${PROGRAM} ${ARGS} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err
-                TIMEOUT 60)
+# The program starts from an empty environment and what it needs: nothing of
+# the developer's desktop (scaling, style, theme, input method, locale) and
+# no settings of the developer's own.
+set(own ${CMAKE_CURRENT_BINARY_DIR}/cli_env)
+file(MAKE_DIRECTORY ${own}/config ${own}/runtime)
+file(CHMOD ${own}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(env PATH=$ENV{PATH} HOME=$ENV{HOME} XDG_CONFIG_HOME=${own}/config XDG_RUNTIME_DIR=${own}/runtime
+    QT_QPA_PLATFORM=offscreen LANG=C.UTF-8)
+foreach(name ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS)
+  if(DEFINED ENV{${name}})
+    list(APPEND env "${name}=$ENV{${name}}")
+  endif()
+endforeach()
+execute_process(COMMAND env -i ${env} ${PROGRAM} ${ARGS} RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                ERROR_VARIABLE err TIMEOUT 60)
 message("exit: ${rc}\nstdout:\n${out}\nstderr:\n${err}")
 if(NOT rc STREQUAL EXPECT_RC)
   message(FATAL_ERROR "exit code ${rc}, expected ${EXPECT_RC}")

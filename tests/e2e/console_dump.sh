@@ -20,7 +20,7 @@ x_type "$work/typed.mra"
 x_click "$win" 325 $((HEIGHT - 63))
 x_until 10 "the dump file" test -s "$work/typed.mra"
 
-counts() { QT_QPA_PLATFORM=offscreen "$console" --png "$work/reload.png" "$1" | grep ' objects: '; }
+counts() { x_run QT_QPA_PLATFORM=offscreen "$console" --png "$work/reload.png" "$1" | grep ' objects: '; }
 before=$(counts "$work/shown.mra") || x_fail "the shown database does not load headless"
 after=$(counts "$work/typed.mra") || x_fail "the dump does not load back"
 [ "$before" = "$after" ] || x_fail "the dump loads back as '$after', the shown database was '$before'"

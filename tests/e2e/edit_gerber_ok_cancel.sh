@@ -34,7 +34,7 @@ replace_field() { x_click "$dialog" 228 "$1" 3; x_type "$2"; }
 press_ok() { x_key Return; }
 press_cancel() { x_key Escape; }
 dialog_closed() { x_until 10 "the dialog to close" x_window_gone '^Gerber photoplots \(GERBER\) - '; }
-counts() { QT_QPA_PLATFORM=offscreen "$console" --png "$work/counts.png" "$1" | grep ' objects: '; }
+counts() { x_run QT_QPA_PLATFORM=offscreen "$console" --png "$work/counts.png" "$1" | grep ' objects: '; }
 
 before=$(counts "$db") || x_fail "the database does not load headless"
 typed='${KVX_GENSYS_PATH}\formats\typed-e2e.fmt'

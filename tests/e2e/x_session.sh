@@ -2,9 +2,11 @@
 # under test on it, and input sent through the server (XTEST, via xdotool) as
 # a person's keyboard and mouse would. Every wait polls with a deadline; no
 # window manager is needed (a click gives the window the input focus).
-#   x_start WORKDIR                 the server; DISPLAY is set for what follows, and the
-#                                   caller's desktop (theme, style, scaling) is left out
-#   x_launch LOG program [args...]  the program, its output into LOG
+#   x_start WORKDIR                 the server; DISPLAY is set for what follows
+#   x_launch LOG [VAR=value...] program [args...]
+#                                   the program, its output into LOG; it starts from an
+#                                   empty environment, the variables given and what it needs
+#   x_run [VAR=value...] program [args...]   the same, in the foreground
 #   x_window TITLE_REGEX            waits for a visible window, prints its id
 #   x_click WIN X Y [COUNT]         clicks at X,Y inside the window
 #   x_raise WIN                     puts the window above the others (no window manager)
@@ -16,6 +18,7 @@ set -euo pipefail
 x_pids=()
 x_work=
 x_log=
+x_env=()
 
 x_fail()
 {
@@ -66,17 +69,23 @@ x_start()
   export DISPLAY=:$(tr -d '\n' <"$x_work/display")
   export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$x_work/config XDG_RUNTIME_DIR=$x_work/runtime
   # The desktop the tests were started from chooses Qt's theme (button order
-  # in dialogs), style and scaling: none of it reaches the programs here.
-  unset XDG_CURRENT_DESKTOP DESKTOP_SESSION GNOME_DESKTOP_SESSION_ID KDE_FULL_SESSION QT_QPA_PLATFORMTHEME \
-        QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING \
-        QT_FONT_DPI
+  # in dialogs), style, scaling, input method and the locale's number form:
+  # the programs get none of it, only this list (x_launch, x_run).
+  x_env=(PATH="$PATH" HOME="${HOME:-}" DISPLAY="$DISPLAY" QT_QPA_PLATFORM="$QT_QPA_PLATFORM" LANG=C.UTF-8
+         XDG_CONFIG_HOME="$XDG_CONFIG_HOME" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR")
+  local name
+  for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+    [ -z "${!name:-}" ] || x_env+=("$name=${!name}")
+  done
   mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 }
+
+x_run() { env -i "${x_env[@]}" "$@"; }
 
 x_launch()
 {
   x_log=$1; shift
-  timeout 300 "$@" >"$x_log" 2>&1 &
+  timeout 300 env -i "${x_env[@]}" "$@" >"$x_log" 2>&1 &
   x_pids+=($!)
 }
 

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "platform/CommonDialog.h"
 #include "platform/OpenDialogWindow.h"
 #include "platform/VbCheckBox.h"
 #include "platform/VbCommandButton.h"
@@ -15,6 +16,7 @@
 #include "platform/VbOptionButton.h"
 #include "platform/VbTextBox.h"
 #include "platform/vaSpread.h"
+#include "support/modal_driver.h"
 #include "support/qt_printers.h"
 
 using namespace kalvex;
@@ -136,4 +138,14 @@ TEST_F(KeyboardFocusTest, FocusShowsWhereverTheProgramPutItAndAPictureButtonDraw
     open.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&open));
     EXPECT_TRUE(focusChangesTheLook(open.item(ID_CMB1), open.item(ID_EDT1)));
+    EXPECT_TRUE(focusChangesTheLook(open.items()->findChild<QWidget*>("sidebar"), open.item(ID_EDT1))) << "places";
+    open.reject();
+    bool plainPlaces = false;
+    kalvex::test::whenModal([&](QWidget* w) {
+        plainPlaces = QTest::qWaitForWindowActive(w)
+            && focusChangesTheLook(w->findChild<QWidget*>("sidebar"), w->findChild<QWidget*>("fileNameEdit"));
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    CommonDialog().ShowOpen();
+    EXPECT_TRUE(plainPlaces) << "the places of the plain Open dialog too";
 }

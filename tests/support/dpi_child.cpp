@@ -52,8 +52,6 @@ void runDpiChild(const char* suite, const char* name, int dpi)
     // The test main takes its platform from this variable alone.
     env.insert(QStringLiteral("KALVEX_TEST_PLATFORM"), QStringLiteral("offscreen:configfile=") + cfg);
     env.insert(QLatin1String(CHILD_VARIABLE), QString::number(dpi));
-    // With scaling on, Qt reports 96 logical DPI and scales the pixels.
-    env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(),
@@ -62,6 +60,13 @@ void runDpiChild(const char* suite, const char* name, int dpi)
     const QString out = QString::fromLocal8Bit(child.readAll());
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("[  PASSED  ] 1 test"))) << out.toStdString();
+}
+
+void useDpiChildScreen()
+{
+    // With scaling on, Qt reports 96 logical DPI and scales the pixels.
+    if (qEnvironmentVariableIsSet(CHILD_VARIABLE))
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
 }
 
 } // namespace kalvex::test

@@ -17,5 +17,7 @@ bool registerDpiChildFixture(const char* suite, const char* name, int dpi,
                              std::function<::testing::Test*()> make);
 bool registerDpiChildTest(const char* suite, const char* name, int dpi, std::function<void()> body);
 void runDpiChild(const char* suite, const char* name, int dpi);
+// In a child, before the application is made: the screen's DPI unscaled.
+void useDpiChildScreen();
 
 } // namespace kalvex::test

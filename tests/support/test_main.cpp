@@ -3,13 +3,18 @@
 // suites get a QApplication on the offscreen platform whatever the shell's
 // QT_QPA_PLATFORM says (a developer's Wayland or X desktop is no place for
 // them); only KALVEX_TEST_PLATFORM chooses another (the test run's second
-// pass sets xcb, on virtual X servers). Core suites get a QCoreApplication.
+// pass sets xcb, on virtual X servers). Nothing else of the developer's
+// desktop reaches a suite either: scaling, font DPI, style, platform theme,
+// input method and locale are the suites' own. Core suites get a
+// QCoreApplication.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include "support/dpi_child.h"
 #include "support/global_state.h"
 
 #if KALVEX_TEST_WIDGETS
@@ -47,11 +52,30 @@ void useAssignedDisplay()
     const int end = slot.indexOf(',', at);
     qputenv("DISPLAY", ':' + slot.mid(at + 4, end < 0 ? -1 : end - at - 4));
 }
+// Drops what the developer's session says of Qt (scaling, font DPI, style,
+// platform theme, input method), of the desktop and of the language: the
+// console's tree views write numbers in the locale's form. Qt's diagnostics
+// and where Qt finds its plugins stay as the shell says.
+void useOwnDesktopSettings()
+{
+    const QStringList kept = {"QT_LOGGING_RULES", "QT_MESSAGE_PATTERN", "QT_DEBUG_PLUGINS", "QT_FATAL_WARNINGS",
+                              "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH"};
+    const QStringList desktop = {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION",
+                                 "GNOME_DESKTOP_SESSION_ID", "KDE_FULL_SESSION", "KDE_SESSION_VERSION",
+                                 "SESSION_MANAGER", "XMODIFIERS", "GTK_IM_MODULE", "GTK_THEME", "LANG", "LANGUAGE"};
+    for (const QString& name : QProcessEnvironment::systemEnvironment().keys())
+        if ((name.startsWith(QLatin1String("QT_")) && !kept.contains(name)) || name.startsWith(QLatin1String("LC_"))
+            || desktop.contains(name))
+            qunsetenv(name.toLocal8Bit().constData());
+    qputenv("LC_ALL", "C.UTF-8");
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
     qtDefaultHandler = qInstallMessageHandler(quietPlatform);
+    useOwnDesktopSettings();
+    kalvex::test::useDpiChildScreen();
     useAssignedDisplay();
     const QByteArray platform = qgetenv("KALVEX_TEST_PLATFORM");
     qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
