@@ -91,6 +91,10 @@ EditWindow::EditWindow(QWidget* parent) : QWidget(parent)
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("statusLine"));
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long reason (a path, the system's words) wraps rather than widening
+    // the window, and a file name is never read as markup.
+    m_status->setWordWrap(true);
+    m_status->setTextFormat(Qt::PlainText);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdEdit);

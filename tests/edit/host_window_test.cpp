@@ -77,6 +77,7 @@ TEST_F(HostWindow, AFailedSaveKeepsTheDialogUntilOkSavesOrCancelPutsTheFileBack)
         ASSERT_TRUE(block ? QFile::rename(path, path + ".kept") && QDir().mkpath(path + "/in-the-way")
                           : QDir(path).removeRecursively() && QFile::rename(path + ".kept", path));
     };
+    const int width = window->width();
     for (const bool retry : {true, false}) {
         SCOPED_TRACE(retry ? "OK again" : "Cancel");
         blockFile(true);
@@ -87,6 +88,7 @@ TEST_F(HostWindow, AFailedSaveKeepsTheDialogUntilOkSavesOrCancelPutsTheFileBack)
             << dialog()->message().toStdString();
         EXPECT_TRUE(dialog()->findChild<QLabel*>("hostMessage")->isVisible());
         EXPECT_EQ(window->status(), dialog()->message());
+        EXPECT_EQ(window->width(), width) << "the long reason wraps";
         blockFile(false);
         clickAndSettle(retry ? dialog()->cmdOK : dialog()->cmdCancel); // OK saves though the form counts nothing new
         ASSERT_FALSE(dialog());
