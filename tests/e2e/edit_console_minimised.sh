@@ -7,9 +7,7 @@ edit=$1 database=$2 work=$3
 rm -rf "$work"
 x_start "$work"
 x_window_manager
-cp "$database" "$work/host.mra"
-x_launch "$work/edit.log" "$edit" "$work/host.mra"
-win=$(x_window '^Kalvex output generators - host\.mra$')
+x_edit "$edit" "$database" "$work/host.mra"
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 # From the generators' list past the distributors' list and Edit to Console.
 press_console() { xdotool windowactivate "$win"; x_click "$win" 40 100; x_focus_on "$win"; x_key Tab Tab Tab Return; }

@@ -10,9 +10,7 @@ edit=$1 console=$2 database=$3 work=$4
 rm -rf "$work"
 x_start "$work"
 db=$work/edit.mra
-cp "$database" "$db"
-x_launch "$work/edit.log" "$edit" "$db"
-win=$(x_window '^Kalvex output generators - edit\.mra$')
+x_edit "$edit" "$database" "$db"
 
 # A click into the generators' list, the id typed to find its row, Enter opens it.
 open_gerber()

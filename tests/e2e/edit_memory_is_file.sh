@@ -7,11 +7,8 @@ source "$(dirname "$0")/x_session.sh"
 edit=$1 database=$2 work=$3
 rm -rf "$work"
 x_start "$work"
-mkdir -p "$work/data"
 db=$work/data/edit.mra
-cp "$database" "$db"
-x_launch "$work/edit.log" "$edit" "$db"
-win=$(x_window '^Kalvex output generators - edit\.mra$')
+x_edit "$edit" "$database" "$db"
 
 # No window manager: each window is raised before a click. An entry opens
 # by its id typed and Enter; Enter in a Gerber text box is OK, Escape Cancel.

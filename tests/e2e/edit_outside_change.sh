@@ -6,11 +6,8 @@ source "$(dirname "$0")/x_session.sh"
 edit=$1 database=$2 work=$3
 rm -rf "$work"
 x_start "$work"
-mkdir -p "$work/data"
 db=$work/data/edit.mra
-cp "$database" "$db"
-x_launch "$work/edit.log" "$edit" "$db"
-win=$(x_window '^Kalvex output generators - edit\.mra$')
+x_edit "$edit" "$database" "$db"
 
 sed 's/"stop_on_error" "Yes"/"stop_on_error" "Outside"/' "$db" >"$db.new" && mv "$db.new" "$db"
 sleep 1.5 # read in by itself

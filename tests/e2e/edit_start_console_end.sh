@@ -24,10 +24,8 @@ await_exit "$broken_pid"
 [ "$rc" = 1 ] || x_fail "exit code $rc after the box, expected 1"
 grep -qF "broken.mra: not a valid administration database" "$work/broken.log" || x_fail "the reason is not named"
 
-cp "$database" "$work/host.mra"
-x_launch "$work/edit.log" "$edit" "$work/host.mra"
+x_edit "$edit" "$database" "$work/host.mra"
 edit_pid=${x_pids[-1]}
-win=$(x_window '^Kalvex output generators - host\.mra$')
 press_console() { x_click "$win" 40 100; x_focus_on "$win"; x_key alt+c; }
 press_console
 console=$(x_window '^Object test - host\.mra$')

@@ -8,6 +8,8 @@
 #                                   empty environment, the variables given and what it needs
 #   x_run [VAR=value...] program [args...]   the same, in the foreground
 #   x_window TITLE_REGEX            waits for a visible window, prints its id
+#   x_edit PROGRAM DATABASE FILE    kalvex-edit (PROGRAM) on a copy of DATABASE made at FILE;
+#                                   win is set to its window
 #   x_click WIN X Y [COUNT]         clicks at X,Y inside the window
 #   x_raise WIN                     puts the window above the others (no window manager)
 #   x_focus_on WIN                  waits until WIN holds the input focus
@@ -122,4 +124,13 @@ x_window_manager()
   timeout 300 openbox >"$x_work/openbox.log" 2>&1 &
   x_pids+=($!)
   x_until 10 "the window manager" xdotool get_num_desktops
+}
+
+x_edit()
+{
+  mkdir -p "$(dirname "$3")"
+  cp "$2" "$3"
+  x_launch "$x_work/edit.log" "$1" "$3"
+  local name; name=$(basename "$3")
+  win=$(x_window "^Kalvex output generators - ${name//./\\.}\$")
 }
