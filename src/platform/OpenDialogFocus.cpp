@@ -1,3 +1,4 @@
+// A focus mark painted over the Open dialog's places list.
 #include "platform/OpenDialogFocus.h"
 
 #include <QAbstractItemView>

@@ -1,3 +1,4 @@
+// Saves by a new file and a rename, or over the old bytes with a copy kept aside, whichever keeps what the file is.
 #include "store/KalvexSafeSave.h"
 
 #include <QDir>
