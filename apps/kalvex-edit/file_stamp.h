@@ -16,7 +16,22 @@ struct FileStamp {
     QByteArray hash;
     QString error; // why it is missing or unreadable; not compared
 
-    static FileStamp of(const QString& path);
+    // What the system says of the file: its identity and times, to full
+    // precision. Not compared either: it only spares reading the bytes again.
+    struct Metadata {
+        quint64 device = 0, inode = 0;
+        qint64 size = 0, modifiedNs = 0, changedNs = 0;
+        bool operator==(const Metadata&) const = default;
+    };
+    Metadata metadata;
+    // The file's times were a few seconds old when the bytes were read, so
+    // any later write gives it other times, however coarse its clock.
+    bool settled = false;
+
+    // The stamp of path now. With `known`, a stamp taken before: when the
+    // file's metadata are still those of a settled `known`, the bytes are not
+    // read again and `known` is the answer.
+    static FileStamp of(const QString& path, const FileStamp* known = nullptr);
     bool operator==(const FileStamp& other) const
     {
         return state == other.state && size == other.size && hash == other.hash;

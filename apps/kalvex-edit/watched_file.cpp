@@ -59,13 +59,22 @@ bool WatchedFile::known(const FileStamp& stamp) const
     return stamp == m_known || (m_unreadable && stamp == *m_unreadable);
 }
 
-bool WatchedFile::changedOutside() const { return !known(FileStamp::of(m_path)); }
+FileStamp WatchedFile::look()
+{
+    FileStamp now = FileStamp::of(m_path, &m_known);
+    // The same bytes, their times settled now: later looks need not read them.
+    if (now == m_known)
+        m_known = now;
+    return now;
+}
+
+bool WatchedFile::changedOutside() { return !known(look()); }
 
 void WatchedFile::settled()
 {
     // Put back as the host last read it after it could not be read: read
     // in too, so that the host no longer says it cannot.
-    if (const FileStamp now = FileStamp::of(m_path); !known(now) || (m_unreadable && now == m_known))
+    if (const FileStamp now = look(); !known(now) || (m_unreadable && now == m_known))
         emit changed();
 }
 
@@ -88,7 +97,7 @@ WatchedFile::Saved WatchedFile::save(const IKalvexAdministratorPtr& adm, QString
 {
     // A file gone or unreadable holds nothing a save could lose: the save
     // tries, and says why when it cannot write.
-    if (const FileStamp now = FileStamp::of(m_path); now.state == FileStamp::State::Read && !known(now)) {
+    if (const FileStamp now = look(); now.state == FileStamp::State::Read && !known(now)) {
         *why = QStringLiteral("another program changed %1 since it was read").arg(fileName());
         return Saved::ChangedOutside;
     }

@@ -25,7 +25,7 @@ public:
     // Whether the file differs from what the host last read or wrote. A file
     // that could not be read, as the host last found it, counts as known:
     // it was said once, and a save may put it right.
-    bool changedOutside() const;
+    bool changedOutside();
 
     // Reads the file into adm (the same object); empty when done, otherwise
     // the reason, adm left as it was.
@@ -43,6 +43,8 @@ signals:
     void changed();
 
 private:
+    // The file's stamp now, its bytes read only when its metadata moved.
+    FileStamp look();
     bool known(const FileStamp& stamp) const;
     void watch();
     void settled();

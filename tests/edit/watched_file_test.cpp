@@ -55,5 +55,20 @@ TEST(WatchedFileTest, SeesEachOutsideChangeOnceAndRefusesToSaveOverIt)
     }
 }
 
+TEST(WatchedFileTest, ASettledFileKnownByItsMetadataStillShowsEveryWrite)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plant.mra");
+    writeOutside(path, "first", false);
+    QTest::qWait(3200); // older than the coarsest clock a file system keeps times with
+    const FileStamp known = FileStamp::of(path);
+    ASSERT_TRUE(known.settled);
+    EXPECT_EQ(FileStamp::of(path, &known), known);
+    for (const bool renamed : {false, true}) {
+        writeOutside(path, renamed ? "third" : "other", renamed); // same size, at once
+        EXPECT_NE(FileStamp::of(path, &known), known) << renamed;
+    }
+}
+
 } // namespace
 } // namespace kalvex::edit::test
