@@ -137,7 +137,6 @@ EditWindow::~EditWindow()
 void EditWindow::setDatabase(const IKalvexAdministratorPtr& adm, const QString& path, const FileStamp& read)
 {
     m_adm = adm;
-    m_path = path;
     m_file->reset(path, read);
     ++m_generation;
     m_generators->setEntries(generatorEntries(adm));
@@ -225,7 +224,7 @@ void EditWindow::dialogFinished(ParmDialogHost* dialog, int result)
                                  .arg(written)
                                  .arg(written == 1 ? QStringLiteral("change") : QStringLiteral("changes"))
                            : QStringLiteral("Changes written to %3");
-        text = text.arg(QFileInfo(m_path).absoluteFilePath());
+        text = text.arg(QFileInfo(m_file->path()).absoluteFilePath());
         databaseChanged(false);
         break;
     case ParmDialogHost::Outcome::NoChanges: text = QStringLiteral("No changes: nothing written"); break;
@@ -239,7 +238,7 @@ void EditWindow::dialogFinished(ParmDialogHost* dialog, int result)
             // go back, and the person learns that memory may differ.
             restoreSnapshot(dialog->entryParms(), dialog->before());
             text += QStringLiteral("; %1 could not be read back (%2): the entry's values were put back")
-                        .arg(QFileInfo(m_path).fileName(), why);
+                        .arg(m_file->fileName(), why);
         } else if (outside) {
             text += QStringLiteral("; %1 was changed by another program and read again").arg(m_file->fileName());
         }
@@ -331,10 +330,10 @@ void EditWindow::showDatabaseInConsole()
 {
     frmObjectTest* console = vbl_formInstance<frmObjectTest>();
     const bool onlyModified = console->form_loaded && vbl_chk_isChecked(console->CheckOnlyMod);
-    m_debug->showAdmindb(m_adm, QStringLiteral("Object test - %1").arg(QFileInfo(m_path).fileName()), true,
+    m_debug->showAdmindb(m_adm, QStringLiteral("Object test - %1").arg(m_file->fileName()), true,
                          onlyModified);
     // Its Load reads the file this window shows.
-    console->textASCIISource->setText(QFileInfo(m_path).absoluteFilePath());
+    console->textASCIISource->setText(QFileInfo(m_file->path()).absoluteFilePath());
     m_consoleGeneration = m_generation;
 }
 

@@ -47,11 +47,6 @@ public:
     // The status line's text.
     QString status() const;
 
-    // Every reload and save of the database says so here: Console shows the
-    // database anew after it, and a console showing it now follows at once
-    // when refreshConsole is set.
-    void databaseChanged(bool refreshConsole);
-
     QTreeView* listGenerators = nullptr;
     QTreeView* listDistributors = nullptr;
     // Enter presses them, as Space, like the dialogs' buttons.
@@ -66,6 +61,10 @@ private:
     ParmDialogHost* open(const EntryTableModel* rows, int row);
     void dialogFinished(ParmDialogHost* dialog, int result);
     void showConsole();
+    // Every reload and save of the database says so here: Console shows the
+    // database anew after it, and a console showing it now follows at once
+    // when refreshConsole is set.
+    void databaseChanged(bool refreshConsole);
     // The console is open on this database (as shown at m_consoleGeneration).
     bool consoleShowsDatabase() const;
     void showDatabaseInConsole();
@@ -84,7 +83,6 @@ private:
     static void fitColumns(QTreeView* view);
 
     IKalvexAdministratorPtr m_adm;
-    QString m_path;
     WatchedFile* m_file = nullptr;
     EntryTableModel* m_generators = nullptr;
     EntryTableModel* m_distributors = nullptr;
