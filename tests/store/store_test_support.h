@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <optional>
+#include <sys/mount.h>
 
 #include "admin/KalvexAdministrator.h"
 #include "generators/KalvexGenerators.h"
@@ -121,6 +122,26 @@ inline std::optional<QString> shellOn(const QString& path, const QString& comman
     const bool ok = p.waitForFinished() && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     return ok ? std::optional(QString::fromUtf8(p.readAllStandardOutput())) : std::nullopt;
 }
+
+// A small file system where the machine lets the test mount one (as root),
+// so that a save meets a really full disk.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const QString& dir) : m_dir(dir)
+    {
+        m_mounted = ::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallFileSystem()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_dir).constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+
+private:
+    QString m_dir;
+    bool m_mounted = false;
+};
 
 // The bundled example database, loaded; a failed load fails the test.
 inline IKalvexAdministratorPtr loadDemoDatabase()
